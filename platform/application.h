@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/profile_store.h"
+
+namespace kolvar {
+
+class CWnd;
+
+// The application object: exactly one, constructed statically. The framework calls
+// InitInstance once; FALSE ends the program without a message loop of its own.
+class CWinApp {
+public:
+    CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    virtual ~CWinApp();
+
+    virtual bool InitInstance();
+
+    // The application's name: the executable's base name.
+    const std::string& AppName() const { return appName_; }
+
+    void SetRegistryKey(std::string_view companyKey);
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
+    bool WriteProfileInt(std::string_view section, std::string_view key, int value);
+
+    CWnd* m_pMainWnd = nullptr;
+
+private:
+    friend int AfxWinMain(int argc, char** argv);
+
+    std::string appName_;
+    std::optional<ProfileStore> store_;
+};
+
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+
+// The program's start: sets up the platform, calls InitInstance, returns the exit status.
+int AfxWinMain(int argc, char** argv);
+
+}  // namespace kolvar

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "platform/window.h"
+
+namespace kolvar {
+
+inline constexpr unsigned WS_POPUP = 0x80000000;
+inline constexpr unsigned WS_CAPTION = 0x00C00000;
+inline constexpr unsigned WS_SYSMENU = 0x00080000;
+inline constexpr unsigned WS_MINIMIZEBOX = 0x00020000;
+inline constexpr unsigned WS_GROUP = 0x00020000;
+inline constexpr unsigned WS_TABSTOP = 0x00010000;
+inline constexpr unsigned DS_MODALFRAME = 0x80;
+inline constexpr unsigned DS_SETFONT = 0x40;
+inline constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
+inline constexpr unsigned SS_ICON = 0x03;
+inline constexpr unsigned SS_NOPREFIX = 0x80;
+inline constexpr unsigned BS_DEFPUSHBUTTON = 0x01;
+
+enum class ControlClass { Static, Button };
+
+// A control of a dialog template; position and size in dialog units.
+struct DialogControl {
+    int id = -1;
+    ControlClass controlClass = ControlClass::Static;
+    std::string_view text;  // for SS_ICON statics: empty, and iconId names the icon
+    unsigned iconId = 0;
+    unsigned style = 0;
+    int x = 0;
+    int y = 0;
+    int cx = 0;
+    int cy = 0;
+};
+
+// A dialog as the resources describe it; position and size in dialog units.
+struct DialogTemplate {
+    unsigned style = 0;
+    unsigned exStyle = 0;
+    int x = 0;
+    int y = 0;
+    int cx = 0;
+    int cy = 0;
+    std::string_view caption;
+    int fontPointSize = 8;
+    std::string_view fontFace;
+    std::span<const DialogControl> controls;
+};
+
+// A modal dialog built from a template of the program's resources.
+class CDialog : public CWnd {
+public:
+    explicit CDialog(unsigned templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Runs the dialog in a nested loop with the owner disabled; returns EndDialog's result.
+    long DoModal();
+    void EndDialog(long result);
+
+    static const MessageMap* ClassMessageMap();
+
+protected:
+    const MessageMap* GetMessageMap() const override { return ClassMessageMap(); }
+
+    // Once, after the window exists and before it is shown.
+    virtual bool OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    LRESULT DefWindowProc(const Message& message) override;
+
+private:
+    unsigned templateId_;
+    CWnd* parent_;
+};
+
+}  // namespace kolvar

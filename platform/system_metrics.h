@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/colour.h"
+#include "platform/geometry.h"
+
+namespace kolvar {
+
+inline constexpr int COLOR_MENU = 4;
+inline constexpr int COLOR_WINDOW = 5;
+inline constexpr int COLOR_MENUTEXT = 7;
+inline constexpr int COLOR_HIGHLIGHT = 13;
+inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
+
+inline constexpr int SM_CXICON = 11;
+inline constexpr int SM_CYICON = 12;
+inline constexpr int SM_CYMENU = 15;
+
+// From the palette that menus and views use.
+Colour GetSysColor(int index);
+int GetSystemMetrics(int index);
+
+bool SetCursorPos(int x, int y);
+
+}  // namespace kolvar
