@@ -2,9 +2,13 @@
 
 namespace kolvar {
 
-bool IsFiveBand(const BandCode& code) { return code.extended != 0; }
+bool IsFiveBand(const BandCode& code) {
+    return code.extended != 0;
+}
 
-int BandCount(const BandCode& code) { return IsFiveBand(code) ? 5 : 4; }
+int BandCount(const BandCode& code) {
+    return IsFiveBand(code) ? 5 : 4;
+}
 
 bool HasToleranceBand(ColourCode overshoot) {
     // 9 stands for "no band"; 0, 3 and 4 have no tolerance at all.
@@ -37,11 +41,23 @@ bool IsDisplayable(const BandCode& code) {
            IsColourCode(code.power) && IsColourCode(code.overshoot);
 }
 
-void ToggleFiveBand(BandCode& code) { code.extended = code.extended == 0 ? 1 : 0; }
-void SetDigit1(BandCode& code, ColourCode value) { code.digit1 = value; }
-void SetDigit2(BandCode& code, ColourCode value) { code.digit2 = value; }
-void SetDigit3(BandCode& code, ColourCode value) { code.digit3 = value; }
-void SetPower(BandCode& code, ColourCode value) { code.power = value; }
-void SetOvershoot(BandCode& code, ColourCode value) { code.overshoot = value; }
+void ToggleFiveBand(BandCode& code) {
+    code.extended = code.extended == 0 ? 1 : 0;
+}
+void SetDigit1(BandCode& code, ColourCode value) {
+    code.digit1 = value;
+}
+void SetDigit2(BandCode& code, ColourCode value) {
+    code.digit2 = value;
+}
+void SetDigit3(BandCode& code, ColourCode value) {
+    code.digit3 = value;
+}
+void SetPower(BandCode& code, ColourCode value) {
+    code.power = value;
+}
+void SetOvershoot(BandCode& code, ColourCode value) {
+    code.overshoot = value;
+}
 
 }  // namespace kolvar

@@ -22,7 +22,9 @@ inline constexpr std::array<Colour, 12> kBandColours = {
     0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF0080, 0xC0C0C0, 0xFFFFFF,
 };
 
-constexpr bool IsColourCode(std::int64_t value) { return value >= kSilver && value <= kWhite; }
+constexpr bool IsColourCode(std::int64_t value) {
+    return value >= kSilver && value <= kWhite;
+}
 
 // Only defined for codes from -2 to 9; the settings loader keeps every other value out.
 Colour ColourOf(ColourCode code);

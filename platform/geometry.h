@@ -40,6 +40,8 @@ inline void OffsetRect(Rect& rect, int dx, int dy) {
     rect.bottom += dy;
 }
 
-inline void CopyRect(Rect& destination, const Rect& source) { destination = source; }
+inline void CopyRect(Rect& destination, const Rect& source) {
+    destination = source;
+}
 
 }  // namespace kolvar

@@ -17,7 +17,8 @@ int MulDiv(int a, int b, int c) {
     const std::uint64_t divisorMagnitude =
         divisor < 0 ? static_cast<std::uint64_t>(-divisor) : static_cast<std::uint64_t>(divisor);
     const std::uint64_t rounded = (magnitude + divisorMagnitude / 2) / divisorMagnitude;
-    if (rounded > static_cast<std::uint64_t>(std::numeric_limits<int>::max()) + (negative ? 1 : 0)) {
+    if (rounded >
+        static_cast<std::uint64_t>(std::numeric_limits<int>::max()) + (negative ? 1 : 0)) {
         return -1;
     }
     const auto value = static_cast<std::int64_t>(rounded);

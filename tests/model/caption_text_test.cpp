@@ -1,0 +1,131 @@
+#include "model/caption_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "resources/resource_ids.h"
+#include "resources/string_table.h"
+
+namespace kolvar {
+namespace {
+
+struct Reading {
+    BandCode code;
+    const char* caption;
+};
+
+class WorkedReading : public testing::TestWithParam<Reading> {};
+
+TEST_P(WorkedReading, ReadsAsMarked) {
+    EXPECT_EQ(CaptionText(GetParam().code), GetParam().caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WorkedReading,
+    testing::Values(
+        Reading{BandCode{}, "12 кОм ± 10 %"},
+        Reading{BandCode{.digit1 = 4, .digit2 = 7, .power = -2, .overshoot = -1}, "0.47 Ом ± 5 %"},
+        Reading{BandCode{.digit1 = 4, .digit2 = 7, .power = -1, .overshoot = -1}, "4.7 Ом ± 5 %"},
+        Reading{BandCode{.digit1 = 1, .digit2 = 0, .power = 2, .overshoot = 9}, "1 кОм ± 20 %"},
+        Reading{BandCode{.digit1 = 2, .digit2 = 2, .power = 9, .overshoot = 1}, "22 ГОм ± 1 %"},
+        Reading{
+            BandCode{
+                .extended = 1, .digit1 = 4, .digit2 = 9, .digit3 = 9, .power = 1, .overshoot = 1},
+            "4.99 кОм ± 1 %"},
+        Reading{
+            BandCode{
+                .extended = 1, .digit1 = 1, .digit2 = 0, .digit3 = 0, .power = -2, .overshoot = 2},
+            "1 Ом ± 2 %"},
+        Reading{
+            BandCode{
+                .extended = 1, .digit1 = 9, .digit2 = 9, .digit3 = 9, .power = 9, .overshoot = 8},
+            "999 ГОм ± 0.05 %"},
+        // Stored values the menu never offers are still read safely.
+        Reading{BandCode{.digit1 = 0, .digit2 = 0, .power = 0, .overshoot = 3}, "0 Ом false"}));
+
+// The expected reading computed independently: exact milliohms, then the largest unit that
+// leaves at least 1, decimals without trailing zeros.
+std::string ExpectedValue(const BandCode& code) {
+    std::int64_t milliohms = SignificantNumber(code) * std::int64_t{1000};
+    for (int i = 0; i < code.power; ++i) {
+        milliohms *= 10;
+    }
+    for (int i = 0; i > code.power; --i) {
+        milliohms /= 10;
+    }
+    static const char* const kUnits[] = {"Ом", "кОм", "МОм", "ГОм"};
+    std::int64_t unitSize = 1000;
+    int unit = 0;
+    while (unit < 3 && milliohms >= unitSize * 1000) {
+        unitSize *= 1000;
+        ++unit;
+    }
+    std::string text = std::to_string(milliohms / unitSize);
+    std::string decimals = std::to_string(unitSize + milliohms % unitSize).substr(1);
+    while (!decimals.empty() && decimals.back() == '0') {
+        decimals.pop_back();
+    }
+    if (!decimals.empty()) {
+        text += "." + decimals;
+    }
+    return text + " " + kUnits[unit];
+}
+
+TEST(CaptionText, EveryOfferedCodeMatchesExactArithmetic) {
+    const int offeredTolerances[] = {-2, -1, 1, 2, 5, 6, 7, 8, 9};
+    int checked = 0;
+    for (int extended : {0, 1}) {
+        for (int digit1 = 1; digit1 <= 9; ++digit1) {
+            for (int digit2 = 0; digit2 <= 9; ++digit2) {
+                for (int digit3 = 0; digit3 <= (extended ? 9 : 0); ++digit3) {
+                    for (int power = -2; power <= 9; ++power) {
+                        for (int overshoot : offeredTolerances) {
+                            const BandCode code{extended, digit1, digit2, digit3, power, overshoot};
+                            const std::string tolerance(
+                                LoadText(ID_OVERSHOOT_BASE + static_cast<unsigned>(overshoot)));
+                            ASSERT_EQ(CaptionText(code), ExpectedValue(code) + " " + tolerance)
+                                << extended << ' ' << digit1 << digit2 << digit3 << " e" << power;
+                            ++checked;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(checked, (90 + 900) * 12 * 9);
+}
+
+TEST(CaptionText, QuarterOhmRangeUsesOhmsBelowOne) {
+    for (int digit2 = 0; digit2 <= 9; ++digit2) {
+        const std::string caption =
+            CaptionText(BandCode{.digit1 = 1, .digit2 = digit2, .power = -2});
+        EXPECT_EQ(caption.rfind("0.1", 0), 0u) << caption;
+        EXPECT_NE(caption.find(" Ом "), std::string::npos) << caption;
+    }
+}
+
+class CaptionUnderLocale : public testing::TestWithParam<const char*> {
+  protected:
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_P(CaptionUnderLocale, KeepsTheDecimalPoint) {
+    if (std::setlocale(LC_ALL, GetParam()) == nullptr) {
+        GTEST_SKIP() << GetParam() << " is not installed; scripts/run-tests installs it";
+    }
+    char printed[16];
+    std::snprintf(printed, sizeof printed, "%g", 4.7);
+    ASSERT_STREQ(printed, "4,7") << "the locale should use a decimal comma";
+    EXPECT_EQ(CaptionText(BandCode{.digit1 = 4, .digit2 = 7, .power = 2, .overshoot = -1}),
+              "4.7 кОм ± 5 %");
+}
+
+INSTANTIATE_TEST_SUITE_P(DecimalComma, CaptionUnderLocale,
+                         testing::Values("ru_RU.UTF-8", "de_DE.UTF-8"));
+
+}  // namespace
+}  // namespace kolvar
