@@ -48,8 +48,8 @@ ClassOf<Handler>& As(CWnd& window) {
 template <auto Handler>  // int OnCreate(const CREATESTRUCT&)
 constexpr MessageMapEntry OnWmCreate() {
     return {WM_CREATE, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
-                return (message_map_detail::As<Handler>(w).*Handler)(
-                    *reinterpret_cast<const CREATESTRUCT*>(m.lParam));
+                return (message_map_detail::As<Handler>(w).*
+                        Handler)(*reinterpret_cast<const CREATESTRUCT*>(m.lParam));
             }};
 }
 

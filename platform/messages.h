@@ -50,16 +50,22 @@ inline constexpr unsigned MK_RBUTTON = 0x0002;
 inline constexpr unsigned MK_SHIFT = 0x0004;
 inline constexpr unsigned MK_CONTROL = 0x0008;
 
-constexpr unsigned LoWord(std::uintptr_t value) { return static_cast<unsigned>(value & 0xFFFF); }
-constexpr unsigned HiWord(std::uintptr_t value) { return static_cast<unsigned>(value >> 16 & 0xFFFF); }
+constexpr unsigned LoWord(std::uintptr_t value) {
+    return static_cast<unsigned>(value & 0xFFFF);
+}
+constexpr unsigned HiWord(std::uintptr_t value) {
+    return static_cast<unsigned>(value >> 16 & 0xFFFF);
+}
 
 // Mouse messages carry the client position as two signed 16-bit halves of lParam.
 constexpr LPARAM MakePointParam(Point point) {
     return static_cast<LPARAM>(static_cast<std::uint16_t>(point.x) |
-                               static_cast<std::uint32_t>(static_cast<std::uint16_t>(point.y)) << 16);
+                               static_cast<std::uint32_t>(static_cast<std::uint16_t>(point.y))
+                                   << 16);
 }
 constexpr Point PointFromParam(LPARAM param) {
-    return {static_cast<std::int16_t>(param & 0xFFFF), static_cast<std::int16_t>(param >> 16 & 0xFFFF)};
+    return {static_cast<std::int16_t>(param & 0xFFFF),
+            static_cast<std::int16_t>(param >> 16 & 0xFFFF)};
 }
 
 inline constexpr unsigned ODT_MENU = 1;

@@ -15,8 +15,12 @@ ResourceModule& InstalledModule() {
 
 }  // namespace
 
-void AfxSetResourceModule(const ResourceModule& module) { InstalledModule() = module; }
+void AfxSetResourceModule(const ResourceModule& module) {
+    InstalledModule() = module;
+}
 
-const ResourceModule& AfxGetResourceModule() { return InstalledModule(); }
+const ResourceModule& AfxGetResourceModule() {
+    return InstalledModule();
+}
 
 }  // namespace kolvar

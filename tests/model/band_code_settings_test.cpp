@@ -12,7 +12,7 @@ namespace {
 
 // An in-memory store that remembers the order of access.
 class RecordingStore {
-  public:
+public:
     int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const {
         reads.emplace_back(key);
         const auto found = values.find({std::string(section), std::string(key)});

@@ -109,7 +109,7 @@ TEST(CaptionText, QuarterOhmRangeUsesOhmsBelowOne) {
 }
 
 class CaptionUnderLocale : public testing::TestWithParam<const char*> {
-  protected:
+protected:
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
 
