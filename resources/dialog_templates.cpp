@@ -1,0 +1,83 @@
+#include "resources/dialog_templates.h"
+
+#include <array>
+
+#include "resources/resource_ids.h"
+
+namespace kolvar {
+namespace {
+
+constexpr std::string_view kDialogFont = "MS Sans Serif";
+
+// No controls: the view window is created in the client area at run time.
+constexpr DialogTemplate kMarkingDialog{
+    .style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME |
+             DS_SETFONT,
+    .exStyle = WS_EX_APPWINDOW,
+    .x = 0,
+    .y = 0,
+    .cx = 320,
+    .cy = 200,
+    .caption = "Цветная маркировка резистора",
+    .fontPointSize = 8,
+    .fontFace = kDialogFont,
+    .controls = {},
+};
+
+constexpr std::array kAboutControls = std::to_array<DialogControl>({
+    {.id = -1,
+     .controlClass = ControlClass::Static,
+     .text = {},
+     .iconId = IDR_MAINICON,
+     .style = WS_CHILD | WS_VISIBLE | SS_ICON,
+     .x = 11,
+     .y = 17,
+     .cx = 20,
+     .cy = 20},
+    {.id = -1,
+     .controlClass = ControlClass::Static,
+     .text = "Kolvar Версия 1.0\n© 2026\nРазработчики Kolvar",
+     .iconId = 0,
+     .style = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX,
+     .x = 40,
+     .y = 14,
+     .cx = 119,
+     .cy = 26},
+    {.id = static_cast<int>(IDOK),
+     .controlClass = ControlClass::Button,
+     .text = "OK",
+     .iconId = 0,
+     .style = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON,
+     .x = 178,
+     .y = 7,
+     .cx = 50,
+     .cy = 14},
+});
+
+constexpr DialogTemplate kAboutDialog{
+    .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    .exStyle = 0,
+    .x = 0,
+    .y = 0,
+    .cx = 235,
+    .cy = 55,
+    .caption = "О программе Kolvar",
+    .fontPointSize = 8,
+    .fontFace = kDialogFont,
+    .controls = kAboutControls,
+};
+
+}  // namespace
+
+const DialogTemplate* FindDialogTemplate(unsigned id) {
+    switch (id) {
+        case IDD_MARKING:
+            return &kMarkingDialog;
+        case IDD_ABOUT:
+            return &kAboutDialog;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace kolvar
