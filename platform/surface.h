@@ -24,6 +24,9 @@ inline constexpr int LOGPIXELSY = 90;
 
 inline constexpr unsigned SRCCOPY = 0x00CC0020;
 
+// What GetPixel gives for a pixel the surface does not have.
+inline constexpr Colour CLR_INVALID = 0xFFFFFFFF;
+
 enum class FloodFillType { FLOODFILLBORDER, FLOODFILLSURFACE };
 inline constexpr FloodFillType FLOODFILLBORDER = FloodFillType::FLOODFILLBORDER;
 inline constexpr FloodFillType FLOODFILLSURFACE = FloodFillType::FLOODFILLSURFACE;
