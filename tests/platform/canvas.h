@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QFont>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/surface.h"
+#include "platform/surface_state.h"
+
+namespace kolvar::test {
+
+inline constexpr Colour kWhite = Rgb(255, 255, 255);
+inline constexpr Colour kGrey = Rgb(128, 128, 128);
+inline constexpr Colour kBeige = Rgb(220, 214, 160);
+inline constexpr Colour kRed = Rgb(200, 16, 32);
+inline constexpr Colour kBlue = Rgb(8, 40, 210);
+
+// A surface without pixels to make memory surfaces compatible with, like a window's.
+class Screen : public Surface {
+public:
+    explicit Screen(int logPixelsY = 96) : Surface(MeasuringSurfaceState(QFont(), logPixelsY)) {}
+};
+
+// A memory surface holding a colour bitmap of its own, filled with one colour.
+class Canvas {
+public:
+    Canvas(int width, int height, Colour colour = kWhite)
+        : surface_(screen_),
+          bitmap_(CreateCompatibleBitmap(screen_, width, height)),
+          selection_(surface_, bitmap_) {
+        surface_.FillRect({0, 0, width, height}, Brush(colour));
+    }
+    Surface& operator*() { return surface_; }
+    Surface* operator->() { return &surface_; }
+
+private:
+    Screen screen_;
+    MemorySurface surface_;
+    Bitmap bitmap_;
+    Selected<Bitmap> selection_;
+};
+
+inline LogFont FontRequest(int height, std::string faceName = {}, int weight = FW_NORMAL) {
+    LogFont request;
+    request.height = height;
+    request.faceName = std::move(faceName);
+    request.weight = weight;
+    return request;
+}
+
+// Pictures as text, one character a pixel: '#' grey, '.' white, 'b' beige, 'r' red, 'u' blue.
+inline Colour ColourOf(char pixel) {
+    switch (pixel) {
+        case '#':
+            return kGrey;
+        case 'b':
+            return kBeige;
+        case 'r':
+            return kRed;
+        case 'u':
+            return kBlue;
+        default:
+            return kWhite;
+    }
+}
+
+inline char CharOf(Colour colour) {
+    for (char pixel : std::string("#bru.")) {
+        if (ColourOf(pixel) == colour) {
+            return pixel;
+        }
+    }
+    return '?';
+}
+
+inline void Paint(Surface& surface, const std::vector<std::string>& art) {
+    for (int y = 0; y < static_cast<int>(art.size()); ++y) {
+        for (int x = 0; x < static_cast<int>(art[y].size()); ++x) {
+            surface.SetPixel(x, y, ColourOf(art[y][x]));
+        }
+    }
+}
+
+inline std::vector<std::string> Read(const Surface& surface, int width, int height) {
+    std::vector<std::string> art(height, std::string(width, ' '));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            art[y][x] = CharOf(surface.GetPixel(x, y));
+        }
+    }
+    return art;
+}
+
+}  // namespace kolvar::test
