@@ -1,0 +1,141 @@
+#include "platform/menu_widget.h"
+
+#include "platform/owner_draw_requests.h"
+
+namespace kolvar {
+namespace {
+
+MenuItem Item(unsigned id, bool ownerDrawn, bool checked, ItemData itemData = {}) {
+    MenuItem item;
+    item.id = id;
+    item.ownerDrawn = ownerDrawn;
+    item.checked = checked;
+    item.data = itemData;
+    return item;
+}
+
+QFont WithBold(QFont font, bool bold) {
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+MenuWidget::MenuWidget() = default;
+
+MenuWidget::~MenuWidget() = default;
+
+void MenuWidget::AddItem(const QString& text, const MenuItem& item) {
+    auto* action = new QAction(text, this);
+    addAction(action);
+    items_.emplace(action, item);
+}
+
+void MenuWidget::AddTextItem(unsigned id, const QString& text, bool checked) {
+    AddItem(text, Item(id, false, checked));
+}
+
+void MenuWidget::AddOwnerDrawnItem(unsigned id, ItemData itemData, bool checked) {
+    AddItem(QString(), Item(id, true, checked, itemData));
+}
+
+void MenuWidget::AddSubMenu(MenuWidget& subMenu, const QString& text) {
+    subMenu.setTitle(text);
+    addMenu(&subMenu);
+}
+
+bool MenuWidget::SetDefaultItemById(unsigned id) {
+    for (QAction* action : actions()) {
+        const MenuItem* item = ItemOf(action);
+        if (item != nullptr && item->id == id) {
+            MakeDefault(action);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MenuWidget::SetDefaultItemByPosition(unsigned position) {
+    const QList<QAction*> all = actions();
+    if (position >= static_cast<unsigned>(all.size()) || all.at(position)->isSeparator()) {
+        return false;
+    }
+    MakeDefault(all.at(position));
+    return true;
+}
+
+// The default item is shown bold whatever the style makes of a default action; the font on
+// the action also makes the menu measure it in bold.
+void MenuWidget::MakeDefault(QAction* action) {
+    if (QAction* previous = defaultAction()) {
+        previous->setFont(WithBold(previous->font(), false));
+    }
+    setDefaultAction(action);
+    action->setFont(WithBold(action->font(), true));
+}
+
+std::optional<unsigned> MenuWidget::CommandOf(const QAction* action) {
+    const auto* menu =
+        action != nullptr ? qobject_cast<const MenuWidget*>(action->parent()) : nullptr;
+    const MenuItem* item = menu != nullptr ? menu->ItemOf(action) : nullptr;
+    if (item == nullptr) {
+        return std::nullopt;
+    }
+    return item->id;
+}
+
+const MenuItem* MenuWidget::ItemOf(const QAction* action) const {
+    const auto found = items_.find(action);
+    return found != items_.end() ? &found->second : nullptr;
+}
+
+bool MenuWidget::IsStyledItemOwnerDrawn() const {
+    const MenuItem* item = ItemOf(styledAction_);
+    return item != nullptr && item->ownerDrawn;
+}
+
+QSize MenuWidget::StyledItemSize() const {
+    const MenuItem* item = ItemOf(styledAction_);
+    if (item == nullptr || owner_ == nullptr) {
+        return {};
+    }
+    if (!item->ownerSize) {
+        item->ownerSize = RequestItemSize(*owner_, *item);
+    }
+    return *item->ownerSize;
+}
+
+void MenuWidget::DrawStyledItem(QPainter& painter, const QStyleOptionMenuItem& option) const {
+    const MenuItem* item = ItemOf(styledAction_);
+    if (item == nullptr || owner_ == nullptr) {
+        return;
+    }
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const ItemPaint paint{.rect = option.rect,
+                          .selected = selected,
+                          .highlightMoved = selected != item->paintedSelected};
+    item->paintedSelected = selected;
+    RequestItemDrawing(*owner_, *item, paint, painter, font(), logicalDpiY());
+}
+
+void MenuWidget::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
+    QMenu::initStyleOption(option, action);
+    styledAction_ = action;
+    // Like the native menus: a check column always, so checked and unchecked text line up.
+    option->menuHasCheckableItems = true;
+    const MenuItem* item = ItemOf(action);
+    if (item != nullptr && item->checked && !item->ownerDrawn) {
+        option->checkType = QStyleOptionMenuItem::NonExclusive;
+        option->checked = true;
+    }
+}
+
+// Every showing starts without a highlight, so the first highlight is a move onto the item.
+void MenuWidget::showEvent(QShowEvent* event) {
+    for (const auto& [action, item] : items_) {
+        item.paintedSelected = false;
+    }
+    QMenu::showEvent(event);
+}
+
+}  // namespace kolvar
