@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QFont>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/surface.h"
 #include "platform/surface_state.h"
+
+namespace kolvar {
+
+inline void PrintTo(const Rect& rect, std::ostream* out) {
+    *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
+         << "}";
+}
+
+}  // namespace kolvar
 
 namespace kolvar::test {
 
@@ -49,44 +59,25 @@ inline LogFont FontRequest(int height, std::string faceName = {}, int weight = F
     return request;
 }
 
-// Pictures as text, one character a pixel: '#' grey, '.' white, 'b' beige, 'r' red, 'u' blue.
-inline Colour ColourOf(char pixel) {
-    switch (pixel) {
-        case '#':
-            return kGrey;
-        case 'b':
-            return kBeige;
-        case 'r':
-            return kRed;
-        case 'u':
-            return kBlue;
-        default:
-            return kWhite;
-    }
-}
-
-inline char CharOf(Colour colour) {
-    for (char pixel : std::string("#bru.")) {
-        if (ColourOf(pixel) == colour) {
-            return pixel;
-        }
-    }
-    return '?';
-}
+// Pictures as text, one character a pixel: '#' grey, 'b' beige, 'r' red, 'u' blue, '.' white.
+inline constexpr std::string_view kPixelChars = "#bru.";
+inline constexpr Colour kPixelColours[] = {kGrey, kBeige, kRed, kBlue, kWhite};
 
 inline void Paint(Surface& surface, const std::vector<std::string>& art) {
     for (int y = 0; y < static_cast<int>(art.size()); ++y) {
         for (int x = 0; x < static_cast<int>(art[y].size()); ++x) {
-            surface.SetPixel(x, y, ColourOf(art[y][x]));
+            surface.SetPixel(x, y, kPixelColours[kPixelChars.find(art[y][x])]);
         }
     }
 }
 
 inline std::vector<std::string> Read(const Surface& surface, int width, int height) {
-    std::vector<std::string> art(height, std::string(width, ' '));
+    std::vector<std::string> art(height, std::string(width, '?'));
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            art[y][x] = CharOf(surface.GetPixel(x, y));
+            for (std::size_t i = 0; i < kPixelChars.size(); ++i) {
+                art[y][x] = surface.GetPixel(x, y) == kPixelColours[i] ? kPixelChars[i] : art[y][x];
+            }
         }
     }
     return art;
