@@ -1,5 +1,8 @@
 #include "platform/surface.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "platform/surface_painter.h"
 #include "platform/surface_state.h"
 
@@ -15,13 +18,24 @@ Bitmap StockBitmap() {
     return Bitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
 }
 
-std::unique_ptr<SurfaceState> MemorySurfaceState(const Surface& compatibleWith) {
+std::unique_ptr<SurfaceState> MemorySurfaceState(const QFont& defaultFont, int logPixelsY) {
     auto state = std::make_unique<SurfaceState>();
     state->stockBitmap = StockBitmap();
     state->bitmap = &state->stockBitmap;
-    state->defaultFont = compatibleWith.state().defaultFont;
-    state->logPixelsY = compatibleWith.state().logPixelsY;
+    state->defaultFont = defaultFont;
+    state->logPixelsY = logPixelsY;
     return state;
+}
+
+std::unique_ptr<SurfaceState> MemorySurfaceState(const Surface& compatibleWith) {
+    return MemorySurfaceState(compatibleWith.state().defaultFont,
+                              compatibleWith.state().logPixelsY);
+}
+
+std::unique_ptr<SurfaceState> ScreenMemorySurfaceState() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int dpi = screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : kUnknownDpi;
+    return MemorySurfaceState(QGuiApplication::font(), dpi);
 }
 
 template <class Value>
@@ -87,6 +101,8 @@ Colour Surface::SetBkColor(Colour colour) {
 int Surface::GetDeviceCaps(int index) const {
     return index == LOGPIXELSY ? state_->logPixelsY : 0;
 }
+
+MemorySurface::MemorySurface() : Surface(ScreenMemorySurfaceState()) {}
 
 MemorySurface::MemorySurface(const Surface& compatibleWith)
     : Surface(MemorySurfaceState(compatibleWith)) {}

@@ -75,11 +75,15 @@ private:
 // An off-screen surface like the given one; it starts with no bitmap of its own selected.
 class MemorySurface : public Surface, CountedObject {
 public:
+    // Compatible with the screen.
+    MemorySurface();
     explicit MemorySurface(const Surface& compatibleWith);
     ~MemorySurface() override;
 };
 
-inline MemorySurface CreateCompatibleDC(const Surface& surface) { return MemorySurface(surface); }
+inline MemorySurface CreateCompatibleDC(const Surface& surface) {
+    return MemorySurface(surface);
+}
 
 // Selects a drawing object into a surface for the life of the scope and puts the previous one
 // back at its end.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/band_code.h"
+#include "platform/colour.h"
+#include "platform/drawing_objects.h"
+#include "platform/geometry.h"
+#include "platform/surface.h"
+
+namespace kolvar {
+
+// Paints everything outside the picture's outline in the window colour.
+void PreparePictureBackground(Bitmap& picture, const Surface& compatibleWith, Colour windowColour);
+
+// Lays the body colour and the bands of `code` on the picture and copies it, centred, into
+// `area` on `target`. `area` is moved to the picture's top-left corner. A missing picture
+// paints nothing.
+void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code);
+
+// Where band slot `slot` of a code with `bandCount` bands starts and ends (both columns inside).
+struct SlotColumns {
+    int left;
+    int right;
+};
+SlotColumns BandSlotColumns(int bandCount, int slot);
+
+}  // namespace kolvar

@@ -1,0 +1,94 @@
+#include "picture/picture_view.h"
+
+#include <string>
+
+#include "model/band_code_settings.h"
+#include "model/caption_text.h"
+#include "picture/band_picture.h"
+#include "platform/application.h"
+#include "platform/mul_div.h"
+#include "platform/paint_surfaces.h"
+#include "platform/surface.h"
+#include "resources/resource_ids.h"
+
+namespace kolvar {
+namespace {
+
+Font CaptionFont(const Surface& surface) {
+    LogFont request;
+    request.height = -MulDiv(24, surface.GetDeviceCaps(LOGPIXELSY), 72);
+    request.weight = FW_NORMAL;
+    request.charSet = RUSSIAN_CHARSET;
+    request.faceName = "Times New Roman";
+    return Font(request);
+}
+
+// Draws the caption on the bottom edge of `area` and takes its height off the area. Black on
+// whatever the window colour is, whatever the system's text colour.
+void PaintCaption(Surface& surface, Rect& area, const BandCode& code) {
+    surface.SetBkMode(TRANSPARENT);
+    Font font = CaptionFont(surface);
+    Selected selectedFont(surface, font);
+    const std::string caption = CaptionText(code);
+    surface.DrawText(caption, area, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
+    area.bottom -= surface.GetTextExtentPoint32(caption).cy;
+}
+
+}  // namespace
+
+CPictureView::CPictureView() {
+    if (const CWinApp* app = AfxGetApp()) {
+        bandCode_ = LoadBandCode(*app);
+    }
+    sysColours_ = ReadSysColours();
+}
+
+CPictureView::~CPictureView() {
+    if (CWinApp* app = AfxGetApp()) {
+        SaveBandCode(*app, bandCode_);
+    }
+}
+
+const MessageMap* CPictureView::ClassMessageMap() {
+    static constexpr MessageMapEntry kEntries[] = {
+        OnWmCreate<&CPictureView::OnCreate>(),
+        OnWmPaint<&CPictureView::OnPaint>(),
+        OnWmSysColorChange<&CPictureView::OnSysColorChange>(),
+    };
+    static constexpr MessageMap kMap{&CWnd::ClassMessageMap, kEntries};
+    return &kMap;
+}
+
+int CPictureView::OnCreate(const CREATESTRUCT&) {
+    if (Default() == -1) {
+        return -1;
+    }
+    picture_ = LoadBitmap(IDB_PICTURE);
+    PreparePictureBackground(picture_, CClientDC(*this), sysColours_.window);
+    return 0;
+}
+
+void CPictureView::OnSysColorChange() {
+    Default();
+    sysColours_ = ReadSysColours();
+    PreparePictureBackground(picture_, CClientDC(*this), sysColours_.window);
+    InvalidateRect(false);
+}
+
+// Everything is drawn off screen and copied once, so the band fills never show half done.
+void CPictureView::OnPaint() {
+    CPaintDC paint(*this);
+    Rect area = GetClientRect();
+    const int width = area.Width();
+    const int height = area.Height();
+
+    auto memory = CreateCompatibleDC(paint);
+    Bitmap buffer = CreateCompatibleBitmap(paint, width, height);
+    Selected selectedBuffer(memory, buffer);
+    memory.FillRect(area, Brush(sysColours_.window));
+    PaintCaption(memory, area, bandCode_);
+    PaintPicture(picture_, memory, area, bandCode_);
+    paint.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
+}
+
+}  // namespace kolvar

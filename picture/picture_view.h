@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/band_code.h"
+#include "picture/sys_colours.h"
+#include "platform/drawing_objects.h"
+#include "platform/window.h"
+
+namespace kolvar {
+
+// The window that shows the band picture and, along its bottom edge, the caption. It owns the
+// selection: loaded from the settings store when the object is made, saved when it dies.
+class CPictureView : public CWnd {
+public:
+    CPictureView();
+    ~CPictureView() override;
+
+    const BandCode& bandCode() const { return bandCode_; }
+    const SysColours& sysColours() const { return sysColours_; }
+
+    static const MessageMap* ClassMessageMap();
+
+protected:
+    const MessageMap* GetMessageMap() const override { return ClassMessageMap(); }
+
+    int OnCreate(const CREATESTRUCT& create);
+    void OnPaint();
+    void OnSysColorChange();
+
+    BandCode bandCode_;
+    SysColours sysColours_;
+    Bitmap picture_;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,18 @@
+#include "picture/sys_colours.h"
+
+#include "platform/system_metrics.h"
+
+namespace kolvar {
+
+SysColours ReadSysColours() {
+    return {
+        .menuItemHeight = GetSystemMetrics(SM_CYMENU),
+        .menu = GetSysColor(COLOR_MENU),
+        .menuText = GetSysColor(COLOR_MENUTEXT),
+        .highlight = GetSysColor(COLOR_HIGHLIGHT),
+        .highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT),
+        .window = GetSysColor(COLOR_WINDOW),
+    };
+}
+
+}  // namespace kolvar
