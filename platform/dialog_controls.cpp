@@ -1,0 +1,114 @@
+#include "platform/dialog_controls.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/dialog_widget.h"
+#include "platform/icon.h"
+#include "platform/icon_data.h"
+
+namespace kolvar {
+namespace {
+
+constexpr unsigned kStaticTypeMask = 0x1F;
+constexpr unsigned kStaticCentred = 0x01;
+constexpr unsigned kStaticRightAligned = 0x02;
+constexpr unsigned kButtonTypeMask = 0x0F;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect ControlRect(const DialogControl& control, DialogBaseUnits units) {
+    const Rect rect = DialogRectToPixels(control.x, control.y, control.cx, control.cy, units);
+    return {rect.left, rect.top, rect.Width(), rect.Height()};
+}
+
+Qt::Alignment StaticAlignment(unsigned style) {
+    switch (style & kStaticTypeMask) {
+        case kStaticCentred:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case kStaticRightAligned:
+            return Qt::AlignRight | Qt::AlignTop;
+        default:
+            return Qt::AlignLeft | Qt::AlignTop;
+    }
+}
+
+// An icon static takes the size of its icon, whatever the template says.
+QWidget* IconStatic(QWidget& parent, const DialogControl& control, DialogBaseUnits units) {
+    auto* label = new QLabel(&parent);
+    const Icon icon = LoadIcon(control.iconId);
+    const QRect rect = ControlRect(control, units);
+    if (icon) {
+        label->setPixmap(QPixmap::fromImage(icon.data().large));
+        label->setGeometry(QRect(rect.topLeft(), icon.data().large.size()));
+    } else {
+        label->setGeometry(rect);
+    }
+    return label;
+}
+
+QWidget* TextStatic(QWidget& parent, const DialogControl& control, DialogBaseUnits units) {
+    auto* label = new QLabel(&parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(StaticText(control.text, control.style));
+    label->setAlignment(StaticAlignment(control.style));
+    label->setWordWrap(true);
+    label->setGeometry(ControlRect(control, units));
+    return label;
+}
+
+QWidget* PushButton(DialogWidget& dialog, CWnd& window, const DialogControl& control,
+                    DialogBaseUnits units) {
+    auto* button = new QPushButton(FromUtf8(control.text), &dialog);
+    button->setGeometry(ControlRect(control, units));
+    const auto id = static_cast<unsigned>(control.id);
+    if ((control.style & kButtonTypeMask) == BS_DEFPUSHBUTTON) {
+        button->setDefault(true);
+        dialog.SetDefaultCommand(id);
+    }
+    QObject::connect(button, &QPushButton::clicked, &dialog,
+                     [&window, id] { window.SendMessage(WM_COMMAND, id); });
+    return button;
+}
+
+QWidget* Control(DialogWidget& dialog, CWnd& window, const DialogControl& control,
+                 DialogBaseUnits units) {
+    if (control.controlClass == ControlClass::Button) {
+        return PushButton(dialog, window, control, units);
+    }
+    if ((control.style & kStaticTypeMask) == SS_ICON) {
+        return IconStatic(dialog, control, units);
+    }
+    return TextStatic(dialog, control, units);
+}
+
+}  // namespace
+
+void AddDialogControls(DialogWidget& dialog, CWnd& window, std::span<const DialogControl> controls,
+                       DialogBaseUnits units, const QFont& font) {
+    for (const DialogControl& control : controls) {
+        QWidget* widget = Control(dialog, window, control, units);
+        widget->setFont(font);
+        widget->setVisible((control.style & WS_VISIBLE) != 0);
+    }
+}
+
+QString StaticText(std::string_view text, unsigned style) {
+    const QString shown = FromUtf8(text);
+    if ((style & SS_NOPREFIX) != 0) {
+        return shown;
+    }
+    QString plain;
+    plain.reserve(shown.size());
+    for (qsizetype index = 0; index < shown.size(); ++index) {
+        if (shown[index] == u'&' && index + 1 < shown.size()) {
+            ++index;
+        }
+        plain += shown[index];
+    }
+    return plain;
+}
+
+}  // namespace kolvar

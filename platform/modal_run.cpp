@@ -1,0 +1,140 @@
+#include "platform/modal_run.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <vector>
+
+#include "platform/dialog_commands.h"
+#include "platform/window_impl.h"
+
+namespace kolvar {
+namespace {
+
+std::vector<CWnd*>& RunningDialogs() {
+    static std::vector<CWnd*> dialogs;
+    return dialogs;
+}
+
+class Running {
+public:
+    Running(CWnd& dialog, QEventLoop& loop) : dialog_(dialog) {
+        RunningDialogs().push_back(&dialog_);
+        dialog_.impl().modalLoop = &loop;
+    }
+    ~Running() {
+        dialog_.impl().modalLoop = nullptr;
+        auto& dialogs = RunningDialogs();
+        dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), &dialog_), dialogs.end());
+    }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+private:
+    CWnd& dialog_;
+};
+
+QWidget* OwnerWindow(CWnd* owner) {
+    return owner != nullptr && owner->IsWindow() ? owner->impl().widget->window() : nullptr;
+}
+
+// The owner takes no input while the dialog runs.
+class OwnerDisabled {
+public:
+    explicit OwnerDisabled(QWidget* window) : window_(window) {
+        if (window_) {
+            wasEnabled_ = window_->isEnabled();
+            window_->setEnabled(false);
+        }
+    }
+    ~OwnerDisabled() {
+        if (window_) {
+            window_->setEnabled(wasEnabled_);
+        }
+    }
+    OwnerDisabled(const OwnerDisabled&) = delete;
+    OwnerDisabled& operator=(const OwnerDisabled&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+    bool wasEnabled_ = true;
+};
+
+QRect CentringArea(const QWidget& dialog, const QWidget* ownerWindow) {
+    if (ownerWindow != nullptr) {
+        return ownerWindow->frameGeometry();
+    }
+    const QScreen* screen = dialog.screen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+void Centre(QWidget& dialog, const QWidget* ownerWindow) {
+    const QRect area = CentringArea(dialog, ownerWindow);
+    const QSize size = dialog.frameGeometry().size();
+    QPoint topLeft(area.x() + (area.width() - size.width()) / 2,
+                   area.y() + (area.height() - size.height()) / 2);
+    if (const QScreen* screen = dialog.screen()) {
+        const QRect available = screen->availableGeometry();
+        topLeft.setX(std::clamp(topLeft.x(), available.left(),
+                                std::max(available.left(), available.right() + 1 - size.width())));
+        topLeft.setY(std::clamp(topLeft.y(), available.top(),
+                                std::max(available.top(), available.bottom() + 1 - size.height())));
+    }
+    dialog.move(topLeft);
+}
+
+void Dispatch(CWnd& dialog, QWidget* ownerWindow) {
+    const OwnerDisabled disabled(ownerWindow);
+    QEventLoop loop;
+    const Running running(dialog, loop);
+    QWidget* widget = dialog.impl().widget;
+    widget->setWindowModality(Qt::ApplicationModal);
+    widget->show();
+    // Only a shown window knows the size of its frame.
+    Centre(*widget, ownerWindow);
+    widget->raise();
+    widget->activateWindow();
+    if (!dialog.impl().modalEnded) {
+        loop.exec(QEventLoop::DialogExec);
+    }
+}
+
+// Only once the owner takes input again can it have the activation and its focus back.
+void GiveBackFocus(QWidget* ownerWindow, QWidget* focus) {
+    if (ownerWindow == nullptr) {
+        return;
+    }
+    ownerWindow->activateWindow();
+    if (focus != nullptr) {
+        focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+}  // namespace
+
+void RunModalLoop(CWnd& dialog, CWnd* owner) {
+    const QPointer<QWidget> ownerWindow = OwnerWindow(owner);
+    const QPointer<QWidget> ownerFocus = ownerWindow ? ownerWindow->focusWidget() : nullptr;
+    Centre(*dialog.impl().widget, ownerWindow);
+    Dispatch(dialog, ownerWindow);
+    if (dialog.impl().widget) {
+        dialog.impl().widget->hide();
+    }
+    GiveBackFocus(ownerWindow, ownerFocus);
+}
+
+void EndModalLoop(CWnd& dialog) {
+    if (dialog.impl().modalLoop != nullptr) {
+        dialog.impl().modalLoop->exit();
+    }
+}
+
+bool CancelModalRuns() {
+    const std::vector<CWnd*> running = RunningDialogs();
+    std::for_each(running.rbegin(), running.rend(),
+                  [](CWnd* dialog) { dialog->SendMessage(WM_COMMAND, kCancelCommand); });
+    return !running.empty();
+}
+
+}  // namespace kolvar

@@ -1,0 +1,77 @@
+#include "platform/system_metrics.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QPalette>
+#include <QScreen>
+#include <algorithm>
+
+#include "platform/mul_div.h"
+#include "platform/qt_colour.h"
+
+namespace kolvar {
+namespace {
+
+constexpr int kDesignDpi = 96;
+constexpr int kIconSizeAtDesignDpi = 32;
+constexpr int kMenuHeightAtDesignDpi = 19;
+// Room above and below the menu font's line.
+constexpr int kMenuLinePadding = 4;
+
+int LogicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : kDesignDpi;
+}
+
+int ScaledForDpi(int pixelsAtDesignDpi) {
+    return MulDiv(pixelsAtDesignDpi, LogicalDpi(), kDesignDpi);
+}
+
+Colour FromQColor(const QColor& colour) {
+    return FromQRgb(colour.rgb());
+}
+
+int MenuHeight() {
+    const QFontMetrics menuFont(QApplication::font("QMenu"));
+    return std::max(ScaledForDpi(kMenuHeightAtDesignDpi), menuFont.height() + kMenuLinePadding);
+}
+
+}  // namespace
+
+Colour GetSysColor(int index) {
+    const QPalette menu = QApplication::palette("QMenu");
+    switch (index) {
+        case COLOR_MENU:
+            return FromQColor(menu.color(QPalette::Active, QPalette::Window));
+        case COLOR_MENUTEXT:
+            return FromQColor(menu.color(QPalette::Active, QPalette::WindowText));
+        case COLOR_HIGHLIGHT:
+            return FromQColor(menu.color(QPalette::Active, QPalette::Highlight));
+        case COLOR_HIGHLIGHTTEXT:
+            return FromQColor(menu.color(QPalette::Active, QPalette::HighlightedText));
+        case COLOR_WINDOW:
+            return FromQColor(QApplication::palette().color(QPalette::Active, QPalette::Base));
+        default:
+            return 0;
+    }
+}
+
+int GetSystemMetrics(int index) {
+    switch (index) {
+        case SM_CXICON:
+        case SM_CYICON:
+            return ScaledForDpi(kIconSizeAtDesignDpi);
+        case SM_CYMENU:
+            return MenuHeight();
+        default:
+            return 0;
+    }
+}
+
+bool SetCursorPos(int x, int y) {
+    QCursor::setPos(x, y);
+    return true;
+}
+
+}  // namespace kolvar

@@ -1,0 +1,97 @@
+#include "platform/window_events.h"
+
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/window_impl.h"
+
+namespace kolvar {
+
+DispatchScope::DispatchScope(WindowImpl& impl) : impl_(impl) {
+    ++impl_.dispatchDepth;
+}
+
+DispatchScope::~DispatchScope() {
+    --impl_.dispatchDepth;
+}
+
+namespace {
+
+// The paint in progress belongs to the window until its WM_PAINT handler returns.
+class PaintInProgress {
+public:
+    PaintInProgress(WindowImpl& impl, QPainter& painter) : impl_(impl), previous_(impl.painter) {
+        impl_.painter = &painter;
+    }
+    ~PaintInProgress() { impl_.painter = previous_; }
+    PaintInProgress(const PaintInProgress&) = delete;
+    PaintInProgress& operator=(const PaintInProgress&) = delete;
+
+private:
+    WindowImpl& impl_;
+    QPainter* previous_;
+};
+
+}  // namespace
+
+void DispatchPaint(CWnd& window, QPainter& painter) {
+    const QRect client = window.impl().ClientArea();
+    painter.setClipRect(client);
+    painter.translate(client.topLeft());
+    const PaintInProgress paint(window.impl(), painter);
+    window.SendMessage(WM_PAINT);
+}
+
+void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event) {
+    const QRect client = window.impl().ClientArea();
+    const QPoint position = event.position().toPoint();
+    if (!client.contains(position)) {
+        return;
+    }
+    const QPoint inClient = position - client.topLeft();
+    window.SendMessage(message, MouseKeyFlags(event.buttons(), event.modifiers()),
+                       MakePointParam({inClient.x(), inClient.y()}));
+}
+
+unsigned MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    unsigned flags = 0;
+    if (buttons.testFlag(Qt::LeftButton)) {
+        flags |= MK_LBUTTON;
+    }
+    if (buttons.testFlag(Qt::RightButton)) {
+        flags |= MK_RBUTTON;
+    }
+    if (modifiers.testFlag(Qt::ShiftModifier)) {
+        flags |= MK_SHIFT;
+    }
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        flags |= MK_CONTROL;
+    }
+    return flags;
+}
+
+bool IsSystemColourChange(QEvent::Type type) {
+    return type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange ||
+           type == QEvent::StyleChange || type == QEvent::ThemeChange;
+}
+
+void QueueSysColorChange(CWnd& window) {
+    WindowImpl& impl = window.impl();
+    if (impl.sysColourChangePending || !impl.widget) {
+        return;
+    }
+    impl.sysColourChangePending = true;
+    QWidget* widget = impl.widget;
+    QMetaObject::invokeMethod(
+        widget,
+        [widget] {
+            if (CWnd* target = WindowOfWidget(widget)) {
+                target->impl().sysColourChangePending = false;
+                target->SendMessage(WM_SYSCOLORCHANGE);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace kolvar
