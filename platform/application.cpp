@@ -1,0 +1,106 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QWidget>
+#include <csignal>
+
+#include "platform/application_name.h"
+#include "platform/modal_run.h"
+#include "platform/termination_signals.h"
+#include "platform/window.h"
+
+namespace kolvar {
+namespace {
+
+CWinApp*& TheApp() {
+    static CWinApp* app = nullptr;
+    return app;
+}
+
+std::string NameOfExecutable(int argc, char** argv) {
+    if (argc > 0 && argv[0] != nullptr && argv[0][0] != '\0') {
+        return ApplicationNameFromPath(argv[0]);
+    }
+    return ApplicationNameFromPath(QCoreApplication::applicationFilePath().toStdString());
+}
+
+// An open pop-up menu runs a loop of its own, inside the dialog's.
+void ClosePopups() {
+    constexpr int kMostNestedPopups = 16;
+    for (int count = 0; count < kMostNestedPopups; ++count) {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (popup == nullptr) {
+            return;
+        }
+        popup->close();
+    }
+}
+
+// As if the user had pressed Esc in every open dialog, so that the view is destroyed and saves.
+void EndOnSignal(int /*signal*/) {
+    ClosePopups();
+    if (CancelModalRuns()) {
+        return;
+    }
+    if (CWnd* mainWindow = AfxGetMainWnd(); mainWindow != nullptr && mainWindow->IsWindow()) {
+        mainWindow->SendMessage(WM_CLOSE);
+    }
+    QCoreApplication::quit();
+}
+
+}  // namespace
+
+CWinApp::CWinApp() {
+    TheApp() = this;
+}
+
+CWinApp::~CWinApp() {
+    if (TheApp() == this) {
+        TheApp() = nullptr;
+    }
+}
+
+bool CWinApp::InitInstance() {
+    return false;
+}
+
+void CWinApp::SetRegistryKey(std::string_view companyKey) {
+    store_.emplace(std::string(companyKey), appName_);
+}
+
+int CWinApp::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const {
+    return store_ ? store_->GetProfileInt(section, key, defaultValue) : defaultValue;
+}
+
+bool CWinApp::WriteProfileInt(std::string_view section, std::string_view key, int value) {
+    return store_ ? store_->WriteProfileInt(section, key, value) : false;
+}
+
+CWinApp* AfxGetApp() {
+    return TheApp();
+}
+
+CWnd* AfxGetMainWnd() {
+    const CWinApp* app = AfxGetApp();
+    return app != nullptr ? app->m_pMainWnd : nullptr;
+}
+
+int AfxWinMain(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // Windows come and go inside InitInstance; only the main window's end ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr) {
+        return 1;
+    }
+    app->appName_ = NameOfExecutable(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromStdString(app->appName_));
+    const TerminationSignals terminationSignals(EndOnSignal);
+    if (!app->InitInstance()) {
+        return 0;
+    }
+    return QApplication::exec();
+}
+
+}  // namespace kolvar
