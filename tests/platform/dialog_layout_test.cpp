@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "platform/application_name.h"
+#include "platform/dialog_controls.h"
+#include "platform/dialog_units.h"
+#include "platform/dialog_widget.h"
+
+namespace kolvar {
+namespace {
+
+struct UnitsRow {
+    int dpi;
+    int cx;
+    int cy;
+    Size pixels;
+};
+
+void PrintTo(const UnitsRow& row, std::ostream* out) {
+    *out << row.cx << "x" << row.cy << " at " << row.dpi << " dpi";
+}
+
+class DialogUnits : public testing::TestWithParam<UnitsRow> {};
+
+TEST_P(DialogUnits, ScaleTheTemplateWithTheScreensResolution) {
+    const UnitsRow& row = GetParam();
+    const DialogBaseUnits units = DialogBaseUnitsForDpi(row.dpi, row.dpi);
+    EXPECT_EQ((Size{DialogXToPixels(row.cx, units), DialogYToPixels(row.cy, units)}), row.pixels);
+}
+
+// 6 x 13 at 96 dpi, 7.5 -> 8 x 16.25 -> 16 at 120, 9 x 19.5 -> 20 at 144.
+INSTANTIATE_TEST_SUITE_P(Templates, DialogUnits,
+                         testing::Values(UnitsRow{96, 320, 200, {480, 325}},
+                                         UnitsRow{96, 235, 55, {353, 89}},
+                                         UnitsRow{120, 320, 200, {640, 400}},
+                                         UnitsRow{144, 320, 200, {720, 500}}));
+
+TEST(DialogUnitsOfControls, MapEachCoordinateOnItsOwn) {
+    const DialogBaseUnits units = DialogBaseUnitsForDpi(96, 96);
+    // 11 * 6 / 4 = 16.5, 17 * 13 / 8 = 27.625, 20 * 6 / 4 = 30, 20 * 13 / 8 = 32.5
+    EXPECT_EQ(DialogRectToPixels(11, 17, 20, 20, units), (Rect{17, 28, 17 + 30, 28 + 33}));
+}
+
+TEST(StaticTexts, ShowAmpersandsLiterallyOnlyWithoutPrefixProcessing) {
+    EXPECT_EQ(StaticText("Tom & Jerry", SS_NOPREFIX), "Tom & Jerry");
+    EXPECT_EQ(StaticText("&Open", 0), "Open");
+    EXPECT_EQ(StaticText("a && b", 0), "a & b");
+    EXPECT_EQ(StaticText("Версия 1.0", 0), QString::fromUtf8("Версия 1.0"));
+}
+
+struct KeyRow {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<unsigned> command;
+};
+
+void PrintTo(const KeyRow& row, std::ostream* out) {
+    *out << "key " << std::hex << row.key << " modifiers " << row.modifiers.toInt();
+}
+
+class DialogKeys : public testing::TestWithParam<KeyRow> {};
+
+TEST_P(DialogKeys, GiveTheDefaultCommandOrCancel) {
+    constexpr unsigned kDefault = 7;
+    EXPECT_EQ(DialogWidget::KeyCommand(GetParam().key, GetParam().modifiers, kDefault),
+              GetParam().command);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, DialogKeys,
+                         testing::Values(KeyRow{Qt::Key_Return, Qt::NoModifier, 7u},
+                                         KeyRow{Qt::Key_Enter, Qt::KeypadModifier, 7u},
+                                         KeyRow{Qt::Key_Escape, Qt::NoModifier, 2u},
+                                         KeyRow{Qt::Key_Escape, Qt::ControlModifier, std::nullopt},
+                                         KeyRow{Qt::Key_Return, Qt::AltModifier, std::nullopt},
+                                         KeyRow{Qt::Key_A, Qt::NoModifier, std::nullopt}));
+
+TEST(ApplicationName, IsTheExecutablesBaseNameWithoutExtension) {
+    EXPECT_EQ(ApplicationNameFromPath("/usr/bin/kolvar"), "kolvar");
+    EXPECT_EQ(ApplicationNameFromPath("kolvar.exe"), "kolvar");
+    EXPECT_EQ(ApplicationNameFromPath("./dir.d/a.b.c"), "a.b");
+    EXPECT_EQ(ApplicationNameFromPath("/opt/.hidden"), ".hidden");
+}
+
+}  // namespace
+}  // namespace kolvar

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <csignal>
+
+#include "platform/dialog.h"
+#include "platform/modal_run.h"
+#include "platform/termination_signals.h"
+#include "window_test_resources.h"
+
+namespace kolvar {
+namespace {
+
+int WaitForSignal(const int& received) {
+    for (int round = 0; round < 200 && received == 0; ++round) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return received;
+}
+
+class TerminationSignal : public testing::TestWithParam<int> {};
+
+TEST_P(TerminationSignal, ReachesTheEventLoopAndNotTheDefaultAction) {
+    int received = 0;
+    const TerminationSignals signalHandling([&received](int signal) { received = signal; });
+    ASSERT_EQ(std::raise(GetParam()), 0);
+    EXPECT_EQ(WaitForSignal(received), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, testing::Values(SIGTERM, SIGINT, SIGHUP));
+
+void Ignore(int) {}
+
+TEST(TerminationSignals, PutTheFormerHandlersBack) {
+    struct sigaction own {};
+    own.sa_handler = Ignore;
+    struct sigaction previous {};
+    sigaction(SIGTERM, &own, &previous);
+    {
+        const TerminationSignals signalHandling([](int) {});
+    }
+    struct sigaction after {};
+    sigaction(SIGTERM, &previous, &after);
+    EXPECT_EQ(after.sa_handler, &Ignore);
+}
+
+TEST(TerminationSignalsDeathTest, ASecondSignalEndsTheProcessAtOnce) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const TerminationSignals signalHandling([](int) {});
+            std::raise(SIGTERM);
+            std::raise(SIGINT);
+        },
+        testing::ExitedWithCode(128 + SIGINT), "");
+}
+
+TEST(TerminationSignals, CancelTheRunningDialog) {
+    const test::TestResources resources;
+    const TerminationSignals signalHandling([](int) { CancelModalRuns(); });
+    CDialog dialog(test::kMainTemplate);
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&dialog] { dialog.EndDialog(-99); });
+    watchdog.start(5000);
+    EXPECT_EQ(dialog.DoModal(), long{test::kCommandCancel});
+}
+
+}  // namespace
+}  // namespace kolvar
