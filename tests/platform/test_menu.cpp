@@ -1,0 +1,45 @@
+#include "test_menu.h"
+
+#include "platform/menu_data.h"
+
+namespace kolvar::test_menu {
+namespace {
+
+CMenu OwnerDrawnMenu(const std::vector<unsigned>& ids) {
+    CMenu menu;
+    menu.CreatePopupMenu();
+    for (const unsigned id : ids) {
+        const unsigned checked = id == kCheckedColour ? MF_CHECKED : 0;
+        menu.AppendMenu(MF_OWNERDRAW | checked, id, ItemData{DataFor(id)});
+    }
+    return menu;
+}
+
+}  // namespace
+
+std::uintptr_t DataFor(unsigned id) {
+    return 0xC0DE0000U + id;
+}
+
+CMenu Build() {
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING | MF_CHECKED, kAlpha, "&Alpha");
+    menu.AppendMenu(MF_SEPARATOR, 0, "");
+    menu.AppendMenu(MF_POPUP, OwnerDrawnMenu(kColourIds), "&Colours");
+    menu.AppendMenu(MF_POPUP, OwnerDrawnMenu(kMoreIds), "&More");
+    menu.AppendMenu(MF_SEPARATOR, 0, "");
+    menu.AppendMenu(MF_STRING, kClose, "&Close");
+    menu.SetMenuDefaultItem(kClose);
+    return menu;
+}
+
+QMenu& Widget(const CMenu& menu) {
+    return *menu.data().widget;
+}
+
+QMenu* SubMenuAt(QMenu& menu, int row) {
+    return menu.actions().at(row)->menu();
+}
+
+}  // namespace kolvar::test_menu
