@@ -1,19 +1,17 @@
 #include "platform/profile_store.h"
 
 #include <QDir>
-#include <QSettings>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QString>
-#include <QVariant>
 #include <optional>
 
+#include "platform/profile_text.h"
 #include "platform/profile_value.h"
 
 namespace kolvar {
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString ConfigHome() {
     const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -23,16 +21,40 @@ QString ConfigHome() {
     return QDir::homePath() + QStringLiteral("/.config");
 }
 
-QString SettingsKey(std::string_view section, std::string_view key) {
-    return FromUtf8(section) + u'/' + FromUtf8(key);
-}
-
-// Only a plain text holds a number: a list or a typed value is someone else's entry.
-std::optional<int> StoredInt(const QVariant& stored) {
-    if (stored.typeId() != QMetaType::QString) {
+// What the file holds: nothing yet when it does not exist, and no text at all when it cannot be
+// read or is not a settings file.
+std::optional<ProfileText> ReadStore(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        return ProfileText();
+    }
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    return ParseProfileInt(stored.toString().toStdString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return ProfileText::Parse(std::string_view(bytes.constData(), bytes.size()));
+}
+
+// The new text goes to a file beside the old one, which is renamed over it only once it is
+// complete: a failed write leaves the old file as it was.
+bool WriteStore(const QString& path, const ProfileText& text) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const std::string bytes = text.ToString();
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 }  // namespace
@@ -42,23 +64,25 @@ ProfileStore::ProfileStore(std::string companyKey, std::string applicationName)
 
 int ProfileStore::GetProfileInt(std::string_view section, std::string_view key,
                                 int defaultValue) const {
-    const QSettings settings(QString::fromStdString(FilePath()), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
+    const std::optional<ProfileText> text = ReadStore(QString::fromStdString(FilePath()));
+    if (!text) {
         return defaultValue;
     }
-    return StoredInt(settings.value(SettingsKey(section, key))).value_or(defaultValue);
+    const std::optional<std::string> stored = text->Value(section, key);
+    if (!stored) {
+        return defaultValue;
+    }
+    return ParseProfileInt(*stored).value_or(defaultValue);
 }
 
-// QSettings writes a new file beside the old one and renames it over it, so a failed write
-// leaves the old file as it was. A file it could not read is not overwritten either.
 bool ProfileStore::WriteProfileInt(std::string_view section, std::string_view key, int value) {
-    QSettings settings(QString::fromStdString(FilePath()), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
+    const QString path = QString::fromStdString(FilePath());
+    std::optional<ProfileText> text = ReadStore(path);
+    if (!text) {
         return false;
     }
-    settings.setValue(SettingsKey(section, key), QString::fromStdString(FormatProfileInt(value)));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    text->SetValue(section, key, FormatProfileInt(value));
+    return WriteStore(path, *text);
 }
 
 std::string ProfileStore::FilePath() const {
