@@ -51,7 +51,7 @@ void EndOnSignal(int /*signal*/) {
 
 }  // namespace
 
-CWinApp::CWinApp() {
+CWinApp::CWinApp(std::string_view appName) : appName_(appName) {
     TheApp() = this;
 }
 
@@ -94,7 +94,9 @@ int AfxWinMain(int argc, char** argv) {
     if (app == nullptr) {
         return 1;
     }
-    app->appName_ = NameOfExecutable(argc, argv);
+    if (app->appName_.empty()) {
+        app->appName_ = NameOfExecutable(argc, argv);
+    }
     QCoreApplication::setApplicationName(QString::fromStdString(app->appName_));
     const TerminationSignals terminationSignals(EndOnSignal);
     if (!app->InitInstance()) {

@@ -14,7 +14,8 @@ class CWnd;
 // InitInstance once; FALSE ends the program without a message loop of its own.
 class CWinApp {
 public:
-    CWinApp();
+    // Without a name the application is named after its executable.
+    explicit CWinApp(std::string_view appName = {});
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();

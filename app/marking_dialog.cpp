@@ -1,0 +1,89 @@
+#include "app/marking_dialog.h"
+
+#include <string_view>
+
+#include "app/about_dialog.h"
+#include "app/icon_position.h"
+#include "platform/menu.h"
+#include "platform/paint_surfaces.h"
+#include "platform/system_metrics.h"
+#include "resources/resource_ids.h"
+#include "resources/string_table.h"
+
+namespace kolvar {
+namespace {
+
+constexpr int kViewMargin = 5;
+// The low four bits of a system command belong to the window system.
+constexpr unsigned kSystemCommandMask = 0xFFF0;
+
+}  // namespace
+
+CMarkingDialog::CMarkingDialog(CWnd* parent)
+    : CDialog(IDD_MARKING, parent), icon_(LoadIcon(IDR_MAINICON)) {}
+
+const MessageMap* CMarkingDialog::ClassMessageMap() {
+    static constexpr MessageMapEntry kEntries[] = {
+        OnWmSysCommand<&CMarkingDialog::OnSysCommand>(),
+        OnWmPaint<&CMarkingDialog::OnPaint>(),
+        OnWmQueryDragIcon<&CMarkingDialog::OnQueryDragIcon>(),
+    };
+    static constexpr MessageMap kMap{&CDialog::ClassMessageMap, kEntries};
+    return &kMap;
+}
+
+bool CMarkingDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    AddAboutToSystemMenu();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(&icon_));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(&icon_));
+
+    Rect viewArea = GetClientRect();
+    InflateRect(viewArea, -kViewMargin, -kViewMargin);
+    view_.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, viewArea, this, IDC_MARKING_VIEW);
+    view_.SetFocus();
+    return true;
+}
+
+void CMarkingDialog::AddAboutToSystemMenu() {
+    CMenu* systemMenu = GetSystemMenu(false);
+    if (systemMenu == nullptr) {
+        return;
+    }
+    const std::string_view aboutText = LoadText(ID_ABOUT_TEXT);
+    if (aboutText.empty()) {
+        return;
+    }
+    systemMenu->AppendMenu(MF_SEPARATOR, 0, std::string_view{});
+    systemMenu->AppendMenu(MF_STRING, ID_ABOUT, aboutText);
+}
+
+// Returns only after the About box has closed, also when the view's menu asked for it.
+void CMarkingDialog::OnSysCommand(unsigned id, LPARAM) {
+    if ((id & kSystemCommandMask) == ID_ABOUT) {
+        CAboutDialog about;
+        about.DoModal();
+        return;
+    }
+    Default();
+}
+
+void CMarkingDialog::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC surface(*this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(&surface), 0);
+    const Rect client = GetClientRect();
+    const Point at =
+        MinimisedIconPosition({client.Width(), client.Height()},
+                              {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)});
+    DrawIcon(surface, at.x, at.y, icon_);
+}
+
+const Icon* CMarkingDialog::OnQueryDragIcon() {
+    return &icon_;
+}
+
+}  // namespace kolvar

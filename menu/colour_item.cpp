@@ -1,0 +1,91 @@
+#include "menu/colour_item.h"
+
+#include "picture/picture_colours.h"
+#include "platform/surface.h"
+#include "resources/resource_ids.h"
+#include "resources/string_table.h"
+
+namespace kolvar {
+namespace {
+
+struct ItemColours {
+    Colour background;
+    Colour text;
+};
+
+// A selected item keeps its highlight however it comes to be repainted: an expose or a closing
+// sub-menu repaints it whole, without the selection-change action.
+ItemColours ColoursFor(const DRAWITEMSTRUCT& item, const SysColours& colours) {
+    if (item.itemState & ODS_SELECTED) {
+        return {colours.highlight, colours.highlightText};
+    }
+    return {colours.menu, colours.menuText};
+}
+
+// Halves toward minus infinity, so a mark larger than its cell is centred the same way as a
+// smaller one.
+int FloorHalf(int value) {
+    return value >= 0 ? value / 2 : -((1 - value) / 2);
+}
+
+// The one-bit mark takes the item's text colour on the item's background colour.
+void DrawCheckMark(Surface& surface, const Rect& cell, int cellSide) {
+    Bitmap mark = LoadBitmap(OBM_CHECK);
+    if (!mark) {
+        return;
+    }
+    const BitmapInfo info = GetObject(mark);
+    auto markSurface = CreateCompatibleDC(surface);
+    Selected selectedMark(markSurface, mark);
+    surface.BitBlt(cell.left + FloorHalf(cellSide - info.width),
+                   cell.top + FloorHalf(cellSide - info.height), info.width, info.height,
+                   markSurface, 0, 0, SRCCOPY);
+}
+
+void DrawSwatch(Surface& surface, const Rect& area, const DRAWITEMSTRUCT& item, Colour background) {
+    Rect swatch{area.left, area.top + 2, area.left + kSwatchWidth, area.bottom - 2};
+    const bool noBand = item.itemID == ID_NO_BAND_ITEM;
+    Pen frame(BODY_BEIGE, 1);
+    Brush fill(noBand ? background : static_cast<Colour>(item.itemData));
+    Selected selectedPen(surface, frame);
+    Selected selectedBrush(surface, fill);
+    surface.Rectangle(swatch.left, swatch.top, swatch.right, swatch.bottom);
+    if (noBand) {
+        surface.SetBkMode(TRANSPARENT);
+        surface.DrawText(LoadText(ID_NO_COLOUR_TEXT), swatch, DT_CENTER | DT_SINGLELINE);
+    }
+}
+
+}  // namespace
+
+bool HasSwatch(unsigned itemId) {
+    return itemId >= ID_FIRST_SWATCH_ITEM && itemId <= ID_NO_BAND_ITEM;
+}
+
+unsigned ColourItemWidth(unsigned itemId, int itemHeight, int labelWidth) {
+    const int width = itemHeight + labelWidth + (HasSwatch(itemId) ? kSwatchWidth : 0);
+    return static_cast<unsigned>(width);
+}
+
+void DrawColourItem(const DRAWITEMSTRUCT& item, const SysColours& colours) {
+    Surface& surface = *item.hDC;
+    const ItemColours itemColours = ColoursFor(item, colours);
+    const Brush background(itemColours.background);
+    surface.SetBkColor(itemColours.background);
+    surface.SetTextColor(itemColours.text);
+
+    Rect area = item.rcItem;
+    surface.FillRect(area, background);
+    const int cellSide = colours.menuItemHeight;
+    if (item.itemState & ODS_CHECKED) {
+        DrawCheckMark(surface, area, cellSide);
+    }
+    area.left += cellSide;
+    if (HasSwatch(item.itemID)) {
+        DrawSwatch(surface, area, item, itemColours.background);
+        area.left += kSwatchWidth;
+    }
+    surface.DrawText(LoadText(item.itemID), area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+}  // namespace kolvar

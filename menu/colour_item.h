@@ -1,0 +1,20 @@
+#pragma once
+
+#include "picture/sys_colours.h"
+#include "platform/messages.h"
+
+namespace kolvar {
+
+// A colour item is this much wider than its check-mark cell and label.
+inline constexpr int kSwatchWidth = 100;
+
+// Items from the first digit's brown to the no-band tolerance show a swatch.
+bool HasSwatch(unsigned itemId);
+
+// The width of an item: the h-by-h check-mark cell, the swatch where there is one, the label.
+unsigned ColourItemWidth(unsigned itemId, int itemHeight, int labelWidth);
+
+// Paints the whole item: background, check mark, framed swatch and centred label.
+void DrawColourItem(const DRAWITEMSTRUCT& item, const SysColours& colours);
+
+}  // namespace kolvar

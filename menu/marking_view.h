@@ -1,0 +1,33 @@
+#pragma once
+
+#include "picture/picture_view.h"
+
+namespace kolvar {
+
+// The picture view with its colour menu: a right click or a left double click opens the menu,
+// and the chosen item changes one band, opens the About box or ends the program.
+class CMarkingView : public CPictureView {
+public:
+    static const MessageMap* ClassMessageMap();
+
+protected:
+    const MessageMap* GetMessageMap() const override { return ClassMessageMap(); }
+
+private:
+    void OnMenuClick(unsigned flags, Point point);
+    void TrackColourMenu(Point point);
+
+    void OnMeasureItem(int controlId, MEASUREITEMSTRUCT& item);
+    void OnDrawItem(int controlId, DRAWITEMSTRUCT& item);
+
+    void OnFiveBand();
+    void OnDigit1(unsigned id);
+    void OnDigit2(unsigned id);
+    void OnDigit3(unsigned id);
+    void OnPower(unsigned id);
+    void OnOvershoot(unsigned id);
+    void OnAboutItem();
+    void OnCloseItem();
+};
+
+}  // namespace kolvar
