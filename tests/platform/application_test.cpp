@@ -13,23 +13,24 @@
 namespace kolvar {
 namespace {
 
-// The one application object; each test says what its InitInstance does.
+// The application object of one run; each test says what its InitInstance does.
 class TestApp : public CWinApp {
 public:
-    std::function<bool(TestApp&)> init;
+    explicit TestApp(std::function<bool(TestApp&)> init, std::string_view name = {})
+        : CWinApp(name), init_(std::move(init)) {}
     int initCount = 0;
 
     bool InitInstance() override {
         ++initCount;
-        return init ? init(*this) : false;
+        return init_(*this);
     }
+
+private:
+    std::function<bool(TestApp&)> init_;
 };
 
-TestApp theApp;
-
-int RunProgram(const char* executable, std::function<bool(TestApp&)> init) {
-    theApp.init = std::move(init);
-    theApp.initCount = 0;
+int RunProgram(TestApp& app, const char* executable) {
+    EXPECT_EQ(AfxGetApp(), &app);
     char name[256];
     std::snprintf(name, sizeof name, "%s", executable);
     char* argv[] = {name, nullptr};
@@ -49,25 +50,29 @@ long RunModalRaising(CDialog& dialog, int signal) {
 TEST(Application, IsFoundAndNamedAfterTheExecutable) {
     std::string appName;
     QString qtName;
-    EXPECT_EQ(RunProgram("/some/where/resistor-tool.bin",
-                         [&](TestApp& app) {
-                             appName = app.AppName();
-                             qtName = QCoreApplication::applicationName();
-                             return false;
-                         }),
-              0);
-    EXPECT_EQ(theApp.initCount, 1);
-    EXPECT_EQ(AfxGetApp(), &theApp);
+    TestApp app([&](TestApp& self) {
+        appName = self.AppName();
+        qtName = QCoreApplication::applicationName();
+        return false;
+    });
+    EXPECT_EQ(RunProgram(app, "/some/where/resistor-tool.bin"), 0);
+    EXPECT_EQ(app.initCount, 1);
     EXPECT_EQ(appName, "resistor-tool");
     EXPECT_EQ(qtName, "resistor-tool");
 }
 
+TEST(Application, AGivenNameOutranksTheExecutables) {
+    TestApp app([](TestApp&) { return false; }, "Chosen");
+    RunProgram(app, "/usr/bin/kolvar");
+    EXPECT_EQ(app.AppName(), "Chosen");
+}
+
 TEST(Application, TrueFromInitInstanceRunsTheEventLoop) {
-    const int status = RunProgram("kolvar", [](TestApp&) {
+    TestApp app([](TestApp&) {
         QTimer::singleShot(0, [] { QCoreApplication::exit(3); });
         return true;
     });
-    EXPECT_EQ(status, 3);
+    EXPECT_EQ(RunProgram(app, "kolvar"), 3);
 }
 
 TEST(Application, ProfileIntegersGoToTheStoreNamedByTheRegistryKey) {
@@ -76,7 +81,7 @@ TEST(Application, ProfileIntegersGoToTheStoreNamedByTheRegistryKey) {
     int beforeKey = 0;
     bool writtenBeforeKey = true;
     int readBack = 0;
-    RunProgram("kolvar", [&](TestApp& app) {
+    TestApp program([&](TestApp& app) {
         beforeKey = app.GetProfileInt("Settings", "Power", 3);
         writtenBeforeKey = app.WriteProfileInt("Settings", "Power", 4);
         app.SetRegistryKey("Company");
@@ -84,6 +89,7 @@ TEST(Application, ProfileIntegersGoToTheStoreNamedByTheRegistryKey) {
         readBack = app.GetProfileInt("Settings", "Overshoot", -2);
         return false;
     });
+    RunProgram(program, "kolvar");
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(beforeKey, 3);
     EXPECT_FALSE(writtenBeforeKey);
@@ -95,7 +101,7 @@ TEST(Application, ATerminationSignalCancelsTheMainDialogAndTheOneAboveIt) {
     const test::TestResources resources;
     long mainResult = 0;
     long aboutResult = 0;
-    RunProgram("kolvar", [&](TestApp& app) {
+    TestApp program([&](TestApp& app) {
         CDialog main(test::kMainTemplate);
         app.m_pMainWnd = &main;
         QTimer::singleShot(0, [&] {
@@ -110,6 +116,7 @@ TEST(Application, ATerminationSignalCancelsTheMainDialogAndTheOneAboveIt) {
         app.m_pMainWnd = nullptr;
         return false;
     });
+    RunProgram(program, "kolvar");
     EXPECT_EQ(aboutResult, long{test::kCommandCancel});
     EXPECT_EQ(mainResult, long{test::kCommandCancel});
 }
