@@ -56,6 +56,12 @@ void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
+// Qt repaints a widget that gains or loses the focus; a window here draws nothing that depends
+// on the focus, and a pop-up menu taking the focus for a while must not repaint its owner.
+void WindowWidget::focusInEvent(QFocusEvent* /*event*/) {}
+
+void WindowWidget::focusOutEvent(QFocusEvent* /*event*/) {}
+
 // The window decides for itself whether it closes.
 void WindowWidget::closeEvent(QCloseEvent* event) {
     event->ignore();
