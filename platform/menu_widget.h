@@ -32,6 +32,10 @@ public:
     // The command of an action of this menu or of any of its sub-menus.
     static std::optional<unsigned> CommandOf(const QAction* action);
 
+    // What this menu keeps about one of its own items; null for separators, sub-menu entries
+    // and actions of other menus.
+    const MenuItem* ItemOf(const QAction* action) const;
+
     // Measure and draw requests go to this window; none while it is null.
     void SetOwner(CWnd* owner) { owner_ = owner; }
 
@@ -47,7 +51,6 @@ protected:
 
 private:
     void AddItem(const QString& text, const MenuItem& item);
-    const MenuItem* ItemOf(const QAction* action) const;
     void MakeDefault(QAction* action);
 
     std::map<const QAction*, MenuItem> items_;

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "expected_menu.h"
+#include "item_look.h"
+#include "item_surface.h"
+#include "menu/colour_item.h"
+#include "picture/sys_colours.h"
+#include "platform/drawing_objects.h"
+#include "platform/messages.h"
+
+namespace kolvar::test {
+namespace {
+
+constexpr int kItemHeight = 19;
+// Somewhere inside the surface, so that drawing outside the item would show.
+constexpr Rect kItem{7, 5, 7 + 149, 5 + kItemHeight};
+constexpr Colour kUntouched = Rgb(1, 2, 3);
+
+constexpr SysColours kColours{.menuItemHeight = kItemHeight,
+                              .menu = Rgb(236, 233, 216),
+                              .menuText = Rgb(12, 24, 36),
+                              .highlight = Rgb(49, 106, 197),
+                              .highlightText = Rgb(250, 251, 252),
+                              .window = Rgb(255, 255, 254)};
+
+struct WidthRow {
+    unsigned id;
+    int height;
+    int labelWidth;
+    unsigned width;
+};
+
+TEST(ColourItemSize, AColourItemIsAHundredPixelsWiderThanItsCellAndLabel) {
+    for (const WidthRow& row : {
+             WidthRow{35006, 19, 30, 149},
+             WidthRow{35024, 19, 30, 149},
+             WidthRow{35050, 19, 30, 149},
+             WidthRow{35059, 19, 30, 149},
+             WidthRow{35046, 23, 12, 135},
+             WidthRow{35048, 19, 0, 119},
+             WidthRow{35005, 19, 30, 49},
+             WidthRow{35060, 19, 30, 49},
+             WidthRow{35000, 19, 30, 49},
+             WidthRow{16, 19, 30, 49},
+             WidthRow{1, 21, 40, 61},
+         }) {
+        EXPECT_EQ(ColourItemWidth(row.id, row.height, row.labelWidth), row.width) << row.id;
+    }
+}
+
+TEST(ColourItemSize, OnlyTheIdsFromTheFirstDigitToTheNoBandToleranceHaveASwatch) {
+    for (const unsigned id : {35006U, 35015U, 35047U, 35050U, 35059U}) {
+        EXPECT_TRUE(HasSwatch(id)) << id;
+    }
+    for (const unsigned id : {0U, 1U, 16U, 35000U, 35005U, 35060U, 35064U, 0xFFFFFFFFU}) {
+        EXPECT_FALSE(HasSwatch(id)) << id;
+    }
+}
+
+struct DrawRow {
+    std::string name;
+    unsigned id;
+    Colour data;
+    unsigned action;
+    unsigned state;
+    bool highlighted;
+};
+
+void PrintTo(const DrawRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+DRAWITEMSTRUCT Request(const DrawRow& row, Surface& surface) {
+    DRAWITEMSTRUCT request;
+    request.CtlType = ODT_MENU;
+    request.itemID = row.id;
+    request.itemAction = row.action;
+    request.itemState = row.state;
+    request.hDC = &surface;
+    request.rcItem = kItem;
+    request.itemData = row.data;
+    return request;
+}
+
+ItemLook LookOf(const DrawRow& row) {
+    ItemLook look;
+    look.background = row.highlighted ? kColours.highlight : kColours.menu;
+    look.text = row.highlighted ? kColours.highlightText : kColours.menuText;
+    look.checked = (row.state & ODS_CHECKED) != 0;
+    // A 13-pixel mark centred in a 19-pixel cell.
+    look.markAt = {kItem.left + 3, kItem.top + 3};
+    look.cell = kItemHeight;
+    look.swatch = row.id >= 35006 && row.id <= 35059;
+    look.noColourText = row.id == expected::kNoBandItem;
+    look.swatchColour = look.noColourText ? look.background : row.data;
+    return look;
+}
+
+class ColourItemDrawing : public testing::TestWithParam<DrawRow> {};
+
+TEST_P(ColourItemDrawing, PaintsCellSwatchAndLabelInTheItemsColours) {
+    ASSERT_EQ(LoadCheckMark().width, 13);
+    ASSERT_EQ(LoadCheckMark().height, 13);
+    ItemSurface canvas(kItem.right + 10, kItem.bottom + 6, kUntouched);
+    const int objectsBefore = LiveDrawingObjects();
+
+    DrawColourItem(Request(GetParam(), canvas.surface()), kColours);
+
+    EXPECT_EQ(LiveDrawingObjects(), objectsBefore) << "drawing objects left behind";
+    const PixelReader pixels = ReaderOf(canvas.surface());
+    const Rect whole{0, 0, kItem.right + 10, kItem.bottom + 6};
+    EXPECT_EQ(CountOf(pixels, whole, kUntouched),
+              whole.Width() * whole.Height() - kItem.Width() * kItem.Height())
+        << "drawn outside the item";
+    ExpectItemLooks(pixels, kItem, LookOf(GetParam()));
+}
+
+constexpr unsigned kSelected = ODS_SELECTED;
+constexpr unsigned kChecked = ODS_CHECKED;
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, ColourItemDrawing,
+    testing::Values(DrawRow{"Plain", 35012, expected::kViolet, ODA_DRAWENTIRE, 0, false},
+                    DrawRow{"Checked", 35040, expected::kOrange, ODA_DRAWENTIRE, kChecked, false},
+                    DrawRow{"HighlightArrives", 35021, expected::kBlue, ODA_SELECT, kSelected,
+                            true},
+                    DrawRow{"HighlightLeaves", 35021, expected::kBlue, ODA_SELECT, 0, false},
+                    DrawRow{"CheckedAndHighlighted", 35006, expected::kBrown, ODA_SELECT,
+                            kSelected | kChecked, true},
+                    // A selected item repainted whole keeps its highlight.
+                    DrawRow{"SelectedRepaintedWhole", 35035, expected::kSilver, ODA_DRAWENTIRE,
+                            kSelected, true},
+                    DrawRow{"SelectedCheckedRepaintedWhole", 35049, expected::kGold, ODA_DRAWENTIRE,
+                            kSelected | kChecked, true},
+                    DrawRow{"BlackSwatch", 35015, expected::kBlack, ODA_DRAWENTIRE, 0, false},
+                    DrawRow{"WhiteSwatch", 35046, expected::kWhite, ODA_DRAWENTIRE, 0, false},
+                    DrawRow{"NoBand", 35059, 0, ODA_DRAWENTIRE, 0, false},
+                    DrawRow{"NoBandChecked", 35059, 0, ODA_DRAWENTIRE, kChecked, false},
+                    DrawRow{"NoBandHighlighted", 35059, 0, ODA_SELECT, kSelected, true},
+                    DrawRow{"NoBandSelectedRepaintedWhole", 35059, 0, ODA_DRAWENTIRE,
+                            kSelected | kChecked, true},
+                    DrawRow{"NoSwatchBelowTheRange", 35005, 0, ODA_DRAWENTIRE, kChecked, false},
+                    DrawRow{"NoSwatchAboveTheRange", 35060, 0, ODA_SELECT, kSelected, true}),
+    [](const testing::TestParamInfo<DrawRow>& row) { return row.param.name; });
+
+// With h = 19 the swatch runs from 19 to 119 pixels from the item's left, two pixels in from its
+// top and bottom.
+TEST(ColourItemGeometry, TheSwatchSpansNineteenToOneHundredNineteen) {
+    ItemSurface canvas(kItem.right, kItem.bottom, kUntouched);
+    DRAWITEMSTRUCT request;
+    request.itemID = 35010;
+    request.hDC = &canvas.surface();
+    request.rcItem = kItem;
+    request.itemData = expected::kGreen;
+
+    DrawColourItem(request, kColours);
+
+    const int midRow = kItem.top + kItemHeight / 2;
+    EXPECT_EQ(canvas.At(kItem.left + 18, midRow), kColours.menu);
+    EXPECT_EQ(canvas.At(kItem.left + 19, midRow), expected::kSwatchFrame);
+    EXPECT_EQ(canvas.At(kItem.left + 20, midRow), expected::kGreen);
+    EXPECT_EQ(canvas.At(kItem.left + 117, midRow), expected::kGreen);
+    EXPECT_EQ(canvas.At(kItem.left + 118, midRow), expected::kSwatchFrame);
+    EXPECT_EQ(canvas.At(kItem.left + 119, midRow), kColours.menu);
+    const int midColumn = kItem.left + 69;
+    EXPECT_EQ(canvas.At(midColumn, kItem.top + 1), kColours.menu);
+    EXPECT_EQ(canvas.At(midColumn, kItem.top + 2), expected::kSwatchFrame);
+    EXPECT_EQ(canvas.At(midColumn, kItem.top + 3), expected::kGreen);
+    EXPECT_EQ(canvas.At(midColumn, kItem.bottom - 4), expected::kGreen);
+    EXPECT_EQ(canvas.At(midColumn, kItem.bottom - 3), expected::kSwatchFrame);
+    EXPECT_EQ(canvas.At(midColumn, kItem.bottom - 2), kColours.menu);
+}
+
+}  // namespace
+}  // namespace kolvar::test

@@ -1,0 +1,90 @@
+#include "menu_inspection.h"
+
+#include "platform/menu_data.h"
+#include "platform/menu_widget.h"
+
+namespace kolvar::test {
+namespace {
+
+const MenuItem* ItemOf(const QAction& action) {
+    const auto* menu = qobject_cast<const MenuWidget*>(action.parent());
+    return menu != nullptr ? menu->ItemOf(&action) : nullptr;
+}
+
+const char* KindName(MenuEntry::Kind kind) {
+    switch (kind) {
+        case MenuEntry::Text:
+            return "text";
+        case MenuEntry::Separator:
+            return "separator";
+        case MenuEntry::SubMenu:
+            return "sub-menu";
+        case MenuEntry::OwnerDrawn:
+            return "owner-drawn";
+    }
+    return "?";
+}
+
+}  // namespace
+
+void PrintTo(const MenuEntry& entry, std::ostream* out) {
+    *out << "{" << KindName(entry.kind) << " \"" << entry.text << "\" id " << entry.id
+         << (entry.checked ? " checked" : "") << " data 0x" << std::hex << entry.data << std::dec
+         << "}";
+}
+
+MenuEntry Describe(const QAction& action) {
+    MenuEntry entry;
+    entry.text = action.text().toStdString();
+    if (action.isSeparator()) {
+        entry.kind = MenuEntry::Separator;
+        return entry;
+    }
+    if (action.menu() != nullptr) {
+        entry.kind = MenuEntry::SubMenu;
+        return entry;
+    }
+    const MenuItem* item = ItemOf(action);
+    if (item == nullptr) {
+        entry.text = "<not an item of its menu> " + entry.text;
+        return entry;
+    }
+    entry.kind = item->ownerDrawn ? MenuEntry::OwnerDrawn : MenuEntry::Text;
+    entry.id = item->id;
+    entry.checked = item->checked;
+    entry.data = item->data.value;
+    return entry;
+}
+
+std::vector<MenuEntry> Describe(const QMenu& menu) {
+    std::vector<MenuEntry> entries;
+    for (const QAction* action : menu.actions()) {
+        entries.push_back(Describe(*action));
+    }
+    return entries;
+}
+
+QMenu& WidgetOf(const CMenu& menu) {
+    return *menu.data().widget;
+}
+
+QMenu* SubMenuTitled(const QMenu& menu, std::string_view title) {
+    for (QAction* action : menu.actions()) {
+        if (action->menu() != nullptr && action->text().toStdString() == title) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+QAction* ActionWithId(const QMenu& menu, unsigned id) {
+    for (QAction* action : menu.actions()) {
+        const MenuItem* item = ItemOf(*action);
+        if (item != nullptr && item->id == id) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace kolvar::test
