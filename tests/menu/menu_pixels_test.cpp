@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QMenu>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "expected_menu.h"
+#include "item_look.h"
+#include "menu/marking_view.h"
+#include "menu_opening.h"
+#include "platform/paint_surfaces.h"
+#include "platform/system_metrics.h"
+#include "tests/platform/menu_driver.h"
+#include "view_fixture.h"
+
+namespace kolvar::test {
+namespace {
+
+constexpr BandCode kDefaults{0, 1, 2, 5, 3, -2};
+constexpr int kMarkSide = 13;
+
+// The view with a menu item height of the test's choosing.
+class SizedView : public CMarkingView {
+public:
+    void SetMenuItemHeight(int height) { sysColours_.menuItemHeight = height; }
+};
+
+Rect ToRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+int LabelWidth(CWnd& view, std::string_view label) {
+    CClientDC surface(view);
+    return surface.GetTextExtentPoint32(label).cx;
+}
+
+// A sub-menu as it looked at one moment.
+struct Shot {
+    QImage image;
+    std::vector<QRect> items;
+};
+
+Shot ShotOf(QMenu& menu) {
+    Shot shot;
+    shot.image = menu.grab().toImage();
+    for (QAction* action : menu.actions()) {
+        shot.items.push_back(menu.actionGeometry(action));
+    }
+    return shot;
+}
+
+ItemLook LookOf(const expected::ColourItem& item, bool selected, bool checked, const Rect& rect) {
+    const int height = GetSystemMetrics(SM_CYMENU);
+    ItemLook look;
+    look.background = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_MENU);
+    look.text = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+    look.checked = checked;
+    look.markAt = {rect.left + (height - kMarkSide) / 2, rect.top + (height - kMarkSide) / 2};
+    look.cell = height;
+    look.swatch = true;
+    look.noColourText = item.id == expected::kNoBandItem;
+    look.swatchColour = look.noColourText ? look.background : static_cast<Colour>(item.data);
+    return look;
+}
+
+struct SubMenuRow {
+    std::string name;
+    const expected::SubMenu* subMenu;
+    int downs;  // highlight steps from nothing to its entry in the four-band menu
+    int value;  // the checked code
+};
+
+void PrintTo(const SubMenuRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class OpenMenuPixels : public testing::TestWithParam<SubMenuRow> {
+protected:
+    TestSettings settings{kDefaults};
+    CMarkingView view;
+    ShownView shown{view};
+
+    void ExpectShot(const Shot& shot, std::size_t selectedRow) {
+        const SubMenuRow& row = GetParam();
+        ASSERT_EQ(shot.items.size(), row.subMenu->items.size());
+        for (std::size_t index = 0; index < shot.items.size(); ++index) {
+            const expected::ColourItem& item = row.subMenu->items[index];
+            SCOPED_TRACE("item " + std::to_string(item.id));
+            const Rect rect = ToRect(shot.items[index]);
+            ExpectItemLooks(ReaderOf(shot.image), rect,
+                            LookOf(item, index == selectedRow, item.code == row.value, rect));
+        }
+    }
+};
+
+// The keys highlight the first item on opening; going down to the last moves the highlight
+// there, and the grab then repaints every item whole.
+TEST_P(OpenMenuPixels, ItemsShowMarkSwatchAndLabelAndTheHighlightKeepsTheSwatch) {
+    const SubMenuRow& row = GetParam();
+    Shot first;
+    Shot last;
+    OpenMenuWhile(view, WM_RBUTTONDOWN, {40, 30}, [&] {
+        QMenu* subMenu = OpenSubMenuByKeys(row.downs);
+        ASSERT_NE(subMenu, nullptr);
+        first = ShotOf(*subMenu);
+        for (std::size_t step = 1; step < row.subMenu->items.size(); ++step) {
+            KeyClick(Qt::Key_Down);
+        }
+        last = ShotOf(*subMenu);
+    });
+
+    {
+        SCOPED_TRACE("first highlighted");
+        ExpectShot(first, 0);
+    }
+    {
+        SCOPED_TRACE("last highlighted");
+        ExpectShot(last, row.subMenu->items.size() - 1);
+    }
+}
+
+// Every item is as high as a menu item and as wide as the widest: check-mark cell, swatch and
+// label.
+TEST_P(OpenMenuPixels, ItemsTakeTheMeasuredSize) {
+    const SubMenuRow& row = GetParam();
+    std::vector<QRect> items;
+    OpenMenuWhile(view, WM_RBUTTONDOWN, {40, 30}, [&] {
+        QMenu* subMenu = OpenSubMenuByKeys(row.downs);
+        ASSERT_NE(subMenu, nullptr);
+        items = ShotOf(*subMenu).items;
+    });
+
+    const int height = GetSystemMetrics(SM_CYMENU);
+    int widest = 0;
+    for (const expected::ColourItem& item : row.subMenu->items) {
+        widest = std::max(widest, height + LabelWidth(view, item.label) + 100);
+    }
+    ASSERT_EQ(items.size(), row.subMenu->items.size());
+    for (const QRect& item : items) {
+        EXPECT_EQ(item.height(), height);
+        EXPECT_EQ(item.width(), widest);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SubMenus, OpenMenuPixels,
+                         testing::Values(SubMenuRow{"FirstDigit", &expected::kDigit1, 2, 1},
+                                         SubMenuRow{"SecondDigit", &expected::kDigit2, 3, 2},
+                                         SubMenuRow{"Multiplier", &expected::kPower, 4, 3},
+                                         SubMenuRow{"Tolerance", &expected::kTolerance, 5, -2}),
+                         [](const testing::TestParamInfo<SubMenuRow>& row) {
+                             return row.param.name;
+                         });
+
+struct MeasureRow {
+    unsigned id;
+    std::string label;
+    bool swatch;
+};
+
+// The label is measured in the view's own font; a colour item adds the swatch to it.
+TEST(MeasureRequest, AnItemIsItsCellItsSwatchAndItsLabelWideAndOneMenuItemHigh) {
+    TestSettings settings{kDefaults};
+    SizedView view;
+    ShownView shown{view};
+    view.SetMenuItemHeight(19);
+    for (const MeasureRow& row : {
+             MeasureRow{35006, "1", true},
+             MeasureRow{35046, "10e+9", true},
+             MeasureRow{35048, "± 10 %", true},
+             MeasureRow{35059, "± 20 %", true},
+             MeasureRow{35000, "Пятишриховый код", false},
+             MeasureRow{35060, "Ом", false},
+             MeasureRow{16, "", false},
+         }) {
+        MEASUREITEMSTRUCT request;
+        request.itemID = row.id;
+        view.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
+        const int labelWidth = LabelWidth(view, row.label);
+        EXPECT_EQ(request.itemWidth,
+                  static_cast<unsigned>(19 + labelWidth + (row.swatch ? 100 : 0)))
+            << row.id;
+        EXPECT_EQ(request.itemHeight, 19U) << row.id;
+    }
+}
+
+}  // namespace
+}  // namespace kolvar::test

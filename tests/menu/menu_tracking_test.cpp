@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QTest>
+#include <QThread>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "expected_menu.h"
+#include "menu/marking_view.h"
+#include "menu_inspection.h"
+#include "menu_opening.h"
+#include "platform/drawing_objects.h"
+#include "platform/window_impl.h"
+#include "tests/platform/menu_driver.h"
+#include "view_fixture.h"
+
+namespace kolvar::test {
+namespace {
+
+constexpr BandCode kDefaults{0, 1, 2, 5, 3, -2};
+// Root rows, separators counted, of the four-band menu.
+constexpr int kFiveBandRow = 0;
+constexpr int kToleranceDowns = 5;  // highlight steps from nothing to the tolerance entry
+
+// When each command reached the view: was a pop-up still open, how deep were the loops.
+struct CommandArrival {
+    unsigned id = 0;
+    bool popupOpen = false;
+    int loopLevel = 0;
+};
+
+// The marking view, with every command noted on its way to the view's own handlers.
+class ProbedView : public CMarkingView {
+public:
+    std::vector<CommandArrival> arrivals;
+
+    static const MessageMap* ClassMessageMap() {
+        static constexpr MessageMapEntry kEntries[] = {
+            OnCommandRange<1, 0xFFFF, &ProbedView::OnAnyCommand>(),
+        };
+        static constexpr MessageMap kMap{&CMarkingView::ClassMessageMap, kEntries};
+        return &kMap;
+    }
+
+protected:
+    const MessageMap* GetMessageMap() const override { return ClassMessageMap(); }
+
+private:
+    void OnAnyCommand(unsigned id) {
+        arrivals.push_back({id, QApplication::activePopupWidget() != nullptr,
+                            QThread::currentThread()->loopLevel()});
+        const Message command{WM_COMMAND, id, 0};
+        for (const MessageMap* map = CMarkingView::ClassMessageMap(); map != nullptr;
+             map = map->base != nullptr ? map->base() : nullptr) {
+            for (const MessageMapEntry& entry : map->entries) {
+                if (entry.message == WM_COMMAND && entry.firstId <= id && id <= entry.lastId) {
+                    entry.handler(*this, command);
+                    return;
+                }
+            }
+        }
+    }
+};
+
+class MenuTracking : public testing::Test {
+protected:
+    TestSettings settings{kDefaults};
+    ProbedView view;
+    ShownView shown{view};
+
+    QPoint ScreenPointOf(Point client) const {
+        return shown.widget().mapToGlobal(view.impl().ClientArea().topLeft() +
+                                          QPoint(client.x, client.y));
+    }
+};
+
+struct OpeningRow {
+    std::string name;
+    unsigned message;
+    Point at;
+    bool realEvent;
+};
+
+void PrintTo(const OpeningRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class MenuOpening : public MenuTracking, public testing::WithParamInterface<OpeningRow> {};
+
+TEST_P(MenuOpening, TheMenuOpensWithItsTopLeftAtTheClickedPoint) {
+    const OpeningRow& row = GetParam();
+    QPoint topLeft;
+    QPoint cursor;
+    bool opened = false;
+    const auto look = [&] {
+        QMenu* menu = ActiveMenu();
+        ASSERT_NE(menu, nullptr);
+        opened = true;
+        topLeft = menu->geometry().topLeft();
+        cursor = QCursor::pos();
+    };
+    if (row.realEvent) {
+        const QPoint inWidget = view.impl().ClientArea().topLeft() + QPoint(row.at.x, row.at.y);
+        ClickMenuOpenWhile(shown.widget(), row.message, inWidget, look);
+    } else {
+        OpenMenuWhile(view, row.message, row.at, look);
+    }
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(topLeft, ScreenPointOf(row.at));
+    EXPECT_EQ(cursor, ScreenPointOf(row.at)) << "the cursor is moved to the point";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, MenuOpening,
+    testing::Values(OpeningRow{"RightButtonMessage", WM_RBUTTONDOWN, {30, 40}, false},
+                    OpeningRow{"DoubleClickMessage", WM_LBUTTONDBLCLK, {200, 120}, false},
+                    OpeningRow{"AtTheClientOrigin", WM_RBUTTONDOWN, {0, 0}, false},
+                    OpeningRow{"RightButtonPress", WM_RBUTTONDOWN, {57, 11}, true},
+                    OpeningRow{"LeftDoubleClick", WM_LBUTTONDBLCLK, {140, 66}, true}),
+    [](const testing::TestParamInfo<OpeningRow>& row) { return row.param.name; });
+
+TEST_F(MenuTracking, AChosenItemArrivesAsItsCommandOnceTheMenuHasClosed) {
+    bool changedWhileOpen = true;
+    const int loopLevel = QThread::currentThread()->loopLevel();
+    OpenMenuWhile(view, WM_RBUTTONDOWN, {50, 50}, [&] {
+        QMenu* tolerance = OpenSubMenuByKeys(kToleranceDowns);
+        ASSERT_NE(tolerance, nullptr);
+        KeyClick(Qt::Key_Down);
+        KeyClick(Qt::Key_Return);
+        changedWhileOpen = view.bandCode() != kDefaults;
+    });
+
+    ASSERT_EQ(view.arrivals.size(), 1U);
+    EXPECT_EQ(view.arrivals[0].id, 35049U);
+    EXPECT_FALSE(view.arrivals[0].popupOpen);
+    EXPECT_EQ(view.arrivals[0].loopLevel, loopLevel) << "the menu's own loop had ended";
+    EXPECT_FALSE(changedWhileOpen);
+    BandCode gold = kDefaults;
+    gold.overshoot = -1;
+    EXPECT_EQ(view.bandCode(), gold);
+}
+
+TEST_F(MenuTracking, ChoosingTheFiveBandCodeChecksItAndAddsTheThirdDigitAtTheNextOpening) {
+    const auto chooseFiveBand = [] {
+        KeyClick(Qt::Key_Down);
+        KeyClick(Qt::Key_Return);
+    };
+    std::vector<MenuEntry> fourBand;
+    OpenMenuWhile(view, WM_RBUTTONDOWN, {20, 20}, [&] {
+        fourBand = Describe(*ActiveMenu());
+        chooseFiveBand();
+    });
+    std::vector<MenuEntry> fiveBand;
+    std::vector<MenuEntry> thirdDigit;
+    OpenMenuWhile(view, WM_LBUTTONDBLCLK, {20, 20}, [&] {
+        QMenu* root = ActiveMenu();
+        fiveBand = Describe(*root);
+        if (const QMenu* digit3 = SubMenuTitled(*root, expected::kDigit3Title)) {
+            thirdDigit = Describe(*digit3);
+        }
+    });
+
+    ASSERT_EQ(fourBand.size(), 10U);
+    EXPECT_FALSE(fourBand[kFiveBandRow].checked);
+    ASSERT_EQ(fiveBand.size(), 11U);
+    EXPECT_TRUE(fiveBand[kFiveBandRow].checked);
+    EXPECT_EQ(fiveBand[3].text, expected::kDigit2Title);
+    EXPECT_EQ(fiveBand[4].text, expected::kDigit3Title);
+    EXPECT_EQ(fiveBand[5].text, expected::kPowerTitle);
+    ASSERT_EQ(thirdDigit.size(), 10U);
+    for (std::size_t row = 0; row < thirdDigit.size(); ++row) {
+        EXPECT_EQ(thirdDigit[row].checked, row == 5) << "the kept third digit is 5";
+    }
+}
+
+struct DismissRow {
+    std::string name;
+    std::function<void()> dismiss;
+};
+
+void PrintTo(const DismissRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class MenuDismissal : public MenuTracking, public testing::WithParamInterface<DismissRow> {};
+
+TEST_P(MenuDismissal, ChangesNothingAndCausesNoPaint) {
+    shown.Linger();
+    const int paints = shown.paints();
+    const int objects = LiveDrawingObjects();
+    bool dismissed = false;
+    OpenMenuWhile(view, WM_RBUTTONDOWN, {60, 30}, [&] {
+        GetParam().dismiss();
+        dismissed = ActiveMenu() == nullptr;
+    });
+    shown.Linger();
+
+    EXPECT_TRUE(dismissed);
+    EXPECT_TRUE(view.arrivals.empty());
+    EXPECT_EQ(view.bandCode(), kDefaults);
+    EXPECT_EQ(shown.paints(), paints) << "the view was painted again";
+    EXPECT_EQ(LiveDrawingObjects(), objects) << "the menu outlived its tracking";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, MenuDismissal,
+    testing::Values(DismissRow{"Escape", [] { KeyClick(Qt::Key_Escape); }},
+                    DismissRow{"EscapeFromASubMenu",
+                               [] {
+                                   OpenSubMenuByKeys(kToleranceDowns);
+                                   KeyClick(Qt::Key_Down);
+                                   KeyClick(Qt::Key_Escape);
+                                   KeyClick(Qt::Key_Escape);
+                               }},
+                    DismissRow{"ClickOutside",
+                               [] {
+                                   QMenu* root = ActiveMenu();
+                                   HoverOver(*root, *root->actions().at(kFiveBandRow));
+                                   QTest::mouseClick(root, Qt::LeftButton, Qt::NoModifier,
+                                                     QPoint(-30, -30));
+                                   Settle();
+                               }}),
+    [](const testing::TestParamInfo<DismissRow>& row) { return row.param.name; });
+
+}  // namespace
+}  // namespace kolvar::test

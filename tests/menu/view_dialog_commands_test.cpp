@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/marking_dialog.h"
+#include "expected_menu.h"
+#include "menu/marking_view.h"
+#include "menu_inspection.h"
+#include "menu_opening.h"
+#include "platform/dialog.h"
+#include "platform/window_impl.h"
+#include "resources/resource_ids.h"
+#include "tests/platform/menu_driver.h"
+#include "view_fixture.h"
+
+namespace kolvar::test {
+namespace {
+
+constexpr long kTimedOut = -99;
+constexpr BandCode kDefaults{0, 1, 2, 5, 3, -2};
+
+// Runs the dialog modally and `step` from inside its loop; a dialog that does not end is ended
+// after a while, so that a failure cannot hang the tests.
+long RunModal(CDialog& dialog, const std::function<void()>& step) {
+    QTimer stepTimer;
+    stepTimer.setSingleShot(true);
+    QObject::connect(&stepTimer, &QTimer::timeout, step);
+    stepTimer.start(0);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&dialog] { dialog.EndDialog(kTimedOut); });
+    watchdog.start(5000);
+    return dialog.DoModal();
+}
+
+// Chooses "Закрыть" with the mouse in the view's menu.
+void CloseThroughTheMenu(CMarkingView& view) {
+    OpenMenuWhile(view, WM_RBUTTONDOWN, {30, 30}, [] {
+        QMenu* root = ActiveMenu();
+        ASSERT_NE(root, nullptr);
+        QAction* close = ActionWithId(*root, expected::kClose);
+        ASSERT_NE(close, nullptr);
+        ClickOn(*root, *close, Qt::LeftButton);
+    });
+}
+
+void CloseByCommand(CMarkingView& view) {
+    view.SendMessage(WM_COMMAND, expected::kClose, 0);
+}
+
+struct CloseRow {
+    std::string name;
+    std::function<void(CMarkingView&)> close;
+};
+
+void PrintTo(const CloseRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class CloseItem : public testing::TestWithParam<CloseRow> {};
+
+// Nothing is written while the dialog runs; the view writes the selection when the dialog
+// object, and with it the view, is destroyed.
+TEST_P(CloseItem, EndsTheMainDialogWithOkAndTheSelectionIsSavedOnTheWayOut) {
+    TestSettings settings{kDefaults};
+    long result = 0;
+    int storedAfterTheRun = 0;
+    {
+        CMarkingDialog dialog;
+        result = RunModal(dialog, [&] {
+            dialog.view().SendMessage(WM_COMMAND, 35042, 0);
+            dialog.view().SendMessage(WM_COMMAND, 35049, 0);
+            GetParam().close(dialog.view());
+        });
+        storedAfterTheRun = settings.Stored("Power", -100);
+        EXPECT_FALSE(dialog.IsWindow());
+    }
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(storedAfterTheRun, 3) << "written before the view was destroyed";
+    EXPECT_EQ(settings.Stored("Power", -100), 5);
+    EXPECT_EQ(settings.Stored("Overshoot", -100), -1);
+    EXPECT_EQ(settings.Stored("Extended", -100), 0);
+    EXPECT_EQ(settings.Stored("Digit 1", -100), 1);
+    EXPECT_EQ(settings.Stored("Digit 2", -100), 2);
+    EXPECT_EQ(settings.Stored("Digit 3", -100), 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, CloseItem,
+                         testing::Values(CloseRow{"Command", CloseByCommand},
+                                         CloseRow{"MenuItem", CloseThroughTheMenu}),
+                         [](const testing::TestParamInfo<CloseRow>& row) {
+                             return row.param.name;
+                         });
+
+// A view whose owner is another dialog than its parent ends its owner.
+TEST(CloseItemOwner, TheOwnerEndsRatherThanTheParent) {
+    TestSettings settings{kDefaults};
+    CDialog parent(IDD_MARKING);
+    CDialog owner(IDD_ABOUT);
+    CMarkingView view;
+    long ownerResult = 0;
+    bool parentRunningAfterwards = false;
+    const long parentResult = RunModal(parent, [&] {
+        view.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, {5, 5, 200, 150}, &parent, 10000);
+        view.SetOwner(&owner);
+        ownerResult = RunModal(owner, [&] { CloseByCommand(view); });
+        parentRunningAfterwards = parent.IsWindow();
+        parent.EndDialog(42);
+    });
+    EXPECT_EQ(ownerResult, 1);
+    EXPECT_TRUE(parentRunningAfterwards);
+    EXPECT_EQ(parentResult, 42);
+}
+
+// Takes every system command that reaches it.
+class SystemCommandProbe : public CWnd {
+public:
+    std::vector<std::pair<unsigned, LPARAM>> commands;
+
+    static const MessageMap* ClassMessageMap() {
+        static constexpr MessageMapEntry kEntries[] = {
+            OnWmSysCommand<&SystemCommandProbe::OnSysCommand>(),
+        };
+        static constexpr MessageMap kMap{&CWnd::ClassMessageMap, kEntries};
+        return &kMap;
+    }
+
+protected:
+    const MessageMap* GetMessageMap() const override { return ClassMessageMap(); }
+
+private:
+    void OnSysCommand(unsigned id, LPARAM param) { commands.emplace_back(id, param); }
+};
+
+TEST(AboutItem, SendsTheAboutSystemCommandToTheMainWindowNotToTheParent) {
+    TestSettings settings{kDefaults};
+    SystemCommandProbe mainWindow;
+    SystemCommandProbe parent;
+    parent.CreateEx(0, WS_VISIBLE, {10, 10, 400, 300}, nullptr, 0);
+    CMarkingView view;
+    view.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, {5, 5, 300, 200}, &parent, 10000);
+    settings.app().m_pMainWnd = &mainWindow;
+
+    view.SendMessage(WM_COMMAND, expected::kAbout, 0);
+
+    settings.app().m_pMainWnd = nullptr;
+    using Command = std::pair<unsigned, LPARAM>;
+    EXPECT_EQ(mainWindow.commands, (std::vector<Command>{{16U, 0}}));
+    EXPECT_TRUE(parent.commands.empty());
+    EXPECT_EQ(view.bandCode(), kDefaults);
+}
+
+TEST(AboutItem, WithoutAMainWindowNothingHappens) {
+    TestSettings settings{kDefaults};
+    CMarkingView view;
+    ShownView shown(view);
+    view.SendMessage(WM_COMMAND, expected::kAbout, 0);
+    EXPECT_EQ(view.bandCode(), kDefaults);
+}
+
+// The main dialog shows the About box modally, so the command returns only once it has closed.
+TEST(AboutItem, ReturnsOnlyAfterTheAboutBoxHasClosed) {
+    TestSettings settings{kDefaults};
+    CMarkingDialog dialog;
+    settings.app().m_pMainWnd = &dialog;
+    std::optional<std::string> aboutTitle;
+    bool aboutGoneOnReturn = false;
+    RunModal(dialog, [&] {
+        QTimer closer;
+        closer.setSingleShot(true);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box != nullptr && box != dialog.impl().widget) {
+                aboutTitle = box->windowTitle().toStdString();
+                box->close();
+            }
+        });
+        closer.start(50);
+        dialog.view().SendMessage(WM_COMMAND, expected::kAbout, 0);
+        aboutGoneOnReturn = QApplication::activeModalWidget() == dialog.impl().widget;
+        // The end of the main window would end the test program's event loops too.
+        settings.app().m_pMainWnd = nullptr;
+        dialog.EndDialog(2);
+    });
+    ASSERT_TRUE(aboutTitle.has_value()) << "no About box came up";
+    EXPECT_EQ(*aboutTitle, "О программе Kolvar");
+    EXPECT_TRUE(aboutGoneOnReturn);
+}
+
+}  // namespace
+}  // namespace kolvar::test
