@@ -1,0 +1,241 @@
+// Two copies of the program on one settings file. Each loads the file at its start and writes
+// its selection at its end, so the one that ends last decides what the file holds, and it holds
+// that selection whole. Ending both at once may mix the two, key by key, but never tears the
+// file: it always parses and every key holds one copy's value.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/inotify.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/profile_text.h"
+
+extern char** environ;
+
+namespace kolvar {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr const char* kCompany = "Local AppWizard-Generated Applications";
+constexpr std::array<const char*, 6> kKeys = {"Extended", "Digit 1", "Digit 2",
+                                              "Digit 3",  "Power",   "Overshoot"};
+constexpr auto kPatience = 60s;
+
+// The six values as the file holds them: unsigned decimals, -1 as 4294967295.
+using Selection = std::array<std::string, 6>;
+const Selection kFirst = {"1", "4", "7", "0", "4294967295", "5"};
+const Selection kSecond = {"0", "9", "1", "3", "8", "4294967294"};
+
+std::string StoreText(const Selection& selection) {
+    std::string text = "[Settings]\n";
+    for (std::size_t index = 0; index < kKeys.size(); ++index) {
+        text += std::string(kKeys[index]) + '=' + selection[index] + '\n';
+    }
+    return text;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class Program {
+public:
+    Program(const fs::path& executable, const fs::path& configHome) {
+        std::vector<std::string> environment = {"XDG_CONFIG_HOME=" + configHome.string(),
+                                                "QT_QPA_PLATFORM=offscreen"};
+        for (char** entry = environ; *entry != nullptr; ++entry) {
+            const std::string text = *entry;
+            if (text.rfind("XDG_CONFIG_HOME=", 0) != 0 && text.rfind("QT_QPA_PLATFORM=", 0) != 0) {
+                environment.push_back(text);
+            }
+        }
+        std::vector<char*> envp;
+        for (std::string& text : environment) {
+            envp.push_back(text.data());
+        }
+        envp.push_back(nullptr);
+        std::string program = executable.string();
+        std::array<char*, 2> argv = {program.data(), nullptr};
+        if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
+            pid_ = -1;
+        }
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    bool Started() const { return pid_ > 0; }
+    void Terminate() const { kill(pid_, SIGTERM); }
+
+    // The exit status, or nothing if the program did not end in time (it is then killed).
+    std::optional<int> Wait() {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        int status = 0;
+        while (waitpid(pid_, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return std::nullopt;
+            }
+            std::this_thread::sleep_for(5ms);
+        }
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+private:
+    pid_t pid_ = -1;
+};
+
+class ConcurrentRuns : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "kolvar-runs-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        configHome_ = pattern;
+        storeDir_ = configHome_ / kCompany;
+        fs::create_directories(storeDir_);
+        store_ = storeDir_ / (executable_.stem().string() + ".conf");
+        watch_ = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+        ASSERT_GE(watch_, 0);
+        // Opens are watched too, only so that the kernel does not merge one read's close with
+        // the next one's, as it does with identical events in a row.
+        ASSERT_GE(inotify_add_watch(watch_, storeDir_.c_str(), IN_OPEN | IN_CLOSE_NOWRITE), 0);
+    }
+    void TearDown() override {
+        if (watch_ >= 0) {
+            close(watch_);
+        }
+        std::error_code ignored;
+        fs::remove_all(configHome_, ignored);
+    }
+
+    void WriteStore(const Selection& selection) {
+        std::ofstream(store_, std::ios::binary | std::ios::trunc) << StoreText(selection);
+    }
+
+    // The program reads the file once per key as its view is made; after the sixth read it
+    // holds its selection and the file may change under it.
+    bool WaitForLoad() {
+        int reads = 0;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        alignas(inotify_event) char buffer[4096];
+        while (reads < static_cast<int>(kKeys.size())) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            const ssize_t length = read(watch_, buffer, sizeof buffer);
+            if (length <= 0) {
+                std::this_thread::sleep_for(2ms);
+                continue;
+            }
+            for (ssize_t offset = 0; offset < length;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + offset);
+                if ((event->mask & IN_CLOSE_NOWRITE) != 0 && event->len > 0 &&
+                    store_.filename() == event->name) {
+                    ++reads;
+                }
+                offset += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return true;
+    }
+
+    // Reads by copies that have ended since do not count for the next one.
+    void ForgetEarlierReads() {
+        alignas(inotify_event) char buffer[4096];
+        while (read(watch_, buffer, sizeof buffer) > 0) {
+        }
+    }
+
+    std::unique_ptr<Program> StartWith(const Selection& selection) {
+        WriteStore(selection);
+        ForgetEarlierReads();
+        auto program = std::make_unique<Program>(executable_, configHome_);
+        EXPECT_TRUE(program->Started()) << "cannot start " << executable_;
+        EXPECT_TRUE(WaitForLoad()) << "the program did not read its six settings";
+        return program;
+    }
+
+    // Every key of the file, in the file's own reading, or nothing if it does not parse.
+    std::optional<Selection> Stored() const {
+        const std::optional<ProfileText> text = ProfileText::Parse(ReadFile(store_));
+        if (!text) {
+            return std::nullopt;
+        }
+        Selection stored;
+        for (std::size_t index = 0; index < kKeys.size(); ++index) {
+            stored[index] = text->Value("Settings", kKeys[index]).value_or("(missing)");
+        }
+        return stored;
+    }
+
+    const fs::path executable_ = KOLVAR_EXECUTABLE;
+    fs::path configHome_;
+    fs::path storeDir_;
+    fs::path store_;
+    int watch_ = -1;
+};
+
+TEST_F(ConcurrentRuns, TheCopyThatEndsLastDecidesWhatTheFileHolds) {
+    for (const bool firstEndsFirst : {true, false}) {
+        SCOPED_TRACE(firstEndsFirst ? "first copy ends first" : "second copy ends first");
+        std::unique_ptr<Program> first = StartWith(kFirst);
+        std::unique_ptr<Program> second = StartWith(kSecond);
+        ASSERT_FALSE(HasFailure());
+        Program& earlier = firstEndsFirst ? *first : *second;
+        Program& later = firstEndsFirst ? *second : *first;
+
+        earlier.Terminate();
+        EXPECT_EQ(earlier.Wait(), 0);
+        EXPECT_EQ(Stored(), firstEndsFirst ? kFirst : kSecond);
+        later.Terminate();
+        EXPECT_EQ(later.Wait(), 0);
+        EXPECT_EQ(Stored(), firstEndsFirst ? kSecond : kFirst);
+    }
+}
+
+TEST_F(ConcurrentRuns, EndingTogetherNeverTearsTheFile) {
+    constexpr int kRounds = 3;
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        std::unique_ptr<Program> first = StartWith(kFirst);
+        std::unique_ptr<Program> second = StartWith(kSecond);
+        ASSERT_FALSE(HasFailure());
+
+        first->Terminate();
+        second->Terminate();
+        EXPECT_EQ(first->Wait(), 0);
+        EXPECT_EQ(second->Wait(), 0);
+        const std::optional<Selection> stored = Stored();
+        ASSERT_TRUE(stored) << "the file does not parse:\n" << ReadFile(store_);
+        for (std::size_t index = 0; index < kKeys.size(); ++index) {
+            EXPECT_TRUE((*stored)[index] == kFirst[index] || (*stored)[index] == kSecond[index])
+                << kKeys[index] << " holds " << (*stored)[index];
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kolvar
