@@ -86,6 +86,13 @@ void Surface::BitBlt(int x, int y, int width, int height, const Surface& source,
         return;
     }
     painter->setCompositionMode(QPainter::CompositionMode_Source);
+    // A colour raster is drawn straight from its own pixels: copying it first cost more than
+    // the rest of a view's paint. A one-bit one needs the destination's colours, and a copy
+    // within one raster must read the pixels before it overwrites them.
+    if (image->format() == QImage::Format_RGB32 && image != SelectedImage(state())) {
+        painter->drawImage(area.target, *image, area.source);
+        return;
+    }
     painter->drawImage(area.target, SourcePixels(*image, area.source, state()));
 }
 
