@@ -1,8 +1,11 @@
 #include "platform/modal_run.h"
 
+#include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 #include <vector>
 
@@ -84,12 +87,44 @@ void Centre(QWidget& dialog, const QWidget* ownerWindow) {
     dialog.move(topLeft);
 }
 
+// A window manager frames a shown window only later, so the first centring cannot know the
+// frame's size: the first move or paint once the frame is there centres the window again.
+class CentredWhenFramed : public QObject {
+public:
+    CentredWhenFramed(QWidget& dialog, const QWidget* ownerWindow)
+        : dialog_(&dialog), ownerWindow_(ownerWindow) {
+        dialog_->installEventFilter(this);
+    }
+    ~CentredWhenFramed() override {
+        if (dialog_) {
+            dialog_->removeEventFilter(this);
+        }
+    }
+    CentredWhenFramed(const CentredWhenFramed&) = delete;
+    CentredWhenFramed& operator=(const CentredWhenFramed&) = delete;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool moveOrPaint = event->type() == QEvent::Move || event->type() == QEvent::Paint;
+        if (moveOrPaint && watched == dialog_ && dialog_->isVisible() &&
+            dialog_->frameGeometry() != dialog_->geometry()) {
+            dialog_->removeEventFilter(this);
+            Centre(*dialog_, ownerWindow_);
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> dialog_;
+    QPointer<const QWidget> ownerWindow_;
+};
+
 void Dispatch(CWnd& dialog, QWidget* ownerWindow) {
     const OwnerDisabled disabled(ownerWindow);
     QEventLoop loop;
     const Running running(dialog, loop);
     QWidget* widget = dialog.impl().widget;
     widget->setWindowModality(Qt::ApplicationModal);
+    const CentredWhenFramed centredWhenFramed(*widget, ownerWindow);
     widget->show();
     // Only a shown window knows the size of its frame.
     Centre(*widget, ownerWindow);
