@@ -1,0 +1,159 @@
+"""One run of the built program on an X display, with a settings folder of its own."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+from dataclasses import dataclass
+
+from x_display import stop_process, wait_until
+
+MAIN_TITLE = "Цветная маркировка резистора"
+ABOUT_TITLE = "О программе Kolvar"
+COMPANY_FOLDER = "Local AppWizard-Generated Applications"
+
+
+@dataclass(frozen=True)
+class Rect:
+    left: int
+    top: int
+    width: int
+    height: int
+
+    @property
+    def right(self):
+        return self.left + self.width
+
+    @property
+    def bottom(self):
+        return self.top + self.height
+
+    def contains(self, x, y):
+        return self.left <= x < self.right and self.top <= y < self.bottom
+
+
+def executable():
+    path = os.environ.get("KOLVAR_EXECUTABLE", "")
+    if not path or not os.access(path, os.X_OK):
+        raise RuntimeError("KOLVAR_EXECUTABLE must name the built kolvar program")
+    return path
+
+
+def window_rect(display, window):
+    """The window's place on the screen, without the window manager's frame."""
+    info = display.run("xwininfo", "-id", str(window))
+
+    def field(name):
+        return int(re.search(rf"{name}:\s+(-?\d+)", info).group(1))
+
+    return Rect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                field("Height"))
+
+
+def frame_extents(display, window):
+    """Left, right, top and bottom of the decoration the window manager put around it."""
+    text = display.run("xprop", "-id", str(window), "_NET_FRAME_EXTENTS", check=False)
+    numbers = re.findall(r"\d+", text.partition("=")[2])
+    return tuple(int(n) for n in numbers) if len(numbers) == 4 else None
+
+
+def frame_rect(display, window):
+    """The window with the window manager's frame, or None while it has no frame."""
+    extents = frame_extents(display, window)
+    if extents is None:
+        return None
+    left, right, top, bottom = extents
+    client = window_rect(display, window)
+    return Rect(client.left - left, client.top - top, client.width + left + right,
+                client.height + top + bottom)
+
+
+def centre_offset(outer, inner):
+    """How far, in doubled pixels, the inner rectangle's centre lies from the outer one's."""
+    return (2 * inner.left + inner.width - 2 * outer.left - outer.width,
+            2 * inner.top + inner.height - 2 * outer.top - outer.height)
+
+
+class KolvarApp:
+    """Starts kolvar as a user would; stop() ends it, by SIGTERM if it is still running."""
+
+    def __init__(self, display, config_home=None, program=None):
+        self.display = display
+        self.own_config = config_home is None
+        self.config_home = config_home or tempfile.mkdtemp(prefix="kolvar-config-")
+        self.program = program or executable()
+        self.process = None
+        self.window = None
+
+    @property
+    def settings_path(self):
+        name = os.path.basename(self.program)
+        return os.path.join(self.config_home, COMPANY_FOLDER, name + ".conf")
+
+    def start(self):
+        self.process = subprocess.Popen(
+            [self.program], env=self.display.env(XDG_CONFIG_HOME=self.config_home),
+            stdout=subprocess.DEVNULL)
+        self.window = wait_until(lambda: self.find_window(MAIN_TITLE), timeout=15)
+        if self.window is None:
+            raise RuntimeError(f"no window titled {MAIN_TITLE!r} appeared")
+        # Painted once the window manager has framed it.
+        wait_until(lambda: frame_extents(self.display, self.window), timeout=5)
+        return self
+
+    def stop(self):
+        stop_process(self.process)
+        if self.own_config:
+            shutil.rmtree(self.config_home, ignore_errors=True)
+
+    def wait_for_exit(self, timeout=10):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def find_window(self, title):
+        found = self.display.run("xdotool", "search", "--all", "--onlyvisible", "--pid",
+                                 str(self.process.pid), "--name", f"^{title}$", check=False)
+        windows = found.split()
+        return int(windows[0]) if windows else None
+
+    def popup_windows(self):
+        """The program's visible override-redirect windows: its open menus, by position."""
+        found = self.display.run("xdotool", "search", "--all", "--onlyvisible", "--pid",
+                                 str(self.process.pid), "--class", ".", check=False).split()
+        popups = []
+        for window in map(int, found):
+            info = self.display.run("xwininfo", "-id", str(window), check=False)
+            if "Override Redirect State: yes" in info:
+                popups.append(window_rect(self.display, window))
+        return sorted(popups, key=lambda rect: rect.left)
+
+    def client_rect(self):
+        return window_rect(self.display, self.window)
+
+    def client_rect_of(self, window):
+        return window_rect(self.display, window)
+
+    def read_settings(self):
+        """The [Settings] section of the settings file as numbers, or None without a file."""
+        if not os.path.exists(self.settings_path):
+            return None
+        values, section = {}, None
+        with open(self.settings_path, encoding="utf-8") as settings:
+            for line in settings:
+                line = line.strip()
+                if line.startswith("["):
+                    section = line.strip("[]")
+                elif "=" in line and section == "Settings":
+                    key, value = line.split("=", 1)
+                    values[key.strip()] = int(value.strip())
+        return values
+
+    def write_settings(self, values):
+        os.makedirs(os.path.dirname(self.settings_path), exist_ok=True)
+        with open(self.settings_path, "w", encoding="utf-8") as settings:
+            settings.write("[Settings]\n")
+            for key, value in values.items():
+                settings.write(f"{key}={value}\n")

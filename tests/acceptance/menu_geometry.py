@@ -1,0 +1,65 @@
+"""Where the items of an open menu lie, read from a screenshot of it."""
+
+from dataclasses import dataclass
+
+from band_layout import BODY_BEIGE
+from screen_image import is_dark
+
+# The menus have a one-pixel frame, and a swatch keeps 2 pixels free above and below.
+MENU_FRAME = 1
+SWATCH_WIDTH = 100
+SWATCH_INSET = 2
+
+
+def text_lines(image, menu):
+    """Row ranges (top, bottom) of the lines of dark text in a menu, top to bottom."""
+    inner_left, inner_right = menu.left + MENU_FRAME + 1, menu.right - MENU_FRAME - 1
+    inked = [any(is_dark(image.pixel(x, y)) for x in range(inner_left, inner_right))
+             for y in range(menu.top + MENU_FRAME, menu.bottom - MENU_FRAME)]
+    lines, start = [], None
+    for offset, has_ink in enumerate(inked + [False]):
+        if has_ink and start is None:
+            start = offset
+        elif not has_ink and start is not None:
+            top = menu.top + MENU_FRAME
+            lines.append((top + start, top + offset))
+            start = None
+    return lines
+
+
+@dataclass(frozen=True)
+class ColourItem:
+    """One owner-drawn item: its rectangle and the parts the owner draws in it."""
+    left: int
+    top: int
+    right: int
+    height: int
+
+    @property
+    def bottom(self):
+        return self.top + self.height
+
+    @property
+    def centre(self):
+        return (self.left + self.right) // 2, self.top + self.height // 2
+
+    def check_cell(self):
+        return self.left, self.top, self.left + self.height, self.top + self.height
+
+    def swatch(self):
+        left = self.left + self.height
+        return left, self.top + SWATCH_INSET, left + SWATCH_WIDTH, self.bottom - SWATCH_INSET
+
+
+def colour_items(image, menu):
+    """The owner-drawn items of a colour sub-menu, found by the beige frame of the first swatch."""
+    left, top = menu.left + MENU_FRAME, menu.top + MENU_FRAME
+    frame_row = top + SWATCH_INSET
+    frame_start = next((x for x in range(left, menu.right)
+                        if image.pixel(x, frame_row) == BODY_BEIGE), None)
+    if frame_start is None:
+        return []
+    height = frame_start - left
+    count = (menu.bottom - MENU_FRAME - top) // height
+    right = menu.right - MENU_FRAME
+    return [ColourItem(left, top + index * height, right, height) for index in range(count)]

@@ -1,0 +1,35 @@
+"""Runs one module of acceptance tests for CTest: 0 passed, 1 failed, 77 could not run."""
+
+import importlib
+import os
+import sys
+import unittest
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import x_display  # noqa: E402
+
+SKIPPED = 77
+
+
+def main(name):
+    module = importlib.import_module(name)
+    # A module names the tools it needs; the others need an X display.
+    missing = getattr(module, "missing_tools", x_display.missing_tools)()
+    if missing:
+        print("SKIPPED: " + name + " needs " + ", ".join(missing) +
+              " (scripts/install-dependencies installs them)")
+        return SKIPPED
+    suite = unittest.defaultTestLoader.loadTestsFromModule(module)
+    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
+    if not result.wasSuccessful():
+        return 1
+    if result.testsRun == len(result.skipped):
+        print("SKIPPED: every test of " + name + " was skipped")
+        return SKIPPED
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))

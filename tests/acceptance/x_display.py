@@ -1,0 +1,120 @@
+"""A private X server with a window manager, as a user's desktop would have."""
+
+import os
+import select
+import shutil
+import subprocess
+import tempfile
+import time
+
+SCREEN_WIDTH = 1024
+SCREEN_HEIGHT = 768
+REQUIRED_TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import", "convert")
+
+
+def missing_tools():
+    return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+
+
+def wait_until(predicate, timeout=5.0, interval=0.05):
+    """Polls until predicate returns a true value, which is returned; None on timeout."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = predicate()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            return None
+        time.sleep(interval)
+
+
+def stop_process(process, timeout=5.0):
+    if process is None or process.poll() is not None:
+        return
+    process.terminate()
+    try:
+        process.wait(timeout)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
+def _read_line(descriptor, timeout):
+    """Reads up to a newline; Xvfb dies if its pipe closes before it wrote the newline."""
+    deadline = time.monotonic() + timeout
+    text = b""
+    while not text.endswith(b"\n"):
+        remaining = deadline - time.monotonic()
+        ready, _, _ = select.select([descriptor], [], [], max(remaining, 0))
+        chunk = os.read(descriptor, 32) if ready else b""
+        if not chunk:
+            break
+        text += chunk
+    return text.decode().strip()
+
+
+class XDisplay:
+    """Xvfb on a display number it picks itself, with openbox managing its windows."""
+
+    def __init__(self):
+        self.home = tempfile.mkdtemp(prefix="kolvar-x-")
+        self.server = None
+        self.window_manager = None
+        self.name = None
+
+    def start(self):
+        self._start_server()
+        # openbox reads its configuration from a home of its own, not the developer's.
+        self.window_manager = subprocess.Popen(
+            ["openbox", "--sm-disable"], env=self.env(HOME=self.home, XDG_CONFIG_HOME=self.home),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if not wait_until(self._window_manager_running, timeout=10):
+            raise RuntimeError("openbox did not take over the display")
+
+    def stop(self):
+        stop_process(self.window_manager)
+        stop_process(self.server)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    def env(self, **extra):
+        runtime = os.path.join(self.home, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        environment = dict(os.environ, DISPLAY=self.name, XDG_RUNTIME_DIR=runtime)
+        for key in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY", "SESSION_MANAGER"):
+            environment.pop(key, None)
+        environment.update(extra)
+        return environment
+
+    def run(self, *command, check=True):
+        """Runs an X client on this display and returns what it printed."""
+        result = subprocess.run(command, env=self.env(), capture_output=True, text=True,
+                                timeout=30, check=False)
+        if check and result.returncode != 0:
+            raise RuntimeError(f"{' '.join(command)} failed: {result.stderr.strip()}")
+        return result.stdout
+
+    def xdotool(self, *arguments):
+        return self.run("xdotool", *map(str, arguments))
+
+    def _start_server(self):
+        read_end, write_end = os.pipe()
+        try:
+            self.server = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                 f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-dpi", "96", "-nolisten", "tcp",
+                 "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write_end)
+            write_end = None
+            number = _read_line(read_end, timeout=15)
+        finally:
+            os.close(read_end)
+            if write_end is not None:
+                os.close(write_end)
+        if not number:
+            raise RuntimeError("Xvfb did not report its display number")
+        self.name = ":" + number
+
+    def _window_manager_running(self):
+        return "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False)
