@@ -7,6 +7,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Resistor colour code calculator")
 set(CPACK_PACKAGE_DESCRIPTION
     "Shows a resistor with four or five colour bands and the value and tolerance they mark.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Debug information stays in the build tree; the package gets what runs.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
