@@ -1,0 +1,119 @@
+// Whatever the settings file holds, the selection read from it must be one that the picture and
+// the caption can show, and writing it back and reading it again must give the same selection.
+// Each input is written, byte for byte, as the program's settings file.
+
+#include <QGuiApplication>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unordered_set>
+
+#include "model/band_code_settings.h"
+#include "model/caption_text.h"
+#include "model/colour_code.h"
+#include "picture/band_picture.h"
+#include "platform/drawing_objects.h"
+#include "platform/profile_store.h"
+#include "platform/resource_module.h"
+#include "platform/surface.h"
+#include "resources/program_resources.h"
+#include "resources/resource_ids.h"
+
+namespace kolvar {
+namespace {
+
+constexpr const char* kCompany = "Local AppWizard-Generated Applications";
+constexpr const char* kApplication = "kolvar";
+// Large enough for the whole picture, which lands at its centre.
+constexpr Rect kTarget{0, 0, 400, 200};
+constexpr int kPictureWidth = 353;
+constexpr int kPictureHeight = 153;
+// The middle of the first band's slot, on the picture's middle row.
+constexpr int kFirstBandX = 87;
+
+// The store writes each value with a full sync; memory-backed files keep the runs fast.
+std::filesystem::path PrivateConfigHome() {
+    const std::filesystem::path shm = "/dev/shm";
+    std::string pattern =
+        ((std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path()) /
+         "kolvar-fuzz-XXXXXX")
+            .string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        std::abort();
+    }
+    return pattern;
+}
+
+void WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// The picture must show the first digit's colour in its first slot.
+void CheckPicture(Bitmap& picture, const BandCode& code) {
+    MemorySurface target;
+    Bitmap buffer = CreateCompatibleBitmap(target, kTarget.Width(), kTarget.Height());
+    Selected selectedBuffer(target, buffer);
+    Rect area = kTarget;
+    PaintPicture(picture, target, area, code);
+    const int left = (kTarget.Width() - kPictureWidth) / 2;
+    const int top = (kTarget.Height() - kPictureHeight) / 2;
+    if (area.left != left || area.top != top ||
+        target.GetPixel(left + kFirstBandX, top + kPictureHeight / 2) != ColourOf(code.digit1)) {
+        std::abort();
+    }
+}
+
+// Painting is the slow part of a run; each selection is painted once, the first time it is read.
+bool FirstTimeRead(const BandCode& code) {
+    static std::unordered_set<std::uint64_t> seen;
+    std::uint64_t key = IsFiveBand(code) ? 1 : 0;
+    for (const std::int32_t field :
+         {code.digit1, code.digit2, code.digit3, code.power, code.overshoot}) {
+        key = key << 4 | static_cast<std::uint64_t>(field - kSilver);
+    }
+    return seen.insert(key).second;
+}
+
+Bitmap& Picture() {
+    static Bitmap picture = LoadBitmap(IDB_PICTURE);
+    return picture;
+}
+
+}  // namespace
+}  // namespace kolvar
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(kolvar::PrivateConfigHome().string()));
+    static QGuiApplication application(*argc, *argv);
+    kolvar::AfxSetResourceModule(kolvar::ProgramResources());
+    if (!kolvar::Picture()) {
+        std::abort();
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace kolvar;
+    ProfileStore store(kCompany, kApplication);
+    WriteFile(store.FilePath(), data, size);
+
+    const BandCode code = LoadBandCode(store);
+    if (!IsDisplayable(code) || CaptionText(code).empty()) {
+        std::abort();
+    }
+    if (FirstTimeRead(code)) {
+        CheckPicture(Picture(), code);
+    }
+
+    SaveBandCode(store, code);
+    if (LoadBandCode(store) != code) {
+        std::abort();
+    }
+    return 0;
+}
