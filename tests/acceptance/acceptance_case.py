@@ -72,7 +72,7 @@ class AcceptanceCase(unittest.TestCase):
         view = marking_view.view_rect(app.client_rect())
         return view.left, view.top
 
-    def wait_for_marking(self, app, code, timeout=5):
+    def wait_for_marking(self, app, code, timeout=10):
         """The first screenshot whose picture shows the code; fails with what it shows."""
         last = None
 
@@ -95,7 +95,7 @@ class AcceptanceCase(unittest.TestCase):
     def key(self, *keys):
         self.display.xdotool("key", "--delay", 60, *keys)
 
-    def wait_for_menus(self, app, count, timeout=5):
+    def wait_for_menus(self, app, count, timeout=10):
         """The program's open menus, once exactly count of them are shown."""
         def menus_shown():
             found = app.popup_windows()
@@ -107,7 +107,7 @@ class AcceptanceCase(unittest.TestCase):
                                     f"{len(app.popup_windows())}")
         return shown[0]
 
-    def wait_for_menu_text(self, menu, line_count, timeout=5):
+    def wait_for_menu_text(self, menu, line_count, timeout=10):
         """A screenshot on which the menu shows line_count lines of text."""
         def painted():
             image = self.grab()

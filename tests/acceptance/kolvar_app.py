@@ -7,7 +7,7 @@ import subprocess
 import tempfile
 from dataclasses import dataclass
 
-from x_display import stop_process, wait_until
+from x_display import die_with_parent, stop_process, wait_until
 
 MAIN_TITLE = "Цветная маркировка резистора"
 ABOUT_TITLE = "О программе Kolvar"
@@ -94,12 +94,12 @@ class KolvarApp:
     def start(self):
         self.process = subprocess.Popen(
             [self.program], env=self.display.env(XDG_CONFIG_HOME=self.config_home),
-            stdout=subprocess.DEVNULL)
-        self.window = wait_until(lambda: self.find_window(MAIN_TITLE), timeout=15)
+            stdout=subprocess.DEVNULL, preexec_fn=die_with_parent)
+        self.window = wait_until(lambda: self.find_window(MAIN_TITLE), timeout=30)
         if self.window is None:
             raise RuntimeError(f"no window titled {MAIN_TITLE!r} appeared")
         # Painted once the window manager has framed it.
-        wait_until(lambda: frame_extents(self.display, self.window), timeout=5)
+        wait_until(lambda: frame_extents(self.display, self.window), timeout=10)
         return self
 
     def stop(self):
@@ -107,7 +107,7 @@ class KolvarApp:
         if self.own_config:
             shutil.rmtree(self.config_home, ignore_errors=True)
 
-    def wait_for_exit(self, timeout=10):
+    def wait_for_exit(self, timeout=15):
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:

@@ -29,7 +29,7 @@ class MainWindowTest(AcceptanceCase):
             offset = centre_offset(screen, frame) if frame else None
             return offset is not None and max(map(abs, offset)) <= 1
 
-        self.assertTrue(wait_until(centred, timeout=3),
+        self.assertTrue(wait_until(centred, timeout=5),
                         f"the window's frame {frame_rect(self.display, app.window)} is not "
                         "centred on the screen")
 

@@ -1,8 +1,10 @@
 """A private X server with a window manager, as a user's desktop would have."""
 
+import ctypes
 import os
 import select
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -14,6 +16,14 @@ REQUIRED_TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import", "
 
 def missing_tools():
     return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+
+
+PR_SET_PDEATHSIG = 1
+
+
+def die_with_parent():
+    """For Popen's preexec_fn: a test run killed by its time limit leaves no server behind."""
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def wait_until(predicate, timeout=5.0, interval=0.05):
@@ -67,8 +77,8 @@ class XDisplay:
         # openbox reads its configuration from a home of its own, not the developer's.
         self.window_manager = subprocess.Popen(
             ["openbox", "--sm-disable"], env=self.env(HOME=self.home, XDG_CONFIG_HOME=self.home),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if not wait_until(self._window_manager_running, timeout=10):
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
+        if not wait_until(self._window_manager_running, timeout=20):
             raise RuntimeError("openbox did not take over the display")
 
     def stop(self):
@@ -103,10 +113,11 @@ class XDisplay:
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
                  f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-dpi", "96", "-nolisten", "tcp",
                  "-noreset"],
-                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                preexec_fn=die_with_parent)
             os.close(write_end)
             write_end = None
-            number = _read_line(read_end, timeout=15)
+            number = _read_line(read_end, timeout=30)
         finally:
             os.close(read_end)
             if write_end is not None:
