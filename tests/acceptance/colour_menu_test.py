@@ -8,6 +8,7 @@ from band_layout import BAND_COLOURS, BODY_BEIGE, BandCode
 from menu_driver import MenuDriver
 from menu_geometry import text_lines
 from screen_image import ink_box, is_dark
+from x_display import wait_until
 
 # Stroke weight: bold text is at least this much heavier than the normal items.
 BOLD_RATIO = 1.3
@@ -95,6 +96,29 @@ class ColourMenuTest(AcceptanceCase):
                              "no text in the empty swatch")
         # The default code checks silver, the first item, and not this one.
         self.assert_checked(image, items, 0)
+
+    def test_pointed_item_is_highlighted_and_keeps_its_swatch(self):
+        app = self.start_kolvar()
+        self.wait_for_marking(app, BandCode())
+        image, items = MenuDriver(self, app).open_sub_menu(extended=False, name="power")
+        codes = colour_menu.ITEM_CODES["power"]
+        pointed = codes.index(5)
+        menu_colour = image.pixel(items[pointed].left, items[pointed].top)
+        self.display.xdotool("mousemove", *items[pointed].centre)
+
+        def highlighted():
+            shot = self.grab()
+            item = items[pointed]
+            return shot if shot.pixel(item.left, item.top) != menu_colour else None
+
+        shot = wait_until(highlighted, timeout=10, interval=0.1)
+        self.assertIsNotNone(shot, "the pointed item is not highlighted")
+        backgrounds = [shot.pixel(item.left, item.top) for item in items]
+        self.assertEqual([index for index, colour in enumerate(backgrounds)
+                          if colour != menu_colour], [pointed])
+        self.assert_swatches(shot, items, codes)
+        # The check mark of 1000, the current multiplier, stays with its item.
+        self.assert_checked(shot, items, codes.index(3))
 
     def assert_swatches(self, image, items, codes):
         self.assertEqual(len(items), len(codes))
