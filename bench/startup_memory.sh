@@ -7,8 +7,10 @@
 # Startup is the time from exec to the program's window being mapped (MapNotify of the window
 # manager's frame around it, seen by bench/startup_probe, which was listening before it forked).
 # Peak memory is the maximum resident set size from wait4 after SIGTERM, half a second after
-# the map so that the first paint is in it. The two programs take turns, one run each per round,
-# after one warm-up run each that is not counted.
+# the map so that the first paint is in it; private memory is what the process does not share
+# (private pages of /proc/PID/smaps_rollup just before that). The yardstick runs twice: as an
+# empty dialog, and showing one line of text, as kolvar's caption, which loads the fonts. The
+# programs take turns, one run each per round, after one warm-up run each that is not counted.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$(cd "${1:-${KOLVAR_BUILD_DIR:-$root/build}}" && pwd)
@@ -51,48 +53,50 @@ export XDG_CONFIG_HOME=$work/config
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# One line "map_ms=... max_rss_kb=... status=..." per run, appended to the program's file.
+# One line "map_ms=... max_rss_kb=... private_kb=... status=..." per run, appended to a file.
 measure() {
-    "$probe" "$settle_ms" "$1" >>"$2"
+    local file=$1
+    shift
+    "$probe" "$settle_ms" "$@" >>"$file"
 }
 
-measure "$kolvar" /dev/null
-measure "$minimal" /dev/null
+measure /dev/null "$kolvar"
+measure /dev/null "$minimal"
+measure /dev/null "$minimal" --text
 for _ in $(seq "$runs"); do
-    measure "$kolvar" "$work/kolvar"
-    measure "$minimal" "$work/minimal"
+    measure "$work/kolvar" "$kolvar"
+    measure "$work/empty" "$minimal"
+    measure "$work/text" "$minimal" --text
 done
 
-# Median of one field over a program's runs.
-median() {
-    sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -g |
-        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-spread() {
-    sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -g | awk 'NR == 1 { min = $1 } { max = $1 }
-        END { printf "%s-%s", min, max }'
+# Median, smallest and largest of one field over a program's runs.
+stats() {
+    sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -g | awk '{ v[NR] = $1 } END {
+        m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+        print m, v[1], v[NR] }'
 }
 
-kolvar_ms=$(median map_ms "$work/kolvar")
-minimal_ms=$(median map_ms "$work/minimal")
-kolvar_kb=$(median max_rss_kb "$work/kolvar")
-minimal_kb=$(median max_rss_kb "$work/minimal")
-
-echo "startup to window mapped and peak resident memory, median of $runs runs each"
+echo "startup to window mapped and peak memory, median of $runs runs each (min-max)"
 echo "machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p')"
-row() {
-    awk -v name="$1" -v ms="$2" -v ms_range="$3" -v kb="$4" -v kb_range="$5" 'BEGIN {
-        printf "%-16s %12.1f %18s %14.1f %18s\n", name, ms, ms_range, kb / 1024, kb_range }'
-}
-printf '%-16s %12s %18s %14s %18s\n' program startup_ms startup_range_ms peak_rss_MiB peak_rss_range_kB
-row kolvar "$kolvar_ms" "$(spread map_ms "$work/kolvar")" "$kolvar_kb" \
-    "$(spread max_rss_kb "$work/kolvar")"
-row minimal_dialog "$minimal_ms" "$(spread map_ms "$work/minimal")" "$minimal_kb" \
-    "$(spread max_rss_kb "$work/minimal")"
-awk -v a="$kolvar_ms" -v b="$minimal_ms" -v ka="$kolvar_kb" -v kb="$minimal_kb" 'BEGIN {
-    ratio = a / b; extra = (ka - kb) / 1024
-    printf "startup ratio kolvar/minimal: %.2f (aim: at most 1.10) %s\n", ratio,
-           ratio <= 1.10 ? "met" : "MISSED"
-    printf "extra peak memory: %.1f MiB (aim: at most 4 MB) %s\n", extra,
-           extra * 1048576 <= 4e6 ? "met" : "MISSED"
-}'
+printf '%-22s %24s %24s %24s\n' program "startup ms" "peak RSS MiB" "private MiB"
+for name in kolvar empty text; do
+    read -r ms ms_min ms_max < <(stats map_ms "$work/$name")
+    read -r rss rss_min rss_max < <(stats max_rss_kb "$work/$name")
+    read -r own own_min own_max < <(stats private_kb "$work/$name")
+    echo "$name $ms $ms_min $ms_max $rss $rss_min $rss_max $own $own_min $own_max"
+done | awk '
+    { label = $1 == "kolvar" ? "kolvar" : $1 == "empty" ? "empty dialog" : "dialog with a caption"
+      printf "%-22s %8.1f (%5.1f-%5.1f) %8.1f (%5.1f-%5.1f) %8.1f (%5.1f-%5.1f)\n", label,
+             $2, $3, $4, $5 / 1024, $6 / 1024, $7 / 1024, $8 / 1024, $9 / 1024, $10 / 1024
+      ms[$1] = $2; rss[$1] = $5; own[$1] = $8 }
+    END {
+      for (base in ms) if (base != "kolvar") {
+          name = base == "empty" ? "empty dialog" : "dialog with a caption"
+          printf "kolvar against the %s: startup x%.2f, peak RSS %+.1f MB, private %+.1f MB\n",
+                 name, ms["kolvar"] / ms[base], (rss["kolvar"] - rss[base]) * 1024 / 1e6,
+                 (own["kolvar"] - own[base]) * 1024 / 1e6
+      }
+      printf "aims against the empty dialog: startup at most x1.10 (%s), at most 4 MB more peak memory (%s)\n",
+             ms["kolvar"] <= 1.10 * ms["empty"] ? "met" : "missed",
+             (rss["kolvar"] - rss["empty"]) * 1024 <= 4e6 ? "met" : "missed"
+    }'
