@@ -1,5 +1,7 @@
+#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
+#include <QImageReader>
 #include <cmath>
 
 #include "platform/check_mark.h"
@@ -31,10 +33,16 @@ QImage DecodeResource(unsigned id) {
     if (bytes.empty()) {
         return {};
     }
-    const QByteArray encoded = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                       static_cast<qsizetype>(bytes.size()));
+    QByteArray encoded = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::ReadOnly);
+    // Without guessing, Qt's own BMP reader is used at once; guessing would first load every
+    // image plugin (JPEG among them) to ask each whether it reads BMP, which slows the start.
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
     // Colours are compared exactly later on, so the raster must keep all 24 bits.
-    return QImage::fromData(encoded, "BMP").convertToFormat(QImage::Format_RGB32);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ std::vector<QImage> ReadIconImages(std::span<const std::byte> bytes) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "ico");
+    // Only the ICO plugin is loaded, not every plugin that might guess the format.
+    reader.setAutoDetectImageFormat(false);
     std::vector<QImage> images;
     for (int index = 0; index < reader.imageCount() && reader.jumpToImage(index); ++index) {
         const QImage image = reader.read();
