@@ -7,10 +7,11 @@
 # Startup is the time from exec to the program's window being mapped (MapNotify of the window
 # manager's frame around it, seen by bench/startup_probe, which was listening before it forked).
 # Peak memory is the maximum resident set size from wait4 after SIGTERM, half a second after
-# the map so that the first paint is in it; private memory is what the process does not share
-# (private pages of /proc/PID/smaps_rollup just before that). The yardstick runs twice: as an
-# empty dialog, and showing one line of text, as kolvar's caption, which loads the fonts. The
-# programs take turns, one run each per round, after one warm-up run each that is not counted.
+# the map so that the first paint is in it. Most of that is library code that other programs
+# share, so the memory each process wrote to itself (private dirty pages of
+# /proc/PID/smaps_rollup just before the signal) is shown too. The yardstick runs twice: as an
+# empty dialog, and showing one line of text as kolvar's caption does, which loads the fonts.
+# The programs take turns, one run each per round, after one warm-up run each not counted.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$(cd "${1:-${KOLVAR_BUILD_DIR:-$root/build}}" && pwd)
@@ -53,7 +54,7 @@ export XDG_CONFIG_HOME=$work/config
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# One line "map_ms=... max_rss_kb=... private_kb=... status=..." per run, appended to a file.
+# One line "map_ms=... max_rss_kb=... dirty_kb=... status=..." per run, appended to a file.
 measure() {
     local file=$1
     shift
@@ -78,11 +79,11 @@ stats() {
 
 echo "startup to window mapped and peak memory, median of $runs runs each (min-max)"
 echo "machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p')"
-printf '%-22s %24s %24s %24s\n' program "startup ms" "peak RSS MiB" "private MiB"
+printf '%-22s %24s %24s %24s\n' program "startup ms" "peak RSS MiB" "written MiB"
 for name in kolvar empty text; do
     read -r ms ms_min ms_max < <(stats map_ms "$work/$name")
     read -r rss rss_min rss_max < <(stats max_rss_kb "$work/$name")
-    read -r own own_min own_max < <(stats private_kb "$work/$name")
+    read -r own own_min own_max < <(stats dirty_kb "$work/$name")
     echo "$name $ms $ms_min $ms_max $rss $rss_min $rss_max $own $own_min $own_max"
 done | awk '
     { label = $1 == "kolvar" ? "kolvar" : $1 == "empty" ? "empty dialog" : "dialog with a caption"
@@ -92,7 +93,7 @@ done | awk '
     END {
       for (base in ms) if (base != "kolvar") {
           name = base == "empty" ? "empty dialog" : "dialog with a caption"
-          printf "kolvar against the %s: startup x%.2f, peak RSS %+.1f MB, private %+.1f MB\n",
+          printf "kolvar against the %s: startup x%.2f, peak RSS %+.1f MB, written %+.1f MB\n",
                  name, ms["kolvar"] / ms[base], (rss["kolvar"] - rss[base]) * 1024 / 1e6,
                  (own["kolvar"] - own[base]) * 1024 / 1e6
       }

@@ -2,15 +2,15 @@
 // the first of its windows being mapped and the peak resident memory it reached:
 //
 //   startup_probe SETTLE_MS PROGRAM [ARGS...]
-//   map_ms=123.456 max_rss_kb=45678 private_kb=12345 status=0
+//   map_ms=123.456 max_rss_kb=45678 dirty_kb=12345 status=0
 //
 // The probe listens for MapNotify on the root window before it forks, so no map can be missed
 // and no polling interval adds to the figure. Under a window manager the window mapped on the
 // root is the manager's frame; it counts once the program's own window (by _NET_WM_PID) is
 // inside it. After SETTLE_MS more, for the first paint, the program gets SIGTERM, and the peak
-// resident set comes from wait4, as /usr/bin/time reports it. Much of that is shared library
-// code, so the memory the process has to itself (private clean and dirty pages, from
-// /proc/PID/smaps_rollup just before the signal) is reported too.
+// resident set comes from wait4, as /usr/bin/time reports it. Much of that is library code,
+// which other programs share, so the memory the process has written to itself (its private
+// dirty pages, from /proc/PID/smaps_rollup just before the signal) is reported too.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -98,14 +98,13 @@ std::optional<double> WaitForMap(Display* display, pid_t pid, double start) {
     return std::nullopt;
 }
 
-long PrivateKb(pid_t pid) {
+long PrivateDirtyKb(pid_t pid) {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     long total = 0;
     std::string line;
     while (std::getline(rollup, line)) {
         long kb = 0;
-        if (std::sscanf(line.c_str(), "Private_Clean: %ld", &kb) == 1 ||
-            std::sscanf(line.c_str(), "Private_Dirty: %ld", &kb) == 1) {
+        if (std::sscanf(line.c_str(), "Private_Dirty: %ld", &kb) == 1) {
             total += kb;
         }
     }
@@ -140,7 +139,7 @@ int main(int argc, char** argv) {
     if (mapped) {
         usleep(static_cast<useconds_t>(settleMs) * 1000);
     }
-    const long privateKb = mapped ? PrivateKb(pid) : 0;
+    const long dirtyKb = mapped ? PrivateDirtyKb(pid) : 0;
     kill(pid, SIGTERM);
     int status = 0;
     rusage usage{};
@@ -151,7 +150,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const int exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::printf("map_ms=%.3f max_rss_kb=%ld private_kb=%ld status=%d\n", *mapped, usage.ru_maxrss,
-                privateKb, exitStatus);
+    std::printf("map_ms=%.3f max_rss_kb=%ld dirty_kb=%ld status=%d\n", *mapped, usage.ru_maxrss,
+                dirtyKb, exitStatus);
     return 0;
 }
