@@ -2,25 +2,11 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 #include "tests/platform/menu_driver.h"
 
 namespace kolvar::test {
 namespace {
-
-// The steps run from the first loop that takes timers, the menu's own.
-void RunWhileOpen(const std::function<void()>& open, const std::function<void()>& steps) {
-    QTimer start;
-    start.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, [&steps] {
-        Settle();
-        steps();
-        CloseAllMenus();
-    });
-    start.start(0);
-    open();
-}
 
 unsigned FlagsOf(unsigned message) {
     return message == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON;
@@ -29,12 +15,13 @@ unsigned FlagsOf(unsigned message) {
 }  // namespace
 
 void OpenMenuWhile(CWnd& view, unsigned message, Point at, const std::function<void()>& steps) {
-    RunWhileOpen([&] { view.SendMessage(message, FlagsOf(message), MakePointParam(at)); }, steps);
+    RunWhileMenuOpen([&] { view.SendMessage(message, FlagsOf(message), MakePointParam(at)); },
+                     steps);
 }
 
 void ClickMenuOpenWhile(QWidget& widget, unsigned message, QPoint at,
                         const std::function<void()>& steps) {
-    RunWhileOpen(
+    RunWhileMenuOpen(
         [&] {
             if (message == WM_RBUTTONDOWN) {
                 QTest::mousePress(&widget, Qt::RightButton, Qt::NoModifier, at);

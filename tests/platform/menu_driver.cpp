@@ -17,7 +17,7 @@ void CloseAllMenus() {
 
 }  // namespace
 
-void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>& steps) {
+void RunWhileMenuOpen(const std::function<void()>& open, const std::function<void()>& steps) {
     QTimer start;
     start.setSingleShot(true);
     QObject::connect(&start, &QTimer::timeout, [&steps] {
@@ -26,7 +26,11 @@ void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>
         CloseAllMenus();
     });
     start.start(0);
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON, at.x(), at.y(), owner);
+    open();
+}
+
+void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>& steps) {
+    RunWhileMenuOpen([&] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, at.x(), at.y(), owner); }, steps);
 }
 
 QMenu* ActiveMenu() {
