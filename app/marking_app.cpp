@@ -5,8 +5,11 @@
 #include "resources/program_resources.h"
 
 namespace kolvar {
+namespace {
 
-inline constexpr const char* kCompanyKey = "Local AppWizard-Generated Applications";
+constexpr const char* kCompanyKey = "Local AppWizard-Generated Applications";
+
+}  // namespace
 
 CMarkingApp::CMarkingApp() {
     AfxSetResourceModule(ProgramResources());
