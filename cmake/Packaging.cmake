@@ -2,11 +2,16 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kolvar)
 set(CPACK_PACKAGE_VENDOR "Kolvar developers")
-set(CPACK_PACKAGE_CONTACT "Kolvar developers <kolvar@localhost>")
+set(CPACK_PACKAGE_CONTACT "Kolvar developers <kolvar@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Resistor colour code calculator")
+# CPack indents each line by one space in the control file, where Debian wants at most 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Shows a resistor with four or five colour bands and the value and tolerance they mark.")
+    "kolvar shows a resistor with four or five colour bands and, under it, the
+value and tolerance those bands mark. The colour of each band is picked from
+a pop-up menu of swatches, and the choice is kept for the next start. The
+interface is in Russian.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(cmake/PackageDocuments.cmake)
 # Debug information stays in the build tree; the package gets what runs.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
