@@ -13,7 +13,7 @@ from kolvar_app import COMPANY_FOLDER
 from x_display import stop_process, wait_until
 
 REQUIRED_TOOLS = ("desktop-file-validate", "appstreamcli", "dpkg-deb", "dpkg-shlibdeps",
-                  "apt-get", "identify")
+                  "apt-get", "identify", "lintian")
 INSTALLED_FILES = {
     "usr/bin/kolvar": None,
     "usr/share/applications/kolvar.desktop": None,
@@ -103,6 +103,14 @@ class PackageTest(unittest.TestCase):
         run("dpkg-deb", "-x", package, root)
         self.assert_installed_tree(root)
         self.assert_runs_and_saves(os.path.join(root, "usr/bin/kolvar"))
+
+    def test_debian_package_passes_lintian(self):
+        package = self.make_package()
+        # Any error or warning fails; informational and pedantic tags are only listed. Builds run
+        # as root on CI, which lintian would otherwise warn about on its own account.
+        report = run("lintian", "--allow-root", "--fail-on", "error,warning", "--display-info",
+                     "--pedantic", package)
+        print(report or "lintian: no tags")
 
     def make_package(self):
         output = os.path.join(self.work, "package")
