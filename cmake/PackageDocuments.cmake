@@ -42,7 +42,7 @@ function(kolvar_write_changelog metainfo output)
     string(REGEX MATCHALL "<release version=\"[^\"]+\" date=\"[^\"]+\"" releases "${text}")
     set(changelog "")
     foreach(release IN LISTS releases)
-        string(REGEX MATCH "version=\"([^\"]+)\" date=\"([^\"]+)\"" unused "${release}")
+        string(REGEX MATCH "version=\"([^\"]+)\" date=\"([^\"]+)\"" fields "${release}")
         set(version ${CMAKE_MATCH_1})
         execute_process(COMMAND date -u -R -d ${CMAKE_MATCH_2}
                         OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE
@@ -57,11 +57,12 @@ function(kolvar_write_changelog metainfo output)
     file(GENERATE OUTPUT ${output} CONTENT "${changelog}")
 endfunction()
 
-set(license ${PROJECT_SOURCE_DIR}/LICENSE)
-set(metainfo ${PROJECT_SOURCE_DIR}/resources/desktop/io.github.kolvar.metainfo.xml)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${license} ${metainfo})
-kolvar_write_copyright(${license} ${KOLVAR_DOCUMENTS_DIR}/copyright)
-kolvar_write_changelog(${metainfo} ${KOLVAR_DOCUMENTS_DIR}/changelog)
+set(KOLVAR_LICENSE_FILE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(KOLVAR_METAINFO_FILE ${PROJECT_SOURCE_DIR}/resources/desktop/io.github.kolvar.metainfo.xml)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${KOLVAR_LICENSE_FILE} ${KOLVAR_METAINFO_FILE})
+kolvar_write_copyright(${KOLVAR_LICENSE_FILE} ${KOLVAR_DOCUMENTS_DIR}/copyright)
+kolvar_write_changelog(${KOLVAR_METAINFO_FILE} ${KOLVAR_DOCUMENTS_DIR}/changelog)
 
 install(FILES ${KOLVAR_DOCUMENTS_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 kolvar_install_gzipped(${KOLVAR_DOCUMENTS_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
