@@ -119,7 +119,7 @@ class SwayDisplay:
     def env(self, **extra):
         environment = dict(os.environ, XDG_RUNTIME_DIR=self.runtime, HOME=self.user_home,
                            QT_QPA_PLATFORM="wayland")
-        for key in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER", "SWAYSOCK"):
+        for key in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER", "SWAYSOCK", "WAYLAND_DISPLAY"):
             environment.pop(key, None)
         if self.socket:
             environment["SWAYSOCK"] = self.socket

@@ -117,7 +117,7 @@ class XDisplay:
                                 preexec_fn=die_with_parent)
 
     def hand_over(self, folder):
-        """Lets the programs on this display write into the folder; they run as its owner."""
+        """Nothing to hand over: the programs on this display run as the folder's owner."""
 
     def find_window(self, pid, title):
         found = self.run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
