@@ -1,11 +1,14 @@
 #include "platform/menu.h"
 
 #include <QString>
+#include <QWidget>
+#include <QWindow>
 #include <limits>
 #include <optional>
 
 #include "platform/menu_data.h"
 #include "platform/window.h"
+#include "platform/window_impl.h"
 
 namespace kolvar {
 namespace {
@@ -26,8 +29,23 @@ private:
     MenuData& menu_;
 };
 
+// A Wayland compositor places a pop-up only relative to a window of the same program: a menu
+// that names none becomes a top-level window of its own whenever the program lacks the keyboard
+// focus. Qt links each sub-menu to the menu it opens from. The transient parent is only a weak
+// link, so the menus stay owned by their MenuData.
+void AttachToWindow(MenuData& menu, QWindow* parent) {
+    menu.widget->winId();
+    menu.widget->windowHandle()->setTransientParent(parent);
+}
+
+QWindow* WindowOf(const CWnd& owner) {
+    const QWidget* widget = owner.impl().widget;
+    return widget ? widget->window()->windowHandle() : nullptr;
+}
+
 std::optional<unsigned> ChooseCommand(MenuData& menu, QPoint at, CWnd& owner) {
     const OwnerDuringTracking tracking(menu, owner);
+    AttachToWindow(menu, WindowOf(owner));
     return MenuWidget::CommandOf(menu.widget->exec(at));
 }
 

@@ -69,9 +69,11 @@ int GetSystemMetrics(int index) {
     }
 }
 
+// Wayland keeps the pointer to the compositor: there the move is silently dropped, so the call
+// says it failed and callers must not rely on where the pointer is.
 bool SetCursorPos(int x, int y) {
     QCursor::setPos(x, y);
-    return true;
+    return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
 }  // namespace kolvar

@@ -5,10 +5,11 @@ from dataclasses import dataclass
 
 import marking_view
 from band_layout import BODY_BEIGE, body_gap_columns
+from displays import display_class, missing_tools
 from kolvar_app import KolvarApp, Rect
 from menu_geometry import text_lines
 from screen_image import ScreenImage
-from x_display import XDisplay, missing_tools, wait_until
+from x_display import wait_until
 
 
 @dataclass
@@ -40,14 +41,14 @@ class Marking:
 
 
 class AcceptanceCase(unittest.TestCase):
-    """One X server and window manager per test class, one kolvar per test."""
+    """One display server per test class, one kolvar per test."""
 
     @classmethod
     def setUpClass(cls):
         missing = missing_tools()
         if missing:
             raise unittest.SkipTest("acceptance tests need " + ", ".join(missing))
-        cls.display = XDisplay()
+        cls.display = display_class()()
         cls.addClassCleanup(cls.display.stop)
         cls.display.start()
 
@@ -89,11 +90,10 @@ class AcceptanceCase(unittest.TestCase):
         return found
 
     def click(self, x, y, button=1, repeat=1):
-        self.display.xdotool("mousemove", x, y, "click", "--repeat", repeat, "--delay", 60,
-                             button)
+        self.display.click(x, y, button, repeat)
 
     def key(self, *keys):
-        self.display.xdotool("key", "--delay", 60, *keys)
+        self.display.key(*keys)
 
     def wait_for_menus(self, app, count, timeout=10):
         """The program's open menus, once exactly count of them are shown."""

@@ -104,7 +104,7 @@ class ColourMenuTest(AcceptanceCase):
         codes = colour_menu.ITEM_CODES["power"]
         pointed = codes.index(5)
         menu_colour = image.pixel(items[pointed].left, items[pointed].top)
-        self.display.xdotool("mousemove", *items[pointed].centre)
+        self.display.move(*items[pointed].centre)
 
         def highlighted():
             shot = self.grab()

@@ -1,36 +1,19 @@
-"""One run of the built program on an X display, with a settings folder of its own."""
+"""One run of the built program on a display of its own, with a settings folder of its own."""
 
 import os
-import re
 import shutil
 import subprocess
 import tempfile
-from dataclasses import dataclass
 
-from x_display import die_with_parent, stop_process, wait_until
+import rect
+from x_display import stop_process, wait_until
+
+# The tests' modules take it from here.
+Rect = rect.Rect
 
 MAIN_TITLE = "Цветная маркировка резистора"
 ABOUT_TITLE = "О программе Kolvar"
 COMPANY_FOLDER = "Local AppWizard-Generated Applications"
-
-
-@dataclass(frozen=True)
-class Rect:
-    left: int
-    top: int
-    width: int
-    height: int
-
-    @property
-    def right(self):
-        return self.left + self.width
-
-    @property
-    def bottom(self):
-        return self.top + self.height
-
-    def contains(self, x, y):
-        return self.left <= x < self.right and self.top <= y < self.bottom
 
 
 def executable():
@@ -40,33 +23,20 @@ def executable():
     return path
 
 
+# The display finds the windows: each display server has its own way of telling where they are.
 def window_rect(display, window):
     """The window's place on the screen, without the window manager's frame."""
-    info = display.run("xwininfo", "-id", str(window))
-
-    def field(name):
-        return int(re.search(rf"{name}:\s+(-?\d+)", info).group(1))
-
-    return Rect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                field("Height"))
+    return display.window_rect(window)
 
 
 def frame_extents(display, window):
     """Left, right, top and bottom of the decoration the window manager put around it."""
-    text = display.run("xprop", "-id", str(window), "_NET_FRAME_EXTENTS", check=False)
-    numbers = re.findall(r"\d+", text.partition("=")[2])
-    return tuple(int(n) for n in numbers) if len(numbers) == 4 else None
+    return display.frame_extents(window)
 
 
 def frame_rect(display, window):
     """The window with the window manager's frame, or None while it has no frame."""
-    extents = frame_extents(display, window)
-    if extents is None:
-        return None
-    left, right, top, bottom = extents
-    client = window_rect(display, window)
-    return Rect(client.left - left, client.top - top, client.width + left + right,
-                client.height + top + bottom)
+    return display.frame_rect(window)
 
 
 def centre_offset(outer, inner):
@@ -92,9 +62,8 @@ class KolvarApp:
         return os.path.join(self.config_home, COMPANY_FOLDER, name + ".conf")
 
     def start(self):
-        self.process = subprocess.Popen(
-            [self.program], env=self.display.env(XDG_CONFIG_HOME=self.config_home),
-            stdout=subprocess.DEVNULL, preexec_fn=die_with_parent)
+        self.display.hand_over(self.config_home)
+        self.process = self.display.launch([self.program], XDG_CONFIG_HOME=self.config_home)
         self.window = wait_until(lambda: self.find_window(MAIN_TITLE), timeout=30)
         if self.window is None:
             raise RuntimeError(f"no window titled {MAIN_TITLE!r} appeared")
@@ -114,21 +83,11 @@ class KolvarApp:
             return None
 
     def find_window(self, title):
-        found = self.display.run("xdotool", "search", "--all", "--onlyvisible", "--pid",
-                                 str(self.process.pid), "--name", f"^{title}$", check=False)
-        windows = found.split()
-        return int(windows[0]) if windows else None
+        return self.display.find_window(self.process.pid, title)
 
     def popup_windows(self):
-        """The program's visible override-redirect windows: its open menus, by position."""
-        found = self.display.run("xdotool", "search", "--all", "--onlyvisible", "--pid",
-                                 str(self.process.pid), "--class", ".", check=False).split()
-        popups = []
-        for window in map(int, found):
-            info = self.display.run("xwininfo", "-id", str(window), check=False)
-            if "Override Redirect State: yes" in info:
-                popups.append(window_rect(self.display, window))
-        return sorted(popups, key=lambda rect: rect.left)
+        """The program's open menus, by position."""
+        return self.display.popup_windows(self.process.pid)
 
     def client_rect(self):
         return window_rect(self.display, self.window)

@@ -17,7 +17,7 @@ CAPTION_EM = 32
 class MainWindowTest(AcceptanceCase):
     def test_window_has_the_title_and_client_size_and_is_centred(self):
         app = self.start_kolvar()
-        self.assertEqual(self.display.xdotool("getwindowname", app.window).strip(), MAIN_TITLE)
+        self.assertEqual(self.display.window_title(app.window), MAIN_TITLE)
         client = app.client_rect()
         self.assertEqual((client.width, client.height), (CLIENT_WIDTH, CLIENT_HEIGHT))
 

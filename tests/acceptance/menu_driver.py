@@ -35,7 +35,7 @@ class MenuDriver:
     def open_sub_menu(self, extended, name):
         """Opens the menu and points at a sub-menu entry; returns the sub-menu's items."""
         menu, image = self.open(extended)
-        self.case.display.xdotool("mousemove", *self.entry_centre(menu, image, extended, name))
+        self.case.display.move(*self.entry_centre(menu, image, extended, name))
         sub_menu = self.case.wait_for_menus(self.app, 2)[-1]
         expected = len(colour_menu.ITEM_CODES[name])
 
@@ -51,8 +51,7 @@ class MenuDriver:
     def choose_by_mouse(self, extended, name, code):
         _, items = self.open_sub_menu(extended, name)
         item = items[colour_menu.ITEM_CODES[name].index(code)]
-        self.case.display.xdotool("mousemove", *item.centre)
-        self.case.display.xdotool("click", 1)
+        self.case.click(*item.centre)
 
     def choose_entry_by_mouse(self, extended, name):
         menu, image = self.open(extended)

@@ -8,20 +8,23 @@ import unittest
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import x_display  # noqa: E402
+import displays  # noqa: E402
 
 SKIPPED = 77
 
 
-def main(name):
+def main(name, *test_names):
+    """Runs the module's tests, or only those named."""
     module = importlib.import_module(name)
-    # A module names the tools it needs; the others need an X display.
-    missing = getattr(module, "missing_tools", x_display.missing_tools)()
+    # A module names the tools it needs; the others need a display.
+    missing = getattr(module, "missing_tools", displays.missing_tools)()
     if missing:
         print("SKIPPED: " + name + " needs " + ", ".join(missing) +
               " (scripts/install-dependencies installs them)")
         return SKIPPED
-    suite = unittest.defaultTestLoader.loadTestsFromModule(module)
+    loader = unittest.defaultTestLoader
+    suite = (loader.loadTestsFromNames(test_names, module) if test_names
+             else loader.loadTestsFromModule(module))
     result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     if not result.wasSuccessful():
         return 1
@@ -32,4 +35,4 @@ def main(name):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(*sys.argv[1:]))

@@ -1,4 +1,4 @@
-"""Screenshots of the whole X screen as exact RGB pixels."""
+"""Screenshots of the whole screen as exact RGB pixels."""
 
 import subprocess
 
@@ -13,10 +13,7 @@ class ScreenImage:
 
     @classmethod
     def grab(cls, display):
-        ppm = subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", "ppm:-"],
-                             env=display.env(), capture_output=True, timeout=30,
-                             check=True).stdout
-        return cls.from_ppm(ppm)
+        return cls.from_ppm(display.screenshot_ppm())
 
     @classmethod
     def from_ppm(cls, ppm):

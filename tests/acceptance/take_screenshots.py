@@ -54,7 +54,7 @@ class Screenshots(AcceptanceCase):
         driver.open_point = lambda: (left + MENU_AT[0], top + MENU_AT[1])
         _, items = driver.open_sub_menu(extended=False, name="power")
         # Point at the checked item, so that the picture shows the highlight as well.
-        self.display.xdotool("mousemove", *items[ITEM_CODES["power"].index(SHOWN.power)].centre)
+        self.display.move(*items[ITEM_CODES["power"].index(SHOWN.power)].centre)
         menus = self.wait_for_menus(app, 2)
         image = self.grab()
         path = os.path.join(self.folder, "screenshot.png")

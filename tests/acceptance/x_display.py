@@ -2,12 +2,15 @@
 
 import ctypes
 import os
+import re
 import select
 import shutil
 import signal
 import subprocess
 import tempfile
 import time
+
+from rect import Rect
 
 SCREEN_WIDTH = 1024
 SCREEN_HEIGHT = 768
@@ -66,6 +69,8 @@ def _read_line(descriptor, timeout):
 class XDisplay:
     """Xvfb on a display number it picks itself, with openbox managing its windows."""
 
+    missing_tools = staticmethod(missing_tools)
+
     def __init__(self):
         self.home = tempfile.mkdtemp(prefix="kolvar-x-")
         self.server = None
@@ -105,6 +110,71 @@ class XDisplay:
 
     def xdotool(self, *arguments):
         return self.run("xdotool", *map(str, arguments))
+
+    # What the tests do on any display: start programs, find their windows, give input, look.
+    def launch(self, command, **extra):
+        return subprocess.Popen(command, env=self.env(**extra), stdout=subprocess.DEVNULL,
+                                preexec_fn=die_with_parent)
+
+    def hand_over(self, folder):
+        """Nothing to hand over: the programs on this display run as the folder's owner."""
+
+    def find_window(self, pid, title):
+        found = self.run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                         "--name", f"^{title}$", check=False)
+        windows = found.split()
+        return int(windows[0]) if windows else None
+
+    def window_title(self, window):
+        return self.xdotool("getwindowname", window).strip()
+
+    def window_rect(self, window):
+        info = self.run("xwininfo", "-id", str(window))
+
+        def field(name):
+            return int(re.search(rf"{name}:\s+(-?\d+)", info).group(1))
+
+        return Rect(field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                    field("Width"), field("Height"))
+
+    def frame_extents(self, window):
+        text = self.run("xprop", "-id", str(window), "_NET_FRAME_EXTENTS", check=False)
+        numbers = re.findall(r"\d+", text.partition("=")[2])
+        return tuple(int(n) for n in numbers) if len(numbers) == 4 else None
+
+    def frame_rect(self, window):
+        extents = self.frame_extents(window)
+        if extents is None:
+            return None
+        left, right, top, bottom = extents
+        client = self.window_rect(window)
+        return Rect(client.left - left, client.top - top, client.width + left + right,
+                    client.height + top + bottom)
+
+    def popup_windows(self, pid):
+        """The program's visible override-redirect windows: its open menus, by position."""
+        found = self.run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                         "--class", ".", check=False).split()
+        popups = []
+        for window in map(int, found):
+            info = self.run("xwininfo", "-id", str(window), check=False)
+            if "Override Redirect State: yes" in info:
+                popups.append(self.window_rect(window))
+        return sorted(popups, key=lambda rect: rect.left)
+
+    def click(self, x, y, button=1, repeat=1):
+        self.xdotool("mousemove", x, y, "click", "--repeat", repeat, "--delay", 60, button)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", 60, *keys)
+
+    def screenshot_ppm(self):
+        return subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", "ppm:-"],
+                              env=self.env(), capture_output=True, timeout=30,
+                              check=True).stdout
 
     def _start_server(self):
         read_end, write_end = os.pipe()

@@ -3,9 +3,11 @@
 #include <QMenu>
 #include <QTest>
 #include <QThread>
+#include <QWindow>
 
 #include "menu_driver.h"
 #include "platform/menu.h"
+#include "platform/window_impl.h"
 #include "recording_owner.h"
 #include "test_menu.h"
 
@@ -38,6 +40,23 @@ TEST_F(MenuChoice, TheMenuOpensWithItsTopLeftAtThePoint) {
     EXPECT_TRUE(visible);
     EXPECT_EQ(topLeft, kMenuAt);
     EXPECT_FALSE(Widget(menu).isVisible()) << "tracking returns only once the menu has closed";
+}
+
+// A Wayland compositor places a pop-up only next to a window it knows to be the pop-up's parent.
+TEST_F(MenuChoice, TheMenuAndItsSubMenuAreTransientForTheOwnersWindow) {
+    ASSERT_TRUE(owner.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
+    const QWindow* ownerWindow = owner.impl().widget->windowHandle();
+    const QWindow* menuParent = nullptr;
+    const QWindow* subMenuParent = nullptr;
+    const QWindow* menuWindow = nullptr;
+    TrackWhile(menu, owner, kMenuAt, [&] {
+        menuWindow = ActiveMenu()->windowHandle();
+        menuParent = menuWindow->transientParent();
+        subMenuParent = OpenSubMenuByHover(kMoreRow)->windowHandle()->transientParent();
+    });
+    ASSERT_NE(ownerWindow, nullptr);
+    EXPECT_EQ(menuParent, ownerWindow);
+    EXPECT_EQ(subMenuParent, menuWindow);
 }
 
 TEST_F(MenuChoice, AnItemChosenByKeysArrivesAsItsCommandAfterTheMenuClosed) {
