@@ -216,8 +216,8 @@ unsigned CWnd::GetDlgCtrlID() const {
     return impl_->id;
 }
 
-// Qt announces each change to assistive technology. The description goes first, so that it is
-// already new when a screen reader speaks the changed name.
+// Qt announces each setting to assistive technology. The description goes first, so that it is
+// already new when a screen reader speaks the name.
 void CWnd::SetAccessibleText(std::string_view name, std::string_view description) {
     if (IsWindow()) {
         impl_->widget->setAccessibleDescription(FromUtf8(description));

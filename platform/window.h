@@ -44,8 +44,8 @@ public:
     bool IsIconic() const;
     unsigned GetDlgCtrlID() const;
 
-    // What assistive technology reads for a window whose drawing it cannot read: a name, which
-    // is announced whenever it changes, and a longer description. Nothing is drawn.
+    // What assistive technology reads for a window whose drawing it cannot read: a name,
+    // announced each time it is set, and a longer description. Nothing is drawn.
     void SetAccessibleText(std::string_view name, std::string_view description);
 
     // The window menu, where the window system lets a program extend it; none otherwise.
