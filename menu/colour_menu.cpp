@@ -1,6 +1,7 @@
 #include "menu/colour_menu.h"
 
 #include <array>
+#include <string>
 
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
@@ -26,13 +27,22 @@ unsigned ItemId(const BandMenu& band, ColourCode code) {
     return band.base + static_cast<unsigned>(code);
 }
 
+// "100, красный": the label as drawn, then what the swatch shows.
+std::string AccessibleItemText(unsigned id, ColourCode code) {
+    std::string text(LoadText(id));
+    text += ", ";
+    text += id == ID_NO_BAND_ITEM ? LoadText(ID_NO_COLOUR_TEXT) : ColourName(code);
+    return text;
+}
+
 CMenu BuildBandMenu(const BandMenu& band, ColourCode current) {
     CMenu menu;
     menu.CreateMenu();
     for (ColourCode code : band.codes) {
         const unsigned checked = code == current ? MF_CHECKED : 0;
         const unsigned id = ItemId(band, code);
-        menu.AppendMenu(MF_OWNERDRAW | checked, id, ItemData{ColourItemData(id, code)});
+        menu.AppendMenu(MF_OWNERDRAW | checked, id, ItemData{ColourItemData(id, code)},
+                        AccessibleItemText(id, code));
     }
     return menu;
 }

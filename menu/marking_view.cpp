@@ -18,6 +18,7 @@ const MessageMap* CMarkingView::ClassMessageMap() {
     static constexpr MessageMapEntry kEntries[] = {
         OnWmRButtonDown<&CMarkingView::OnMenuClick>(),
         OnWmLButtonDblClk<&CMarkingView::OnMenuClick>(),
+        OnWmContextMenu<&CMarkingView::OnContextMenu>(),
         OnWmMeasureItem<&CMarkingView::OnMeasureItem>(),
         OnWmDrawItem<&CMarkingView::OnDrawItem>(),
         OnCommand<ID_FIVE_BAND, &CMarkingView::OnFiveBand>(),
@@ -38,11 +39,26 @@ void CMarkingView::OnMenuClick(unsigned, Point point) {
     Default();
 }
 
+// The keyboard's request opens the menu at the view's centre and leaves the pointer where it
+// is; a mouse button has opened the menu through its own message already.
+void CMarkingView::OnContextMenu(CWnd*, Point screenPoint) {
+    if (screenPoint != kKeyboardContextPoint) {
+        Default();
+        return;
+    }
+    const Rect client = GetClientRect();
+    ShowColourMenu(ClientToScreen({client.Width() / 2, client.Height() / 2}));
+}
+
 void CMarkingView::TrackColourMenu(Point point) {
-    CMenu menu = BuildColourMenu(bandCode_);
     const Point screen = ClientToScreen(point);
     SetCursorPos(screen.x, screen.y);
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON, screen.x, screen.y, *this);
+    ShowColourMenu(screen);
+}
+
+void CMarkingView::ShowColourMenu(Point screenPoint) {
+    CMenu menu = BuildColourMenu(bandCode_);
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, *this);
 }
 
 // Measured in the view's own font; the view is never given one, so that is the platform's
@@ -68,34 +84,34 @@ void CMarkingView::OnDrawItem(int, DRAWITEMSTRUCT& item) {
 
 void CMarkingView::OnFiveBand() {
     ToggleFiveBand(bandCode_);
-    InvalidateRect(false);
+    SelectionChanged(false);
 }
 
 // The command table's ranges are the only bound on the ids that arrive here.
 void CMarkingView::OnDigit1(unsigned id) {
     SetDigit1(bandCode_, static_cast<ColourCode>(id - ID_DIGIT1_BASE));
-    InvalidateRect(true);
+    SelectionChanged(true);
 }
 
 void CMarkingView::OnDigit2(unsigned id) {
     SetDigit2(bandCode_, static_cast<ColourCode>(id - ID_DIGIT2_BASE));
-    InvalidateRect(true);
+    SelectionChanged(true);
 }
 
 void CMarkingView::OnDigit3(unsigned id) {
     SetDigit3(bandCode_, static_cast<ColourCode>(id - ID_DIGIT3_BASE));
-    InvalidateRect(true);
+    SelectionChanged(true);
 }
 
 void CMarkingView::OnPower(unsigned id) {
     SetPower(bandCode_, static_cast<ColourCode>(id) - static_cast<ColourCode>(ID_POWER_BASE));
-    InvalidateRect(true);
+    SelectionChanged(true);
 }
 
 void CMarkingView::OnOvershoot(unsigned id) {
     SetOvershoot(bandCode_,
                  static_cast<ColourCode>(id) - static_cast<ColourCode>(ID_OVERSHOOT_BASE));
-    InvalidateRect(true);
+    SelectionChanged(true);
 }
 
 // The main dialog answers the About command modally, so this returns after the box has closed.

@@ -5,7 +5,8 @@
 namespace kolvar {
 
 // The picture view with its colour menu: a right click or a left double click opens the menu,
-// and the chosen item changes one band, opens the About box or ends the program.
+// as do the context-menu key and Shift+F10, and the chosen item changes one band, opens the
+// About box or ends the program.
 class CMarkingView : public CPictureView {
 public:
     static const MessageMap* ClassMessageMap();
@@ -15,7 +16,9 @@ protected:
 
 private:
     void OnMenuClick(unsigned flags, Point point);
+    void OnContextMenu(CWnd* window, Point screenPoint);
     void TrackColourMenu(Point point);
+    void ShowColourMenu(Point screenPoint);
 
     void OnMeasureItem(int controlId, MEASUREITEMSTRUCT& item);
     void OnDrawItem(int controlId, DRAWITEMSTRUCT& item);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/colour.h"
 
@@ -28,5 +29,9 @@ constexpr bool IsColourCode(std::int64_t value) {
 
 // Only defined for codes from -2 to 9; the settings loader keeps every other value out.
 Colour ColourOf(ColourCode code);
+
+// The colour's name in words, for those who cannot see the drawing: "красный". Code 6 is
+// "синий", as the colour code calls it, though it is drawn cyan-like. Codes from -2 to 9 only.
+std::string_view ColourName(ColourCode code);
 
 }  // namespace kolvar

@@ -1,5 +1,6 @@
 #include "picture/picture_view.h"
 
+#include <optional>
 #include <string>
 
 #include "model/band_code_settings.h"
@@ -34,6 +35,18 @@ void PaintCaption(Surface& surface, Rect& area, const BandCode& code) {
     area.bottom -= surface.GetTextExtentPoint32(caption).cy;
 }
 
+// "коричневый, красный, оранжевый, серебристый": the bands as drawn, left to right.
+std::string BandsInWords(const BandCode& code) {
+    std::string words;
+    for (const std::optional<ColourCode>& band : BandsInDrawingOrder(code)) {
+        if (band) {
+            words += words.empty() ? "" : ", ";
+            words += ColourName(*band);
+        }
+    }
+    return words;
+}
+
 }  // namespace
 
 CPictureView::CPictureView() {
@@ -65,6 +78,7 @@ int CPictureView::OnCreate(const CREATESTRUCT&) {
     }
     picture_ = LoadBitmap(IDB_PICTURE);
     PreparePictureBackground(picture_, CClientDC(*this), sysColours_.window);
+    DescribeSelection();
     return 0;
 }
 
@@ -73,6 +87,15 @@ void CPictureView::OnSysColorChange() {
     sysColours_ = ReadSysColours();
     PreparePictureBackground(picture_, CClientDC(*this), sysColours_.window);
     InvalidateRect(false);
+}
+
+void CPictureView::SelectionChanged(bool erase) {
+    InvalidateRect(erase);
+    DescribeSelection();
+}
+
+void CPictureView::DescribeSelection() {
+    SetAccessibleText(CaptionText(bandCode_), BandsInWords(bandCode_));
 }
 
 // Everything is drawn off screen and copied once, so the band fills never show half done.

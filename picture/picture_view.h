@@ -26,9 +26,18 @@ protected:
     void OnPaint();
     void OnSysColorChange();
 
+    // The selection has changed: the view is repainted and assistive technology hears the new
+    // reading.
+    void SelectionChanged(bool erase);
+
     BandCode bandCode_;
     SysColours sysColours_;
     Bitmap picture_;
+
+private:
+    // Assistive technology reads the caption as it is drawn, and the bands left to right in
+    // words.
+    void DescribeSelection();
 };
 
 }  // namespace kolvar

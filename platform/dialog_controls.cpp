@@ -1,5 +1,6 @@
 #include "platform/dialog_controls.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -38,6 +39,8 @@ Qt::Alignment StaticAlignment(unsigned style) {
 // An icon static takes the size of its icon, whatever the template says.
 QWidget* IconStatic(QWidget& parent, const DialogControl& control, DialogBaseUnits units) {
     auto* label = new QLabel(&parent);
+    // The program's icons all show the program.
+    label->setAccessibleName(QGuiApplication::applicationDisplayName());
     const Icon icon = LoadIcon(control.iconId);
     const QRect rect = ControlRect(control, units);
     if (icon) {
@@ -49,8 +52,16 @@ QWidget* IconStatic(QWidget& parent, const DialogControl& control, DialogBaseUni
     return label;
 }
 
+// A dialog's static texts are what it has to say, so assistive technology reads them as the
+// dialog's description when it announces the dialog.
+void AddToDescription(QWidget& dialog, const QString& text) {
+    const QString before = dialog.accessibleDescription();
+    dialog.setAccessibleDescription(before.isEmpty() ? text : before + u'\n' + text);
+}
+
 QWidget* TextStatic(QWidget& parent, const DialogControl& control, DialogBaseUnits units) {
     auto* label = new QLabel(&parent);
+    AddToDescription(parent, StaticText(control.text, control.style));
     label->setTextFormat(Qt::PlainText);
     label->setText(StaticText(control.text, control.style));
     label->setAlignment(StaticAlignment(control.style));

@@ -83,11 +83,11 @@ bool CMenu::AppendMenu(unsigned flags, unsigned id, std::string_view text) {
     return true;
 }
 
-bool CMenu::AppendMenu(unsigned flags, unsigned id, ItemData data) {
+bool CMenu::AppendMenu(unsigned flags, unsigned id, ItemData data, std::string_view text) {
     if (!data_ || (flags & MF_OWNERDRAW) == 0 || (flags & (MF_POPUP | MF_SEPARATOR)) != 0) {
         return false;
     }
-    data_->widget->AddOwnerDrawnItem(id, data, (flags & MF_CHECKED) != 0);
+    data_->widget->AddOwnerDrawnItem(id, data, (flags & MF_CHECKED) != 0, FromUtf8(text));
     return true;
 }
 

@@ -39,8 +39,9 @@ public:
 
     // MF_STRING (with MF_CHECKED) or MF_SEPARATOR; "&" marks the access key.
     bool AppendMenu(unsigned flags, unsigned id, std::string_view text);
-    // MF_OWNERDRAW (with MF_CHECKED): the owner measures and draws the item.
-    bool AppendMenu(unsigned flags, unsigned id, ItemData data);
+    // MF_OWNERDRAW (with MF_CHECKED): the owner measures and draws the item. The text is never
+    // drawn or measured; it tells assistive technology what the drawing shows.
+    bool AppendMenu(unsigned flags, unsigned id, ItemData data, std::string_view text = {});
     // MF_POPUP: the sub-menu now belongs to this menu.
     bool AppendMenu(unsigned flags, CMenu&& subMenu, std::string_view text);
 

@@ -12,7 +12,8 @@ namespace kolvar {
 struct MenuItem {
     unsigned id = 0;
     bool ownerDrawn = false;
-    // Ours, not the action's: a checkable action would toggle itself when chosen.
+    // Ours, not the action's: a checkable action toggles itself when chosen. The action only
+    // mirrors it, for assistive technology.
     bool checked = false;
     ItemData data;
 

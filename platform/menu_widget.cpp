@@ -1,5 +1,7 @@
 #include "platform/menu_widget.h"
 
+#include <QRegularExpression>
+
 #include "platform/owner_draw_requests.h"
 
 namespace kolvar {
@@ -12,6 +14,27 @@ MenuItem Item(unsigned id, bool ownerDrawn, bool checked, ItemData itemData = {}
     item.checked = checked;
     item.data = itemData;
     return item;
+}
+
+// Assistive technology reads the check from the action. Owner-drawn items each stand for one
+// value the owner may check, so they are all checkable; a text item is when it is checked.
+// Choosing an item toggles its action, which then goes straight back: the menu's state is the
+// one it was built with for as long as it lives.
+void MirrorCheck(QAction& action, const MenuItem& item) {
+    const bool checked = item.checked;
+    action.setCheckable(item.ownerDrawn || checked);
+    action.setChecked(checked);
+    QObject::connect(&action, &QAction::toggled, &action, [&action, checked](bool now) {
+        if (now != checked) {
+            action.setChecked(checked);
+        }
+    });
+}
+
+// A title as it reads: "&" marks the access key and "&&" stands for "&".
+QString WithoutAccessKeyMarks(QString text) {
+    static const QRegularExpression kMark(QStringLiteral("&(.)"));
+    return text.replace(kMark, QStringLiteral("\\1"));
 }
 
 QFont WithBold(QFont font, bool bold) {
@@ -27,6 +50,7 @@ MenuWidget::~MenuWidget() = default;
 
 void MenuWidget::AddItem(const QString& text, const MenuItem& item) {
     auto* action = new QAction(text, this);
+    MirrorCheck(*action, item);
     addAction(action);
     items_.emplace(action, item);
 }
@@ -35,12 +59,14 @@ void MenuWidget::AddTextItem(unsigned id, const QString& text, bool checked) {
     AddItem(text, Item(id, false, checked));
 }
 
-void MenuWidget::AddOwnerDrawnItem(unsigned id, ItemData itemData, bool checked) {
-    AddItem(QString(), Item(id, true, checked, itemData));
+void MenuWidget::AddOwnerDrawnItem(unsigned id, ItemData itemData, bool checked,
+                                   const QString& text) {
+    AddItem(text, Item(id, true, checked, itemData));
 }
 
 void MenuWidget::AddSubMenu(MenuWidget& subMenu, const QString& text) {
     subMenu.setTitle(text);
+    subMenu.setAccessibleName(WithoutAccessKeyMarks(text));
     addMenu(&subMenu);
 }
 

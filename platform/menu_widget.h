@@ -24,7 +24,8 @@ public:
     ~MenuWidget() override;
 
     void AddTextItem(unsigned id, const QString& text, bool checked);
-    void AddOwnerDrawnItem(unsigned id, ItemData itemData, bool checked);
+    // The text names the item for assistive technology only: the owner draws what is seen.
+    void AddOwnerDrawnItem(unsigned id, ItemData itemData, bool checked, const QString& text);
     void AddSubMenu(MenuWidget& subMenu, const QString& text);
     bool SetDefaultItemById(unsigned id);
     bool SetDefaultItemByPosition(unsigned position);

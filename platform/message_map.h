@@ -88,6 +88,15 @@ constexpr MessageMapEntry OnWmLButtonDblClk() {
     return OnMouseMessage<WM_LBUTTONDBLCLK, Handler>();
 }
 
+template <auto Handler>  // void OnContextMenu(CWnd* window, Point screenPoint)
+constexpr MessageMapEntry OnWmContextMenu() {
+    return {WM_CONTEXTMENU, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
+                (message_map_detail::As<Handler>(w).*Handler)(reinterpret_cast<CWnd*>(m.wParam),
+                                                              PointFromParam(m.lParam));
+                return 0;
+            }};
+}
+
 template <auto Handler>  // void OnMeasureItem(int controlId, MEASUREITEMSTRUCT&)
 constexpr MessageMapEntry OnWmMeasureItem() {
     return {WM_MEASUREITEM, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {

@@ -29,6 +29,7 @@ inline constexpr unsigned WM_DRAWITEM = 0x002B;
 inline constexpr unsigned WM_MEASUREITEM = 0x002C;
 inline constexpr unsigned WM_GETFONT = 0x0031;
 inline constexpr unsigned WM_QUERYDRAGICON = 0x0037;
+inline constexpr unsigned WM_CONTEXTMENU = 0x007B;
 inline constexpr unsigned WM_SETICON = 0x0080;
 inline constexpr unsigned WM_KEYDOWN = 0x0100;
 inline constexpr unsigned WM_INITDIALOG = 0x0110;
@@ -67,6 +68,9 @@ constexpr Point PointFromParam(LPARAM param) {
     return {static_cast<std::int16_t>(param & 0xFFFF),
             static_cast<std::int16_t>(param >> 16 & 0xFFFF)};
 }
+
+// WM_CONTEXTMENU asked for from the keyboard carries this point instead of a screen position.
+inline constexpr Point kKeyboardContextPoint{-1, -1};
 
 inline constexpr unsigned ODT_MENU = 1;
 inline constexpr unsigned ODA_DRAWENTIRE = 0x0001;

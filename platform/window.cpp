@@ -53,6 +53,10 @@ private:
     const Message* previous_;
 };
 
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QRect ToQRect(const Rect& rect) {
     return {rect.left, rect.top, rect.Width(), rect.Height()};
 }
@@ -210,6 +214,15 @@ bool CWnd::IsIconic() const {
 
 unsigned CWnd::GetDlgCtrlID() const {
     return impl_->id;
+}
+
+// Qt announces each setting to assistive technology. The description goes first, so that it is
+// already new when a screen reader speaks the name.
+void CWnd::SetAccessibleText(std::string_view name, std::string_view description) {
+    if (IsWindow()) {
+        impl_->widget->setAccessibleDescription(FromUtf8(description));
+        impl_->widget->setAccessibleName(FromUtf8(name));
+    }
 }
 
 // On X11 and Wayland the window menu belongs to the window manager, and no program can add

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "platform/geometry.h"
 #include "platform/message_map.h"
@@ -42,6 +43,10 @@ public:
     void SetFocus();
     bool IsIconic() const;
     unsigned GetDlgCtrlID() const;
+
+    // What assistive technology reads for a window whose drawing it cannot read: a name,
+    // announced each time it is set, and a longer description. Nothing is drawn.
+    void SetAccessibleText(std::string_view name, std::string_view description);
 
     // The window menu, where the window system lets a program extend it; none otherwise.
     CMenu* GetSystemMenu(bool revert);

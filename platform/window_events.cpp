@@ -54,6 +54,15 @@ void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event) {
                        MakePointParam({inClient.x(), inClient.y()}));
 }
 
+void DispatchKeyboardContextMenu(CWnd& window) {
+    window.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(&window),
+                       MakePointParam(kKeyboardContextPoint));
+}
+
+bool IsContextMenuKey(int key, Qt::KeyboardModifiers modifiers) {
+    return key == Qt::Key_F10 && (modifiers & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+}
+
 unsigned MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     unsigned flags = 0;
     if (buttons.testFlag(Qt::LeftButton)) {

@@ -31,6 +31,12 @@ void DispatchPaint(CWnd& window, QPainter& painter);
 // A mouse message at the event's client position; nothing outside the client area.
 void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event);
 
+// WM_CONTEXTMENU as the keyboard asks for it: no position, the window decides where.
+void DispatchKeyboardContextMenu(CWnd& window);
+
+// Shift+F10, the keyboard's other way of asking for a context menu.
+bool IsContextMenuKey(int key, Qt::KeyboardModifiers modifiers);
+
 unsigned MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 // Palette, style and theme changes all mean that the system colours may have moved.

@@ -1,9 +1,12 @@
 #include "platform/window_widget.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/window_accessible.h"
 #include "platform/window_events.h"
 #include "platform/window_impl.h"
 
@@ -11,6 +14,7 @@ namespace kolvar {
 
 WindowWidget::WindowWidget(CWnd& window, QWidget* parent, bool clientEdge)
     : QFrame(parent, parent != nullptr ? Qt::Widget : Qt::Window) {
+    InstallWindowAccessibility();
     AttachWindow(*this, window);
     if (clientEdge) {
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -54,6 +58,29 @@ void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
         const DispatchScope scope(window->impl());
         DispatchMouse(*window, WM_LBUTTONDBLCLK, *event);
     }
+}
+
+// Qt reports the context-menu key as a context-menu event of its own; a mouse button's one
+// follows the button message, which has served it already.
+void WindowWidget::contextMenuEvent(QContextMenuEvent* event) {
+    CWnd* window = WindowOfWidget(this);
+    if (window == nullptr || event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    const DispatchScope scope(window->impl());
+    DispatchKeyboardContextMenu(*window);
+}
+
+// Every other key goes on to the dialog, whose Enter and Esc end it.
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+    CWnd* window = WindowOfWidget(this);
+    if (window == nullptr || !IsContextMenuKey(event->key(), event->modifiers())) {
+        event->ignore();
+        return;
+    }
+    const DispatchScope scope(window->impl());
+    DispatchKeyboardContextMenu(*window);
 }
 
 // Qt repaints a widget that gains or loses the focus; a window here draws nothing that depends

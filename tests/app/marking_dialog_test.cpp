@@ -1,5 +1,6 @@
 #include "app/marking_dialog.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <string>
 
@@ -54,17 +55,36 @@ TEST_F(MainDialog, HasTheTitleAndCannotBeResized) {
     EXPECT_EQ(minimum, maximum);
 }
 
+// What the About box shows as its title, and what a screen reader reads with it.
+struct AboutReading {
+    std::string title;
+    std::string description;
+    std::string iconName;
+};
+
+AboutReading ReadAbout(QWidget& about) {
+    AboutReading reading{about.windowTitle().toStdString(), {}, {}};
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&about);
+    reading.description = box->text(QAccessible::Description).toStdString();
+    for (int index = 0; index < box->childCount(); ++index) {
+        if (box->child(index)->role() == QAccessible::Graphic) {
+            reading.iconName = box->child(index)->text(QAccessible::Name).toStdString();
+        }
+    }
+    return reading;
+}
+
 // Opens the About box through `open`, closes it with its OK button, and tells whether `open`
 // came back only after that.
 bool AboutOpensModallyThrough(CWinApp& app, CMarkingDialog& dialog,
-                              const std::function<void()>& open, std::string& aboutTitle) {
+                              const std::function<void()>& open, AboutReading& reading) {
     bool closed = false;
     bool returnedAfterClosing = false;
     RunMainDialog(app, dialog, [&] {
         QTimer::singleShot(0, [&] {
             QWidget* about = WaitForModalAbove(&WidgetOf(dialog));
             if (about != nullptr) {
-                aboutTitle = about->windowTitle().toStdString();
+                reading = ReadAbout(*about);
                 about->findChild<QPushButton*>()->click();
                 closed = true;
             }
@@ -80,20 +100,24 @@ class SystemCommand : public MainDialog, public testing::WithParamInterface<unsi
 
 TEST_P(SystemCommand, OpensTheAboutBoxWhateverItsLowBits) {
     CMarkingDialog dialog;
-    std::string title;
+    AboutReading about;
     EXPECT_TRUE(AboutOpensModallyThrough(
-        app, dialog, [&] { dialog.SendMessage(WM_SYSCOMMAND, GetParam(), 0); }, title));
-    EXPECT_EQ(title, "О программе Kolvar");
+        app, dialog, [&] { dialog.SendMessage(WM_SYSCOMMAND, GetParam(), 0); }, about));
+    EXPECT_EQ(about.title, "О программе Kolvar");
 }
 
 INSTANTIATE_TEST_SUITE_P(AboutIds, SystemCommand, testing::Range(16u, 32u));
 
 TEST_F(MainDialog, ViewsAboutItemOpensTheSameBox) {
     CMarkingDialog dialog;
-    std::string title;
+    AboutReading about;
     EXPECT_TRUE(AboutOpensModallyThrough(
-        app, dialog, [&] { dialog.view().SendMessage(WM_COMMAND, ID_ABOUT, 0); }, title));
-    EXPECT_EQ(title, "О программе Kolvar");
+        app, dialog, [&] { dialog.view().SendMessage(WM_COMMAND, ID_ABOUT, 0); }, about));
+    EXPECT_EQ(about.title, "О программе Kolvar");
+    // A screen reader announcing the box reads its text with it, and can name the icon.
+    EXPECT_EQ(about.description, "Kolvar Версия 1.0\n© 2026\nРазработчики Kolvar");
+    EXPECT_EQ(about.iconName, QGuiApplication::applicationDisplayName().toStdString());
+    EXPECT_FALSE(about.iconName.empty());
 }
 
 TEST_F(MainDialog, PlatformSystemCommandsKeepTheirEffect) {

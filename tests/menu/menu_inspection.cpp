@@ -50,6 +50,10 @@ MenuEntry Describe(const QAction& action) {
         return entry;
     }
     entry.kind = item->ownerDrawn ? MenuEntry::OwnerDrawn : MenuEntry::Text;
+    // What an owner-drawn item says is its drawing; its text is for assistive technology.
+    if (item->ownerDrawn) {
+        entry.text.clear();
+    }
     entry.id = item->id;
     entry.checked = item->checked;
     entry.data = item->data.value;

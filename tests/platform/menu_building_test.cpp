@@ -60,13 +60,32 @@ TEST(MenuBuilding, EachOverloadTakesOnlyItsOwnKindOfItem) {
     EXPECT_TRUE(Widget(menu).actions().isEmpty());
 }
 
-// Qt would toggle a checkable action when it is chosen; the check is the menu's own state.
-TEST(MenuBuilding, CheckedItemsAreNotCheckableActions) {
+// Assistive technology reads the checks from the actions: every owner-drawn item and a checked
+// text item can be checked. Qt toggles such an action when it is chosen; it goes straight back,
+// so the check stays the menu's own state, as built.
+TEST(MenuBuilding, ActionsShowTheChecksAsBuiltAlsoAfterAChoice) {
     const CMenu menu = Build();
-    EXPECT_FALSE(Widget(menu).actions().at(kAlphaRow)->isCheckable());
-    for (QAction* action : SubMenuAt(Widget(menu), kColoursRow)->actions()) {
-        EXPECT_FALSE(action->isCheckable());
+    QAction* alpha = Widget(menu).actions().at(kAlphaRow);
+    QAction* close = Widget(menu).actions().at(kCloseRow);
+    const QList<QAction*> colours = SubMenuAt(Widget(menu), kColoursRow)->actions();
+    for (const char* when : {"as built", "after a choice"}) {
+        EXPECT_TRUE(alpha->isCheckable() && alpha->isChecked()) << when;
+        EXPECT_FALSE(close->isCheckable()) << when;
+        for (qsizetype row = 0; row < colours.size(); ++row) {
+            const bool checked = kColourIds.at(static_cast<std::size_t>(row)) == kCheckedColour;
+            EXPECT_TRUE(colours.at(row)->isCheckable()) << when << " " << row;
+            EXPECT_EQ(colours.at(row)->isChecked(), checked) << when << " " << row;
+        }
+        for (QAction* chosen : colours + QList<QAction*>{alpha, close}) {
+            chosen->trigger();
+        }
     }
+}
+
+TEST(MenuBuilding, SubMenusAreNamedByTheirTitlesWithoutTheAccessKeyMark) {
+    const CMenu menu = Build();
+    EXPECT_EQ(SubMenuAt(Widget(menu), kColoursRow)->accessibleName(), "Colours");
+    EXPECT_EQ(SubMenuAt(Widget(menu), kMoreRow)->accessibleName(), "More");
 }
 
 TEST(MenuBuilding, ACheckedTextItemShowsACheck) {
