@@ -31,10 +31,6 @@ struct StartRow {
     const char* line;  // "{home}" stands for the user's home in the password database
 };
 
-void PrintTo(const StartRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 QString ExpectedLine(const StartRow& row) {
     QString line = row.line;
     if (const passwd* entry = getpwuid(row.user); entry != nullptr) {
@@ -55,6 +51,9 @@ QString Unrunnable(const StartRow& row) {
         return "setpriv (util-linux) is not installed";
     }
     const passwd* entry = getpwuid(row.user);
+    if ((entry != nullptr) != QString(row.line).contains("{home}")) {
+        return "the password database does not have the user this row needs";
+    }
     return entry != nullptr && QFileInfo::exists(entry->pw_dir)
                ? "the user's home exists, so the program could write there"
                : "";

@@ -152,10 +152,6 @@ struct HandEditedRow {
     std::string_view after;  // after saving Digit 1 = 7 and Power = 4
 };
 
-void PrintTo(const HandEditedRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class HandEdited : public Store, public testing::WithParamInterface<HandEditedRow> {};
 
 TEST_P(HandEdited, IsReadAsFarAsItIsTextAndKeptOnSave) {
@@ -198,13 +194,11 @@ INSTANTIATE_TEST_SUITE_P(
                                   "[Settings]\nDigit 1=4\xFF\n"}),
     [](const testing::TestParamInfo<HandEditedRow>& tested) { return tested.param.name; });
 
+// An immutable folder takes no new file and an immutable file cannot be replaced, even by root.
 bool SetImmutable(const QString& path, bool immutable) {
     const int descriptor = ::open(path.toUtf8().constData(), O_RDONLY | O_NONBLOCK);
-    if (descriptor < 0) {
-        return false;
-    }
     int flags = 0;
-    bool done = ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+    bool done = descriptor >= 0 && ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
     flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
     done = done && ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
     ::close(descriptor);
@@ -220,66 +214,37 @@ struct InterruptedRow {
     rlim_t sizeLimit;  // 0: none
 };
 
-void PrintTo(const InterruptedRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
-// Puts the row's obstacle in place for as long as it lives.
-class Obstacle {
-public:
-    Obstacle(const InterruptedRow& row, const QString& file)
-        : immutable_(row.folderImmutable ? QFileInfo(file).absolutePath()
-                     : row.fileImmutable ? file
-                                         : QString()) {
-        placed_ = immutable_.isEmpty() || SetImmutable(immutable_, true);
-        getrlimit(RLIMIT_FSIZE, &previousLimit_);
-        if (row.sizeLimit != 0) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{row.sizeLimit, previousLimit_.rlim_max};
-            placed_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        }
-    }
-    Obstacle(const Obstacle&) = delete;
-    Obstacle& operator=(const Obstacle&) = delete;
-    ~Obstacle() {
-        setrlimit(RLIMIT_FSIZE, &previousLimit_);
-        std::signal(SIGXFSZ, SIG_DFL);
-        if (!immutable_.isEmpty()) {
-            SetImmutable(immutable_, false);
-        }
-    }
-    bool placed() const { return placed_; }
-
-private:
-    QString immutable_;
-    rlimit previousLimit_{};
-    bool placed_ = false;
-};
-
 class InterruptedSave : public Store, public testing::WithParamInterface<InterruptedRow> {};
 
 TEST_P(InterruptedSave, LeavesThePreviousFileWholeAndSaysWhyInOneLine) {
+    const InterruptedRow& row = GetParam();
     // Longer than the size limit, which the captured error line must stay under.
     const QByteArray before = "; " + QByteArray(300, 'x') + "\n[Settings]\nPower=1\n";
     WriteFile(Path(), before);
-    bool saved = true;
-    testing::internal::CaptureStderr();
-    {
-        const Obstacle obstacle(GetParam(), Path());
-        if (!obstacle.placed()) {
-            testing::internal::GetCapturedStderr();
-            GTEST_SKIP() << "cannot place the obstacle: making files immutable needs root";
-        }
-        store.BeginSave();
-        store.WriteProfileInt(kSection, "Power", 2);
-        store.WriteProfileInt(kSection, "Digit 1", 9);
-        saved = store.EndSave();
+    const QString folder = QFileInfo(Path()).absolutePath();
+    const QString immutable = row.folderImmutable ? folder : row.fileImmutable ? Path() : "";
+    if (!immutable.isEmpty() && !SetImmutable(immutable, true)) {
+        GTEST_SKIP() << "cannot make " << immutable.toStdString() << " immutable (needs root)";
     }
+    rlimit previousLimit{};
+    getrlimit(RLIMIT_FSIZE, &previousLimit);
+    const rlimit limit{row.sizeLimit != 0 ? row.sizeLimit : previousLimit.rlim_cur,
+                       previousLimit.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    testing::internal::CaptureStderr();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    store.BeginSave();
+    store.WriteProfileInt(kSection, "Power", 2);
+    store.WriteProfileInt(kSection, "Digit 1", 9);
+    const bool saved = store.EndSave();
+    setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, SIG_DFL);
+    SetImmutable(immutable, false);
     const std::string reported = testing::internal::GetCapturedStderr();
+
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadFile(Path()), QString(before));
-    EXPECT_EQ(QDir(QFileInfo(Path()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"kolvar.conf"});
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"kolvar.conf"});
     const std::string start = "kolvar: cannot save settings to " + store.FilePath() + ": ";
     EXPECT_TRUE(reported.starts_with(start) && reported.size() > start.size() + 1 &&
                 reported.find('\n') == reported.size() - 1)
