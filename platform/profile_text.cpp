@@ -70,13 +70,22 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
-// The first section has no header and no name to look for.
+// A section may be given more than once; the first of a key in any of them counts. The first
+// section has no header and no name to look for.
 template <class Sections>
-auto FindSection(Sections& sections, std::string_view name) {
-    const auto found =
-        std::find_if(sections.begin() + 1, sections.end(),
-                     [name](const auto& candidate) { return candidate.name == name; });
-    return found != sections.end() ? &*found : nullptr;
+auto FindEntry(Sections& sections, std::string_view section, std::string_view key) {
+    for (auto candidate = sections.begin() + 1; candidate != sections.end(); ++candidate) {
+        if (candidate->name != section) {
+            continue;
+        }
+        auto& lines = candidate->lines;
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [key](const auto& entry) { return entry.key == key; });
+        if (line != lines.end()) {
+            return &*line;
+        }
+    }
+    return static_cast<decltype(&sections.front().lines.front())>(nullptr);
 }
 
 }  // namespace
@@ -118,35 +127,27 @@ void ProfileText::AddLine(std::string_view text) {
 
 std::optional<std::string> ProfileText::Value(std::string_view section,
                                               std::string_view key) const {
-    const Section* found = Find(section);
-    if (found == nullptr) {
-        return std::nullopt;
-    }
-    const auto line = std::find_if(found->lines.begin(), found->lines.end(),
-                                   [key](const Line& candidate) { return candidate.key == key; });
-    return line != found->lines.end() ? std::optional(line->value) : std::nullopt;
+    const Line* line = FindEntry(sections_, section, key);
+    return line != nullptr ? std::optional(line->value) : std::nullopt;
 }
 
 void ProfileText::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+    if (Line* line = FindEntry(sections_, section, key); line != nullptr) {
+        if (line->value != value) {
+            line->text = line->key + '=' + std::string(value) + std::string(LineEnd(line->text));
+            line->value = value;
+        }
+        return;
+    }
     Section* found = Find(section);
-    if (found == nullptr) {
-        found = &AddSection(section);
-    }
-    std::vector<Line>& lines = found->lines;
-    const auto line = std::find_if(lines.begin(), lines.end(),
-                                   [key](const Line& candidate) { return candidate.key == key; });
-    if (line == lines.end()) {
-        // After the last line that says something, the header at least: blanks and comments
-        // that follow it are likely about the next section.
-        const auto last = std::find_if(lines.rbegin(), lines.rend(), [](const Line& candidate) {
-            const std::string_view content = Trimmed(candidate.text);
-            return !content.empty() && !IsComment(content);
-        });
-        InsertEntry(lines, last.base(), key, value);
-    } else if (line->value != value) {
-        line->text = line->key + '=' + std::string(value) + std::string(LineEnd(line->text));
-        line->value = value;
-    }
+    std::vector<Line>& lines = (found != nullptr ? *found : AddSection(section)).lines;
+    // After the last line that says something, the header at least: blanks and comments that
+    // follow it are likely about the next section.
+    const auto last = std::find_if(lines.rbegin(), lines.rend(), [](const Line& candidate) {
+        const std::string_view content = Trimmed(candidate.text);
+        return !content.empty() && !IsComment(content);
+    });
+    InsertEntry(lines, last.base(), key, value);
 }
 
 ProfileText::Section& ProfileText::AddSection(std::string_view name) {
@@ -193,12 +194,12 @@ std::string ProfileText::ToString() const {
     return text;
 }
 
+// The first section has no header and no name to look for.
 ProfileText::Section* ProfileText::Find(std::string_view section) {
-    return FindSection(sections_, section);
-}
-
-const ProfileText::Section* ProfileText::Find(std::string_view section) const {
-    return FindSection(sections_, section);
+    const auto found =
+        std::find_if(sections_.begin() + 1, sections_.end(),
+                     [section](const Section& candidate) { return candidate.name == section; });
+    return found != sections_.end() ? &*found : nullptr;
 }
 
 }  // namespace kolvar

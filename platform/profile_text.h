@@ -10,7 +10,8 @@ namespace kolvar {
 // The text of a settings file: "[section]" headers, each followed by "key=value" lines. Files
 // are edited by hand, so whatever else a line holds (a comment, a stray word, a line end of
 // another system) is read past and written back byte for byte: rewriting one value leaves the
-// rest of the file alone. Of keys given twice in a section the first counts.
+// rest of the file alone. Of keys given twice, in one section or in two of the same name, the
+// first counts.
 class ProfileText {
 public:
     // Nothing only when the bytes are not text at all (a NUL byte, invalid UTF-8): such a file
@@ -18,7 +19,8 @@ public:
     static std::optional<ProfileText> Parse(std::string_view text);
 
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
-    // A missing key is added after the section's last entry, a missing section at the end.
+    // A missing key goes to the section's first header, after the last line there that is
+    // neither blank nor a comment; a missing section goes at the end.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
     std::string ToString() const;
 
@@ -34,7 +36,6 @@ private:
     };
 
     Section* Find(std::string_view section);
-    const Section* Find(std::string_view section) const;
     void AddLine(std::string_view text);
     Section& AddSection(std::string_view name);
     void InsertEntry(std::vector<Line>& lines, std::vector<Line>::iterator where,
