@@ -9,6 +9,7 @@
 #include "platform/application.h"
 #include "platform/mul_div.h"
 #include "platform/paint_surfaces.h"
+#include "platform/profile_save_scope.h"
 #include "platform/surface.h"
 #include "resources/resource_ids.h"
 
@@ -58,6 +59,7 @@ CPictureView::CPictureView() {
 
 CPictureView::~CPictureView() {
     if (CWinApp* app = AfxGetApp()) {
+        const ProfileSaveScope save(*app);
         SaveBandCode(*app, bandCode_);
     }
 }

@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
+#include <cerrno>
 #include <csignal>
+#include <memory>
 
 #include "platform/application_name.h"
+#include "platform/error_line.h"
 #include "platform/modal_run.h"
+#include "platform/start_up_messages.h"
 #include "platform/termination_signals.h"
 #include "platform/window.h"
 
@@ -18,11 +22,12 @@ CWinApp*& TheApp() {
     return app;
 }
 
+// Empty when the command line does not name it; the toolkit then knows it from the system.
 std::string NameOfExecutable(int argc, char** argv) {
     if (argc > 0 && argv[0] != nullptr && argv[0][0] != '\0') {
         return ApplicationNameFromPath(argv[0]);
     }
-    return ApplicationNameFromPath(QCoreApplication::applicationFilePath().toStdString());
+    return {};
 }
 
 // An open pop-up menu runs a loop of its own, inside the dialog's.
@@ -47,6 +52,12 @@ void EndOnSignal(int /*signal*/) {
         mainWindow->SendMessage(WM_CLOSE);
     }
     QCoreApplication::quit();
+}
+
+// `argc` is the toolkit's to keep: it holds on to it for the application's life.
+std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv, const std::string& program) {
+    const StartUpMessages messages(program);
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 }  // namespace
@@ -87,15 +98,25 @@ CWnd* AfxGetMainWnd() {
 }
 
 int AfxWinMain(int argc, char** argv) {
-    QApplication application(argc, argv);
-    // Windows come and go inside InitInstance; only the main window's end ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {
         return 1;
     }
     if (app->appName_.empty()) {
         app->appName_ = NameOfExecutable(argc, argv);
+    }
+    const std::string program =
+        app->appName_.empty() ? program_invocation_short_name : app->appName_;
+    if (const std::string problem = NoDisplayProblem(argc, argv); !problem.empty()) {
+        WriteErrorLine(program, problem);
+        return 1;
+    }
+    const std::unique_ptr<QApplication> application = StartToolkit(argc, argv, program);
+    // Windows come and go inside InitInstance; only the main window's end ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (app->appName_.empty()) {
+        app->appName_ =
+            ApplicationNameFromPath(QCoreApplication::applicationFilePath().toStdString());
     }
     QCoreApplication::setApplicationName(QString::fromStdString(app->appName_));
     const TerminationSignals terminationSignals(EndOnSignal);

@@ -33,6 +33,7 @@ public:
 
 private:
     friend int AfxWinMain(int argc, char** argv);
+    friend class ProfileSaveScope;
 
     std::string appName_;
     std::optional<ProfileStore> store_;

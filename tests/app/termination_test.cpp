@@ -10,26 +10,12 @@
 #include <string>
 
 #include "platform/profile_store.h"
+#include "signal_readiness.h"
 
 namespace kolvar {
 namespace {
 
 constexpr const char* kCompanyKey = "Local AppWizard-Generated Applications";
-
-// True once the process has its own handler for the signal, read from what the kernel reports.
-bool CatchesSignal(qint64 pid, int signal) {
-    QFile status(QString("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("SigCgt:")) {
-            const unsigned long long caught = line.mid(7).trimmed().toULongLong(nullptr, 16);
-            return (caught >> (signal - 1) & 1) != 0;
-        }
-    }
-    return false;
-}
 
 class Termination : public testing::TestWithParam<int> {};
 
@@ -43,12 +29,7 @@ TEST_P(Termination, EndsLikeEscAndSavesAllSixKeys) {
     kolvar.setProcessEnvironment(environment);
     kolvar.start(KOLVAR_EXECUTABLE, {});
     ASSERT_TRUE(kolvar.waitForStarted());
-    bool ready = false;
-    for (int attempt = 0; attempt < 500 && !ready; ++attempt) {
-        ready = CatchesSignal(kolvar.processId(), GetParam());
-        QThread::msleep(10);
-    }
-    ASSERT_TRUE(ready) << "kolvar never set up its signal handling";
+    ASSERT_TRUE(WaitUntilCatches(kolvar, GetParam())) << "kolvar never set up its signal handling";
     QThread::msleep(300);  // let the main window come up
 
     ::kill(static_cast<pid_t>(kolvar.processId()), GetParam());

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
@@ -7,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
@@ -136,6 +141,125 @@ TEST_F(Store, AFileItDoesNotUnderstandGivesDefaultsAndStaysAsItWas) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), garbage);
 }
+
+// A file as a user's editor may leave it: read as far as it is text, and on a save only the
+// program's own values change.
+struct HandEditedRow {
+    const char* name;
+    std::string_view before;
+    int digit1;  // as read, 0 being the default
+    bool saved;
+    std::string_view after;  // after saving Digit 1 = 7 and Power = 4
+};
+
+class HandEdited : public Store, public testing::WithParamInterface<HandEditedRow> {};
+
+TEST_P(HandEdited, IsReadAsFarAsItIsTextAndKeptOnSave) {
+    const HandEditedRow& row = GetParam();
+    WriteFile(Path(), QByteArray(row.before.data(), static_cast<qsizetype>(row.before.size())));
+    EXPECT_EQ(store.GetProfileInt(kSection, "Digit 1", 0), row.digit1);
+    store.BeginSave();
+    store.WriteProfileInt(kSection, "Digit 1", 7);
+    store.WriteProfileInt(kSection, "Power", 4);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(store.EndSave(), row.saved);
+    const std::string reported = testing::internal::GetCapturedStderr();
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), row.after);
+    EXPECT_EQ(reported.empty(), row.saved) << reported;
+}
+
+using namespace std::string_view_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HandEdited,
+    testing::Values(
+        HandEditedRow{"ByteOrderMark", "\xEF\xBB\xBF[Settings]\nDigit 1=4\n", 4, true,
+                      "\xEF\xBB\xBF[Settings]\nDigit 1=7\nPower=4\n"},
+        HandEditedRow{"Crlf", "[Settings]\r\nDigit 1=4\r\n", 4, true,
+                      "[Settings]\r\nDigit 1=7\r\nPower=4\r\n"},
+        HandEditedRow{"StrayLine", "[Settings]\nstray words\n  Digit 1 = 4 \n", 4, true,
+                      "[Settings]\nstray words\nDigit 1=7\nPower=4\n"},
+        HandEditedRow{"Comment", "; mine\n[Settings]\n# Digit 1=9\nDigit 1=4\n\n; next\n[Next]\n",
+                      4, true,
+                      "; mine\n[Settings]\n# Digit 1=9\nDigit 1=7\nPower=4\n\n; next\n[Next]\n"},
+        HandEditedRow{"OtherSection", "[Other]\nDigit 1=9\n[Settings]\nDigit 1=4", 4, true,
+                      "[Other]\nDigit 1=9\n[Settings]\nDigit 1=7\nPower=4\n"},
+        HandEditedRow{"DuplicateKey", "[Settings]\nDigit 1=4\nDigit 1=9\n", 4, true,
+                      "[Settings]\nDigit 1=7\nDigit 1=9\nPower=4\n"},
+        HandEditedRow{"RepeatedSection", "[Settings]\nPower=1\n[Other]\n[Settings]\nDigit 1=4\n", 4,
+                      true, "[Settings]\nPower=4\n[Other]\n[Settings]\nDigit 1=7\n"},
+        HandEditedRow{"NulByte", "[Settings]\nDigit 1=4\0\n"sv, 0, false,
+                      "[Settings]\nDigit 1=4\0\n"sv},
+        HandEditedRow{"InvalidUtf8", "[Settings]\nDigit 1=4\xFF\n", 0, false,
+                      "[Settings]\nDigit 1=4\xFF\n"}),
+    [](const testing::TestParamInfo<HandEditedRow>& tested) { return tested.param.name; });
+
+// An immutable folder takes no new file and an immutable file cannot be replaced, even by root.
+bool SetImmutable(const QString& path, bool immutable) {
+    const int descriptor = ::open(path.toUtf8().constData(), O_RDONLY | O_NONBLOCK);
+    int flags = 0;
+    bool done = descriptor >= 0 && ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(descriptor);
+    return done;
+}
+
+// One step of a save that fails: the file beside the old one cannot be made (the folder is
+// immutable), written (a file size limit), or renamed over the old one (that is immutable).
+struct InterruptedRow {
+    const char* name;
+    bool folderImmutable;
+    bool fileImmutable;
+    rlim_t sizeLimit;  // 0: none
+};
+
+class InterruptedSave : public Store, public testing::WithParamInterface<InterruptedRow> {};
+
+TEST_P(InterruptedSave, LeavesThePreviousFileWholeAndSaysWhyInOneLine) {
+    const InterruptedRow& row = GetParam();
+    // Longer than the size limit, which the captured error line must stay under.
+    const QByteArray before = "; " + QByteArray(300, 'x') + "\n[Settings]\nPower=1\n";
+    WriteFile(Path(), before);
+    const QString folder = QFileInfo(Path()).absolutePath();
+    const QString immutable = row.folderImmutable ? folder : row.fileImmutable ? Path() : "";
+    if (!immutable.isEmpty() && !SetImmutable(immutable, true)) {
+        GTEST_SKIP() << "cannot make " << immutable.toStdString() << " immutable (needs root)";
+    }
+    rlimit previousLimit{};
+    getrlimit(RLIMIT_FSIZE, &previousLimit);
+    const rlimit limit{row.sizeLimit != 0 ? row.sizeLimit : previousLimit.rlim_cur,
+                       previousLimit.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    testing::internal::CaptureStderr();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    store.BeginSave();
+    store.WriteProfileInt(kSection, "Power", 2);
+    store.WriteProfileInt(kSection, "Digit 1", 9);
+    const bool saved = store.EndSave();
+    setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, SIG_DFL);
+    SetImmutable(immutable, false);
+    const std::string reported = testing::internal::GetCapturedStderr();
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadFile(Path()), QString(before));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"kolvar.conf"});
+    const std::string start = "kolvar: cannot save settings to " + store.FilePath() + ": ";
+    EXPECT_TRUE(reported.starts_with(start) && reported.size() > start.size() + 1 &&
+                reported.find('\n') == reported.size() - 1)
+        << reported;
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, InterruptedSave,
+                         testing::Values(InterruptedRow{"Create", true, false, 0},
+                                         InterruptedRow{"Write", false, false, 200},
+                                         InterruptedRow{"Rename", false, true, 0}),
+                         [](const testing::TestParamInfo<InterruptedRow>& tested) {
+                             return tested.param.name;
+                         });
 
 TEST_F(Store, AFileThatCannotBeReadGivesDefaultsAndStaysAsItWas) {
     ASSERT_TRUE(QDir().mkpath(Path()));

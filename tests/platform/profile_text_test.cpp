@@ -17,12 +17,25 @@ TEST(ProfileText, ReadsValuesBySectionAndExactKey) {
     EXPECT_EQ(text->Value("Missing", "Power"), std::nullopt);
 }
 
-TEST(ProfileText, RejectsLinesThatAreNeitherHeadersNorEntries) {
-    for (const char* text :
-         {"[Settings]\nno equals sign\n", "=value without key\n", "[Settings\nPower=1\n"}) {
-        EXPECT_FALSE(ProfileText::Parse(text).has_value()) << text;
+TEST(ProfileText, RefusesOnlyBytesThatAreNotText) {
+    struct Row {
+        std::string_view text;
+        bool isText;
+    };
+    using namespace std::string_view_literals;
+    for (const Row& row :
+         {Row{"[Settings]\nno equals sign\n=no key\n[Settings\nPower=1\n", true},
+          Row{"\xD0\x9E\xD0\xBC \xE2\x82\xAC \xF0\x9F\x94\xA7=1\n", true},
+          Row{"Power=1\0"sv, false}, Row{"\xFF", false}, Row{"\xC0\xAF", false},  // overlong
+          Row{"\xED\xA0\x80", false},                                             // surrogate
+          Row{"\xF4\x90\x80\x80", false},                                         // beyond U+10FFFF
+          Row{"\xE2\x82", false},                                                 // cut short
+          Row{"\xE2\x28\xA1", false}}) {
+        EXPECT_EQ(ProfileText::Parse(row.text).has_value(), row.isText) << row.text;
     }
-    EXPECT_FALSE(ProfileText::Parse(std::string_view("Power=1\0", 8)).has_value());
+    const auto text = ProfileText::Parse("[Settings]\nno equals sign\n=1\n[Settings\nPower=1\n");
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->Value("Settings", "Power"), "1");
 }
 
 TEST(ProfileText, RewritingAValueKeepsEverythingElse) {
