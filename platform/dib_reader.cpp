@@ -93,27 +93,41 @@ std::optional<DibLayout> ReadLayout(Bytes dib, bool withMask) {
     return layout;
 }
 
-// One row of pixels, decoded into `line`.
-void ReadRow(const std::uint8_t* row, QRgb* line, const DibLayout& layout) {
+// One row of pixels, decoded into `line`; palette colours and 24-bit pixels are opaque, and
+// 32-bit ones keep their fourth byte as alpha only when asked to.
+void ReadRow(const std::uint8_t* row, QRgb* line, const DibLayout& layout, bool keepAlpha) {
     const auto& palette = layout.palette;
-    for (int x = 0; x < layout.width; ++x) {
-        switch (layout.bitCount) {
-            case 1:
+    const int width = layout.width;
+    switch (layout.bitCount) {
+        case 1:
+            for (int x = 0; x < width; ++x) {
                 line[x] = palette[row[x / 8] >> (7 - x % 8) & 1];
-                break;
-            case 4:
-                line[x] = palette[row[x / 2] >> (x % 2 == 0 ? 4 : 0) & 0xF];
-                break;
-            case 8:
+            }
+            break;
+        case 4:
+            for (int x = 0; x + 1 < width; x += 2, ++row) {
+                line[x] = palette[*row >> 4];
+                line[x + 1] = palette[*row & 0xF];
+            }
+            if (width % 2 != 0) {
+                line[width - 1] = palette[*row >> 4];
+            }
+            break;
+        case 8:
+            for (int x = 0; x < width; ++x) {
                 line[x] = palette[row[x]];
-                break;
-            case 24:
-                line[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-                break;
-            default:
-                line[x] = qRgba(row[4 * x + 2], row[4 * x + 1], row[4 * x], row[4 * x + 3]);
-                break;
-        }
+            }
+            break;
+        case 24:
+            for (int x = 0; x < width; ++x, row += 3) {
+                line[x] = qRgb(row[2], row[1], row[0]);
+            }
+            break;
+        default:
+            for (int x = 0; x < width; ++x, row += 4) {
+                line[x] = qRgba(row[2], row[1], row[0], keepAlpha ? row[3] : 0xFF);
+            }
+            break;
     }
 }
 
@@ -134,10 +148,7 @@ QImage ReadPixels(Bytes pixels, const DibLayout& layout, QImage::Format format) 
         const auto* row =
             reinterpret_cast<const std::uint8_t*>(RowOf(pixels, rowBytes, y, layout).data());
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        ReadRow(row, line, layout);
-        if (format == QImage::Format_RGB32) {
-            std::for_each(line, line + layout.width, [](QRgb& pixel) { pixel |= 0xFF000000u; });
-        }
+        ReadRow(row, line, layout, format == QImage::Format_ARGB32);
     }
     return image;
 }
