@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 
 namespace kolvar {
@@ -62,20 +63,22 @@ std::optional<DibLayout> ReadLayout(Bytes dib, bool withMask) {
     const std::uint32_t headerSize = Read32(dib, 0);
     const std::uint32_t bitCount = Read16(dib, 14);
     const auto width = static_cast<std::int32_t>(Read32(dib, 4));
-    auto height = static_cast<std::int32_t>(Read32(dib, 8));
+    const auto height = static_cast<std::int32_t>(Read32(dib, 8));
     if (headerSize < kInfoHeaderSize || Read32(dib, 16) != kUncompressed ||
         !KnownBitCount(bitCount)) {
         return std::nullopt;
     }
-    DibLayout layout;
-    layout.bottomUp = height > 0;
-    height = withMask ? height / 2 : height;
-    layout.width = width;
-    layout.height = height < 0 ? -height : height;
-    layout.bitCount = static_cast<int>(bitCount);
-    if (width <= 0 || width > kLargestSide || layout.height <= 0 || layout.height > kLargestSide) {
+    const std::int64_t rows = std::abs(std::int64_t{withMask ? height / 2 : height});
+    if (width <= 0 || width > kLargestSide || rows <= 0 || rows > kLargestSide) {
         return std::nullopt;
     }
+    DibLayout layout;
+    layout.width = width;
+    layout.height = static_cast<int>(rows);
+    layout.bottomUp = height > 0;
+    layout.bitCount = static_cast<int>(bitCount);
+    // Indices past the colours the file gives are black.
+    layout.palette.fill(qRgb(0, 0, 0));
     const std::uint32_t coloursUsed = Read32(dib, 32);
     const std::uint64_t paletteSize =
         coloursUsed == 0 && bitCount <= 8 ? 1u << bitCount : coloursUsed;
@@ -171,11 +174,12 @@ void ApplyMask(QImage& image, Bytes mask, const DibLayout& layout) {
     const bool complete = mask.size() / rowBytes >= static_cast<std::size_t>(layout.height);
     for (int y = 0; y < layout.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const auto* row =
+            complete
+                ? reinterpret_cast<const std::uint8_t*>(RowOf(mask, rowBytes, y, layout).data())
+                : nullptr;
         for (int x = 0; x < layout.width; ++x) {
-            const auto column = static_cast<std::size_t>(x);
-            const bool clear =
-                complete &&
-                (ByteAt(RowOf(mask, rowBytes, y, layout), column / 8) >> (7 - column % 8) & 1) != 0;
+            const bool clear = row != nullptr && (row[x / 8] >> (7 - x % 8) & 1) != 0;
             line[x] = (line[x] & RGB_MASK) | (clear ? 0u : 0xFF000000u);
         }
     }

@@ -104,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DamageRow{"compressed", false, 30, 1, false},
                     DamageRow{"16 bits per pixel", false, 28, 16, false},
                     DamageRow{"no width", false, 18, 0, false},
+                    DamageRow{"height of -2^31", false, 22, 0x80000000, false},
                     DamageRow{"palette beyond the end", false, 46, 0x40000000, false},
                     DamageRow{"not an icon", true, 0, 0x20000, false},
                     DamageRow{"image beyond the end", true, 18, 0xFFFFFFF0, false},
