@@ -1,10 +1,8 @@
-#include <QBuffer>
-#include <QByteArray>
 #include <QImage>
-#include <QImageReader>
 #include <cmath>
 
 #include "platform/check_mark.h"
+#include "platform/dib_reader.h"
 #include "platform/drawing_objects.h"
 #include "platform/resource_module.h"
 #include "platform/surface_state.h"
@@ -26,23 +24,6 @@ Bitmap FromImage(QImage image) {
         return Bitmap();
     }
     return Bitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
-}
-
-QImage DecodeResource(unsigned id) {
-    const auto bytes = AfxGetResourceModule().bitmap(id);
-    if (bytes.empty()) {
-        return {};
-    }
-    QByteArray encoded = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::ReadOnly);
-    // Without guessing, Qt's own BMP reader is used at once; guessing would first load every
-    // image plugin (JPEG among them) to ask each whether it reads BMP, which slows the start.
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    // Colours are compared exactly later on, so the raster must keep all 24 bits.
-    return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -74,7 +55,8 @@ Bitmap LoadBitmap(unsigned id) {
     if (id == OBM_CHECK) {
         return FromImage(CheckMarkImage(CheckMarkSide()));
     }
-    return FromImage(DecodeResource(id));
+    // Colours are compared exactly later on, so the raster keeps all 24 bits.
+    return FromImage(ReadBmpFile(AfxGetResourceModule().bitmap(id)));
 }
 
 BitmapInfo GetObject(const Bitmap& bitmap) {

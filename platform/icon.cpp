@@ -1,11 +1,9 @@
 #include "platform/icon.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
 #include <algorithm>
 #include <vector>
 
+#include "platform/dib_reader.h"
 #include "platform/icon_data.h"
 #include "platform/resource_module.h"
 #include "platform/surface_painter.h"
@@ -16,24 +14,6 @@ namespace {
 
 constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
-
-std::vector<QImage> ReadIconImages(std::span<const std::byte> bytes) {
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "ico");
-    // Only the ICO plugin is loaded, not every plugin that might guess the format.
-    reader.setAutoDetectImageFormat(false);
-    std::vector<QImage> images;
-    for (int index = 0; index < reader.imageCount() && reader.jumpToImage(index); ++index) {
-        const QImage image = reader.read();
-        if (!image.isNull()) {
-            images.push_back(image.convertToFormat(QImage::Format_ARGB32));
-        }
-    }
-    return images;
-}
 
 // The image drawn for that size, or the largest one scaled to it.
 QImage ImageOfSize(const std::vector<QImage>& images, QSize size) {
@@ -63,7 +43,7 @@ Icon& Icon::operator=(Icon&&) noexcept = default;
 Icon::~Icon() = default;
 
 Icon LoadIcon(unsigned id) {
-    const std::vector<QImage> images = ReadIconImages(AfxGetResourceModule().icon(id));
+    const std::vector<QImage> images = ReadIconFile(AfxGetResourceModule().icon(id));
     if (images.empty()) {
         return Icon();
     }

@@ -1,0 +1,236 @@
+#include "platform/dib_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+
+namespace kolvar {
+namespace {
+
+using Bytes = std::span<const std::byte>;
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kIconDirectorySize = 6;
+constexpr std::size_t kIconEntrySize = 16;
+constexpr std::uint32_t kUncompressed = 0;
+constexpr int kLargestSide = 1 << 14;
+
+unsigned ByteAt(Bytes bytes, std::size_t at) {
+    return std::to_integer<unsigned>(bytes[at]);
+}
+
+std::uint32_t Read16(Bytes bytes, std::size_t at) {
+    return ByteAt(bytes, at) | ByteAt(bytes, at + 1) << 8;
+}
+
+std::uint32_t Read32(Bytes bytes, std::size_t at) {
+    return Read16(bytes, at) | Read16(bytes, at + 2) << 16;
+}
+
+// The part of `bytes` from `at` on, `size` long; nothing when the bytes end before it does.
+std::optional<Bytes> Slice(Bytes bytes, std::uint64_t at, std::uint64_t size) {
+    if (at > bytes.size() || size > bytes.size() - at) {
+        return std::nullopt;
+    }
+    return bytes.subspan(static_cast<std::size_t>(at), static_cast<std::size_t>(size));
+}
+
+std::size_t RowBytes(int width, int bitCount) {
+    return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32 * 4;
+}
+
+struct DibLayout {
+    int width = 0;
+    int height = 0;
+    bool bottomUp = true;
+    int bitCount = 0;
+    std::array<QRgb, 256> palette{};
+    std::size_t headerAndPaletteSize = 0;
+};
+
+bool KnownBitCount(std::uint32_t bitCount) {
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 24 || bitCount == 32;
+}
+
+// An icon's header counts the mask's rows in its height as well.
+std::optional<DibLayout> ReadLayout(Bytes dib, bool withMask) {
+    if (dib.size() < kInfoHeaderSize) {
+        return std::nullopt;
+    }
+    const std::uint32_t headerSize = Read32(dib, 0);
+    const std::uint32_t bitCount = Read16(dib, 14);
+    const auto width = static_cast<std::int32_t>(Read32(dib, 4));
+    const auto height = static_cast<std::int32_t>(Read32(dib, 8));
+    if (headerSize < kInfoHeaderSize || Read32(dib, 16) != kUncompressed ||
+        !KnownBitCount(bitCount)) {
+        return std::nullopt;
+    }
+    const std::int64_t rows = std::abs(std::int64_t{withMask ? height / 2 : height});
+    if (width <= 0 || width > kLargestSide || rows <= 0 || rows > kLargestSide) {
+        return std::nullopt;
+    }
+    DibLayout layout;
+    layout.width = width;
+    layout.height = static_cast<int>(rows);
+    layout.bottomUp = height > 0;
+    layout.bitCount = static_cast<int>(bitCount);
+    // Indices past the colours the file gives are black.
+    layout.palette.fill(qRgb(0, 0, 0));
+    const std::uint32_t coloursUsed = Read32(dib, 32);
+    const std::uint64_t paletteSize =
+        coloursUsed == 0 && bitCount <= 8 ? 1u << bitCount : coloursUsed;
+    const auto palette = Slice(dib, headerSize, paletteSize * 4);
+    if (!palette) {
+        return std::nullopt;
+    }
+    for (std::size_t index = 0; index < std::min<std::size_t>(paletteSize, 256); ++index) {
+        const std::size_t at = index * 4;
+        layout.palette[index] = qRgb(static_cast<int>(ByteAt(*palette, at + 2)),
+                                     static_cast<int>(ByteAt(*palette, at + 1)),
+                                     static_cast<int>(ByteAt(*palette, at)));
+    }
+    layout.headerAndPaletteSize = headerSize + palette->size();
+    return layout;
+}
+
+// One row of pixels, decoded into `line`; palette colours and 24-bit pixels are opaque, and
+// 32-bit ones keep their fourth byte as alpha only when asked to.
+void ReadRow(const std::uint8_t* row, QRgb* line, const DibLayout& layout, bool keepAlpha) {
+    const auto& palette = layout.palette;
+    const int width = layout.width;
+    switch (layout.bitCount) {
+        case 1:
+            for (int x = 0; x < width; ++x) {
+                line[x] = palette[row[x / 8] >> (7 - x % 8) & 1];
+            }
+            break;
+        case 4:
+            for (int x = 0; x + 1 < width; x += 2, ++row) {
+                line[x] = palette[*row >> 4];
+                line[x + 1] = palette[*row & 0xF];
+            }
+            if (width % 2 != 0) {
+                line[width - 1] = palette[*row >> 4];
+            }
+            break;
+        case 8:
+            for (int x = 0; x < width; ++x) {
+                line[x] = palette[row[x]];
+            }
+            break;
+        case 24:
+            for (int x = 0; x < width; ++x, row += 3) {
+                line[x] = qRgb(row[2], row[1], row[0]);
+            }
+            break;
+        default:
+            for (int x = 0; x < width; ++x, row += 4) {
+                line[x] = qRgba(row[2], row[1], row[0], keepAlpha ? row[3] : 0xFF);
+            }
+            break;
+    }
+}
+
+// Rows are kept bottom-up unless the height was negative.
+Bytes RowOf(Bytes pixels, std::size_t rowBytes, int y, const DibLayout& layout) {
+    const int fileRow = layout.bottomUp ? layout.height - 1 - y : y;
+    return pixels.subspan(static_cast<std::size_t>(fileRow) * rowBytes, rowBytes);
+}
+
+// ARGB32 keeps a 32-bit image's fourth byte as alpha; RGB32 ignores it.
+QImage ReadPixels(Bytes pixels, const DibLayout& layout, QImage::Format format) {
+    const std::size_t rowBytes = RowBytes(layout.width, layout.bitCount);
+    if (pixels.size() / rowBytes < static_cast<std::size_t>(layout.height)) {
+        return {};
+    }
+    QImage image(layout.width, layout.height, format);
+    for (int y = 0; y < layout.height; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint8_t*>(RowOf(pixels, rowBytes, y, layout).data());
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        ReadRow(row, line, layout, format == QImage::Format_ARGB32);
+    }
+    return image;
+}
+
+bool HasAlpha(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::any_of(line, line + image.width(),
+                        [](QRgb pixel) { return qAlpha(pixel) != 0; })) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Where the mask has a 1 the surface shows through; elsewhere the image is opaque, also when
+// the mask is missing.
+void ApplyMask(QImage& image, Bytes mask, const DibLayout& layout) {
+    const std::size_t rowBytes = RowBytes(layout.width, 1);
+    const bool complete = mask.size() / rowBytes >= static_cast<std::size_t>(layout.height);
+    for (int y = 0; y < layout.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const auto* row =
+            complete
+                ? reinterpret_cast<const std::uint8_t*>(RowOf(mask, rowBytes, y, layout).data())
+                : nullptr;
+        for (int x = 0; x < layout.width; ++x) {
+            const bool clear = row != nullptr && (row[x / 8] >> (7 - x % 8) & 1) != 0;
+            line[x] = (line[x] & RGB_MASK) | (clear ? 0u : 0xFF000000u);
+        }
+    }
+}
+
+QImage ReadIconImage(Bytes dib) {
+    const std::optional<DibLayout> layout = ReadLayout(dib, true);
+    if (!layout) {
+        return {};
+    }
+    const Bytes pixels = dib.subspan(layout->headerAndPaletteSize);
+    QImage image = ReadPixels(pixels, *layout, QImage::Format_ARGB32);
+    if (!image.isNull() && (layout->bitCount != 32 || !HasAlpha(image))) {
+        const std::size_t pixelBytes =
+            RowBytes(layout->width, layout->bitCount) * static_cast<std::size_t>(layout->height);
+        ApplyMask(image, pixels.subspan(pixelBytes), *layout);
+    }
+    return image;
+}
+
+}  // namespace
+
+QImage ReadBmpFile(Bytes file) {
+    if (file.size() < kFileHeaderSize || ByteAt(file, 0) != 'B' || ByteAt(file, 1) != 'M') {
+        return {};
+    }
+    const std::optional<DibLayout> layout = ReadLayout(file.subspan(kFileHeaderSize), false);
+    const std::uint32_t pixelsAt = Read32(file, 10);
+    if (!layout || pixelsAt > file.size()) {
+        return {};
+    }
+    return ReadPixels(file.subspan(pixelsAt), *layout, QImage::Format_RGB32);
+}
+
+std::vector<QImage> ReadIconFile(Bytes file) {
+    std::vector<QImage> images;
+    if (file.size() < kIconDirectorySize || Read16(file, 0) != 0 || Read16(file, 2) != 1) {
+        return images;
+    }
+    const std::uint32_t count = Read16(file, 4);
+    for (std::uint32_t index = 0; index < count; ++index) {
+        const auto entry = Slice(file, kIconDirectorySize + kIconEntrySize * index, kIconEntrySize);
+        const auto dib = entry ? Slice(file, Read32(*entry, 12), Read32(*entry, 8)) : std::nullopt;
+        if (!dib) {
+            break;
+        }
+        if (QImage image = ReadIconImage(*dib); !image.isNull()) {
+            images.push_back(std::move(image));
+        }
+    }
+    return images;
+}
+
+}  // namespace kolvar
