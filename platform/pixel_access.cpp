@@ -1,5 +1,5 @@
 #include "platform/flood_fill.h"
-#include "platform/qt_colour.h"
+#include "platform/qt_conversions.h"
 #include "platform/surface.h"
 #include "platform/surface_painter.h"
 

@@ -2,16 +2,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/qt_colour.h"
+#include "platform/qt_conversions.h"
 #include "platform/surface.h"
 #include "platform/surface_painter.h"
 
 namespace kolvar {
 namespace {
-
-QRect ToQRect(const Rect& rect) {
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
 
 void Fill(QPainter& painter, const QRect& area, Colour colour) {
     if (area.isValid()) {

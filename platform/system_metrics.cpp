@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "platform/mul_div.h"
-#include "platform/qt_colour.h"
+#include "platform/qt_conversions.h"
 
 namespace kolvar {
 namespace {

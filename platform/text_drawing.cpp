@@ -1,16 +1,12 @@
 #include <QRect>
 #include <QString>
 
-#include "platform/qt_colour.h"
+#include "platform/qt_conversions.h"
 #include "platform/surface.h"
 #include "platform/surface_painter.h"
 
 namespace kolvar {
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Where the one line's cell (advance by ascent + descent) goes in the rectangle.
 QPoint CellOrigin(const Rect& rect, QSize cell, unsigned format) {
