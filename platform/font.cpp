@@ -41,9 +41,6 @@ QFont MatchFont(const LogFont& request) {
         font.setFamily(QString::fromStdString(request.faceName));
     }
     font.setWeight(WeightOf(request.weight));
-    font.setItalic(request.italic);
-    font.setUnderline(request.underline);
-    font.setStrikeOut(request.strikeOut);
     if (request.height < 0) {
         font.setPixelSize(-request.height);
     } else if (request.height > 0) {
@@ -65,5 +62,9 @@ Font& Font::operator=(Font&& other) noexcept {
 }
 
 Font::~Font() = default;
+
+const FontData& DataOf(const Font& font) {
+    return *font.data_;
+}
 
 }  // namespace kolvar
