@@ -129,7 +129,9 @@ std::unique_ptr<SurfaceState> NewSurfaceState(SurfaceKind kind, const QFont& def
 }
 
 QFont DefaultSurfaceFont() {
-    return QApplication::font();
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return font;
 }
 
 SurfaceState& StateOf(const Surface& surface) {

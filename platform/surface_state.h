@@ -46,7 +46,8 @@ struct SurfaceState {
 std::unique_ptr<SurfaceState> NewSurfaceState(SurfaceKind kind, const QFont& defaultFont,
                                               int logPixelsY, QPainter* painter = nullptr);
 
-// What a fresh window or screen surface writes in.
+// What a fresh window or screen surface writes in: the application's font in bold, wider than
+// the menu font, so that labels measured in it have room on both sides when drawn in that.
 QFont DefaultSurfaceFont();
 
 SurfaceState& StateOf(const Surface& surface);
