@@ -1,23 +1,17 @@
 #include <benchmark/benchmark.h>
 
-#include <QFont>
 #include <QGuiApplication>
 #include <cmath>
 #include <numbers>
 
 #include "platform/surface.h"
-#include "platform/surface_state.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 namespace {
 
 constexpr Colour kOutline = Rgb(128, 128, 128);
 constexpr Colour kPaper = Rgb(255, 255, 255);
-
-class Screen : public Surface {
-public:
-    Screen() : Surface(MeasuringSurfaceState(QFont(), 96)) {}
-};
 
 // A raster of one colour on a memory surface, with a brush for the fills.
 class Raster {
@@ -63,7 +57,7 @@ public:
 private:
     int width_;
     int height_;
-    Screen screen_;
+    ScreenSurface screen_;
     MemorySurface surface_;
     Bitmap bitmap_;
     Brush brush_{Rgb(10, 200, 30)};

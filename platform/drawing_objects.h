@@ -35,13 +35,12 @@ private:
 
 class Pen : CountedObject {
 public:
-    explicit Pen(Colour colour, int width = 1) : colour_(colour), width_(width) {}
+    // Pens are one pixel wide; the width is taken for callers that spell it out.
+    explicit Pen(Colour colour, int /*width*/ = 1) : colour_(colour) {}
     Colour colour() const { return colour_; }
-    int width() const { return width_; }
 
 private:
     Colour colour_;
-    int width_;
 };
 
 inline constexpr int FW_NORMAL = 400;
@@ -52,18 +51,8 @@ inline constexpr int RUSSIAN_CHARSET = 204;
 // What a font is asked for; the closest installed face is used.
 struct LogFont {
     int height = 0;  // negative: character height in pixels; positive: cell height
-    int width = 0;
-    int escapement = 0;
-    int orientation = 0;
     int weight = FW_NORMAL;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
     int charSet = DEFAULT_CHARSET;
-    int outPrecision = 0;
-    int clipPrecision = 0;
-    int quality = 0;
-    int pitchAndFamily = 0;
     std::string faceName;
 };
 
@@ -74,9 +63,8 @@ public:
     Font& operator=(Font&&) noexcept;
     ~Font();
 
-    const FontData& data() const { return *data_; }
-
 private:
+    friend const FontData& DataOf(const Font& font);
     std::unique_ptr<FontData> data_;
 };
 
@@ -102,9 +90,9 @@ public:
     ~Bitmap();
 
     explicit operator bool() const { return data_ != nullptr; }
-    BitmapData& data() const { return *data_; }
 
 private:
+    friend BitmapData& DataOf(const Bitmap& bitmap);
     std::unique_ptr<BitmapData> data_;
 };
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/qt_colour.h"
+#include "platform/qt_conversions.h"
 
 namespace kolvar {
 namespace {

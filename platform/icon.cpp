@@ -6,7 +6,7 @@
 #include "platform/dib_reader.h"
 #include "platform/icon_data.h"
 #include "platform/resource_module.h"
-#include "platform/surface_painter.h"
+#include "platform/surface_state.h"
 #include "platform/system_metrics.h"
 
 namespace kolvar {
@@ -57,7 +57,7 @@ bool DrawIcon(Surface& surface, int x, int y, const Icon& icon) {
     if (!icon) {
         return false;
     }
-    const SurfacePainter painter(surface.state());
+    const SurfacePainter painter(StateOf(surface));
     if (!painter) {
         return false;
     }

@@ -1,18 +1,11 @@
 #include "platform/paint_surfaces.h"
 
-#include <QApplication>
-
+#include "platform/qt_conversions.h"
 #include "platform/surface_state.h"
 #include "platform/window_impl.h"
 
 namespace kolvar {
 namespace {
-
-constexpr int kDesignDpi = 96;
-
-QFont WindowFont(const WindowImpl& impl) {
-    return impl.widget ? impl.widget->font() : QApplication::font();
-}
 
 int WindowDpi(const WindowImpl& impl) {
     return impl.widget ? impl.widget->logicalDpiY() : kDesignDpi;
@@ -21,10 +14,9 @@ int WindowDpi(const WindowImpl& impl) {
 // Outside a paint there is nothing to draw on, but the surface still measures.
 std::unique_ptr<SurfaceState> PaintState(const CWnd& window) {
     const WindowImpl& impl = window.impl();
-    if (impl.painter != nullptr) {
-        return PainterSurfaceState(*impl.painter, WindowFont(impl), WindowDpi(impl));
-    }
-    return MeasuringSurfaceState(WindowFont(impl), WindowDpi(impl));
+    const SurfaceKind kind =
+        impl.painter != nullptr ? SurfaceKind::painter : SurfaceKind::measuring;
+    return NewSurfaceState(kind, DefaultSurfaceFont(), WindowDpi(impl), impl.painter);
 }
 
 }  // namespace
@@ -35,7 +27,8 @@ CPaintDC::CPaintDC(CWnd& window) : Surface(PaintState(window)) {}
 CPaintDC::~CPaintDC() = default;
 
 CClientDC::CClientDC(CWnd& window)
-    : Surface(MeasuringSurfaceState(WindowFont(window.impl()), WindowDpi(window.impl()))) {}
+    : Surface(NewSurfaceState(SurfaceKind::measuring, DefaultSurfaceFont(),
+                              WindowDpi(window.impl()))) {}
 
 CClientDC::~CClientDC() = default;
 

@@ -63,12 +63,11 @@ public:
     Size GetTextExtentPoint32(std::string_view text) const;
     int GetDeviceCaps(int index) const;
 
-    SurfaceState& state() const { return *state_; }
-
 protected:
     explicit Surface(std::unique_ptr<SurfaceState> state);
 
 private:
+    friend SurfaceState& StateOf(const Surface& surface);
     std::unique_ptr<SurfaceState> state_;
 };
 

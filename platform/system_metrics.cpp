@@ -4,29 +4,17 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QPalette>
-#include <QScreen>
 #include <algorithm>
 
-#include "platform/mul_div.h"
-#include "platform/qt_colour.h"
+#include "platform/qt_conversions.h"
 
 namespace kolvar {
 namespace {
 
-constexpr int kDesignDpi = 96;
 constexpr int kIconSizeAtDesignDpi = 32;
 constexpr int kMenuHeightAtDesignDpi = 19;
 // Room above and below the menu font's line.
 constexpr int kMenuLinePadding = 4;
-
-int LogicalDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : kDesignDpi;
-}
-
-int ScaledForDpi(int pixelsAtDesignDpi) {
-    return MulDiv(pixelsAtDesignDpi, LogicalDpi(), kDesignDpi);
-}
 
 Colour FromQColor(const QColor& colour) {
     return FromQRgb(colour.rgb());
@@ -34,7 +22,8 @@ Colour FromQColor(const QColor& colour) {
 
 int MenuHeight() {
     const QFontMetrics menuFont(QApplication::font("QMenu"));
-    return std::max(ScaledForDpi(kMenuHeightAtDesignDpi), menuFont.height() + kMenuLinePadding);
+    return std::max(ScaledForDpi(kMenuHeightAtDesignDpi, ScreenDpi()),
+                    menuFont.height() + kMenuLinePadding);
 }
 
 }  // namespace
@@ -61,7 +50,7 @@ int GetSystemMetrics(int index) {
     switch (index) {
         case SM_CXICON:
         case SM_CYICON:
-            return ScaledForDpi(kIconSizeAtDesignDpi);
+            return ScaledForDpi(kIconSizeAtDesignDpi, ScreenDpi());
         case SM_CYMENU:
             return MenuHeight();
         default:

@@ -8,6 +8,7 @@
 
 #include "platform/surface.h"
 #include "platform/surface_state.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 
@@ -26,11 +27,7 @@ inline constexpr Colour kBeige = Rgb(220, 214, 160);
 inline constexpr Colour kRed = Rgb(200, 16, 32);
 inline constexpr Colour kBlue = Rgb(8, 40, 210);
 
-// A surface without pixels to make memory surfaces compatible with, like a window's.
-class Screen : public Surface {
-public:
-    explicit Screen(int logPixelsY = 96) : Surface(MeasuringSurfaceState(QFont(), logPixelsY)) {}
-};
+using Screen = ScreenSurface;
 
 // A memory surface holding a colour bitmap of its own, filled with one colour.
 class Canvas {

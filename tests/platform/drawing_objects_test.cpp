@@ -47,14 +47,14 @@ TEST(DrawingObjects, SelectionsAndSettingsHandBackWhatWasThere) {
 }
 
 TEST(DrawingObjects, FontsMatchHeightWeightAndFace) {
-    const QFontInfo serif(Font(FontRequest(-32, "Times New Roman")).data().font);
+    const QFontInfo serif(DataOf(Font(FontRequest(-32, "Times New Roman"))).font);
     EXPECT_EQ(serif.family(), "Liberation Serif");
     EXPECT_EQ(serif.pixelSize(), 32);
-    EXPECT_TRUE(QFontInfo(Font(FontRequest(0, {}, FW_BOLD)).data().font).bold());
+    EXPECT_TRUE(QFontInfo(DataOf(Font(FontRequest(0, {}, FW_BOLD))).font).bold());
     Screen screen;
     for (int cellHeight : {12, 19, 33}) {
         Font fitted(FontRequest(cellHeight));
-        Font larger(FontRequest(-(QFontInfo(fitted.data().font).pixelSize() + 1)));
+        Font larger(FontRequest(-(QFontInfo(DataOf(fitted).font).pixelSize() + 1)));
         Selected<Font> selection(screen, fitted);
         EXPECT_LE(screen.GetTextExtentPoint32("Ag").cy, cellHeight);
         Selected<Font> next(screen, larger);

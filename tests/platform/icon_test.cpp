@@ -3,7 +3,7 @@
 #include "canvas.h"
 #include "platform/icon.h"
 #include "platform/icon_data.h"
-#include "platform/qt_colour.h"
+#include "platform/qt_conversions.h"
 #include "platform/system_metrics.h"
 #include "window_test_resources.h"
 
