@@ -7,6 +7,7 @@
 #include "platform/dialog_widget.h"
 #include "platform/icon.h"
 #include "platform/icon_data.h"
+#include "platform/qt_conversions.h"
 
 namespace kolvar {
 namespace {
@@ -16,13 +17,8 @@ constexpr unsigned kStaticCentred = 0x01;
 constexpr unsigned kStaticRightAligned = 0x02;
 constexpr unsigned kButtonTypeMask = 0x0F;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QRect ControlRect(const DialogControl& control, DialogBaseUnits units) {
-    const Rect rect = DialogRectToPixels(control.x, control.y, control.cx, control.cy, units);
-    return {rect.left, rect.top, rect.Width(), rect.Height()};
+    return ToQRect(DialogRectToPixels(control.x, control.y, control.cx, control.cy, units));
 }
 
 Qt::Alignment StaticAlignment(unsigned style) {

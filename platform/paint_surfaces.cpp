@@ -20,7 +20,7 @@ int WindowDpi(const WindowImpl& impl) {
 
 // Outside a paint there is nothing to draw on, but the surface still measures.
 std::unique_ptr<SurfaceState> PaintState(const CWnd& window) {
-    const WindowImpl& impl = window.impl();
+    const WindowImpl& impl = ImplOf(window);
     if (impl.painter != nullptr) {
         return PainterSurfaceState(*impl.painter, WindowFont(impl), WindowDpi(impl));
     }
@@ -35,7 +35,7 @@ CPaintDC::CPaintDC(CWnd& window) : Surface(PaintState(window)) {}
 CPaintDC::~CPaintDC() = default;
 
 CClientDC::CClientDC(CWnd& window)
-    : Surface(MeasuringSurfaceState(WindowFont(window.impl()), WindowDpi(window.impl()))) {}
+    : Surface(MeasuringSurfaceState(WindowFont(ImplOf(window)), WindowDpi(ImplOf(window)))) {}
 
 CClientDC::~CClientDC() = default;
 

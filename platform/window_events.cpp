@@ -4,47 +4,24 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/scope_exit.h"
 #include "platform/window_impl.h"
 
 namespace kolvar {
 
-DispatchScope::DispatchScope(WindowImpl& impl) : impl_(impl) {
-    ++impl_.dispatchDepth;
-}
-
-DispatchScope::~DispatchScope() {
-    --impl_.dispatchDepth;
-}
-
-namespace {
-
-// The paint in progress belongs to the window until its WM_PAINT handler returns.
-class PaintInProgress {
-public:
-    PaintInProgress(WindowImpl& impl, QPainter& painter) : impl_(impl), previous_(impl.painter) {
-        impl_.painter = &painter;
-    }
-    ~PaintInProgress() { impl_.painter = previous_; }
-    PaintInProgress(const PaintInProgress&) = delete;
-    PaintInProgress& operator=(const PaintInProgress&) = delete;
-
-private:
-    WindowImpl& impl_;
-    QPainter* previous_;
-};
-
-}  // namespace
+namespace {}  // namespace
 
 void DispatchPaint(CWnd& window, QPainter& painter) {
-    const QRect client = window.impl().ClientArea();
+    const QRect client = ImplOf(window).ClientArea();
     painter.setClipRect(client);
     painter.translate(client.topLeft());
-    const PaintInProgress paint(window.impl(), painter);
+    // The paint in progress belongs to the window until its WM_PAINT handler returns.
+    const auto paint = Override(ImplOf(window).painter, &painter);
     window.SendMessage(WM_PAINT);
 }
 
 void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event) {
-    const QRect client = window.impl().ClientArea();
+    const QRect client = ImplOf(window).ClientArea();
     const QPoint position = event.position().toPoint();
     if (!client.contains(position)) {
         return;
@@ -86,7 +63,7 @@ bool IsSystemColourChange(QEvent::Type type) {
 }
 
 void QueueSysColorChange(CWnd& window) {
-    WindowImpl& impl = window.impl();
+    WindowImpl& impl = ImplOf(window);
     if (impl.sysColourChangePending || !impl.widget) {
         return;
     }
@@ -96,7 +73,7 @@ void QueueSysColorChange(CWnd& window) {
         widget,
         [widget] {
             if (CWnd* target = WindowOfWidget(widget)) {
-                target->impl().sysColourChangePending = false;
+                ImplOf(*target).sysColourChangePending = false;
                 target->SendMessage(WM_SYSCOLORCHANGE);
             }
         },

@@ -11,19 +11,6 @@ class QPainter;
 namespace kolvar {
 
 class CWnd;
-struct WindowImpl;
-
-// Counts a handler running on a window's behalf for as long as it runs.
-class DispatchScope {
-public:
-    explicit DispatchScope(WindowImpl& impl);
-    ~DispatchScope();
-    DispatchScope(const DispatchScope&) = delete;
-    DispatchScope& operator=(const DispatchScope&) = delete;
-
-private:
-    WindowImpl& impl_;
-};
 
 // WM_PAINT with the painter clipped to the client area and its origin at the client's corner.
 void DispatchPaint(CWnd& window, QPainter& painter);

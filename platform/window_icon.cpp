@@ -32,7 +32,7 @@ QIcon CombinedIcon(const Icon* big, const Icon* small) {
 }  // namespace
 
 LRESULT SetWindowIcon(CWnd& window, WPARAM which, const Icon* icon) {
-    WindowImpl& impl = window.impl();
+    WindowImpl& impl = ImplOf(window);
     const Icon*& slot = which == ICON_BIG ? impl.bigIcon : impl.smallIcon;
     const Icon* previous = slot;
     slot = icon;
