@@ -14,7 +14,7 @@
 #include "menu/marking_view.h"
 #include "platform/resource_module.h"
 #include "platform/surface.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 
@@ -41,7 +41,7 @@ public:
     ShownView& operator=(const ShownView&) = delete;
 
     CMarkingView& view() { return view_; }
-    QWidget& widget() { return *view_.impl().widget; }
+    QWidget& widget() { return *WidgetBehind(view_); }
 
 private:
     CWnd frame_;

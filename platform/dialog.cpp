@@ -34,21 +34,21 @@ long CDialog::DoModal() {
         return kFailed;
     }
     CWnd* owner = ModalOwner(*this, parent_);
-    impl().parent = parent_ != nullptr ? parent_ : owner;
-    impl().modalEnded = false;
-    impl().modalResult = kFailed;
+    ImplOf(*this).parent = parent_ != nullptr ? parent_ : owner;
+    ImplOf(*this).modalEnded = false;
+    ImplOf(*this).modalResult = kFailed;
     CreateDialogWindow(*this, *dialogTemplate, owner);
     SendMessage(WM_INITDIALOG);
-    if (IsWindow() && !impl().modalEnded) {
+    if (IsWindow() && !ImplOf(*this).modalEnded) {
         RunModalLoop(*this, owner);
     }
     DestroyWindow();
-    return impl().modalResult;
+    return ImplOf(*this).modalResult;
 }
 
 void CDialog::EndDialog(long result) {
-    impl().modalResult = result;
-    impl().modalEnded = true;
+    ImplOf(*this).modalResult = result;
+    ImplOf(*this).modalEnded = true;
     EndModalLoop(*this);
 }
 

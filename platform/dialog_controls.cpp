@@ -7,33 +7,16 @@
 #include "platform/dialog_widget.h"
 #include "platform/icon.h"
 #include "platform/icon_data.h"
+#include "platform/qt_conversions.h"
 
 namespace kolvar {
 namespace {
 
 constexpr unsigned kStaticTypeMask = 0x1F;
-constexpr unsigned kStaticCentred = 0x01;
-constexpr unsigned kStaticRightAligned = 0x02;
 constexpr unsigned kButtonTypeMask = 0x0F;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QRect ControlRect(const DialogControl& control, DialogBaseUnits units) {
-    const Rect rect = DialogRectToPixels(control.x, control.y, control.cx, control.cy, units);
-    return {rect.left, rect.top, rect.Width(), rect.Height()};
-}
-
-Qt::Alignment StaticAlignment(unsigned style) {
-    switch (style & kStaticTypeMask) {
-        case kStaticCentred:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case kStaticRightAligned:
-            return Qt::AlignRight | Qt::AlignTop;
-        default:
-            return Qt::AlignLeft | Qt::AlignTop;
-    }
+    return ToQRect(DialogRectToPixels(control.x, control.y, control.cx, control.cy, units));
 }
 
 // An icon static takes the size of its icon, whatever the template says.
@@ -59,12 +42,14 @@ void AddToDescription(QWidget& dialog, const QString& text) {
     dialog.setAccessibleDescription(before.isEmpty() ? text : before + u'\n' + text);
 }
 
+// The program's statics are all left-aligned and shown literally (SS_NOPREFIX).
 QWidget* TextStatic(QWidget& parent, const DialogControl& control, DialogBaseUnits units) {
     auto* label = new QLabel(&parent);
-    AddToDescription(parent, StaticText(control.text, control.style));
+    const QString text = FromUtf8(control.text);
+    AddToDescription(parent, text);
     label->setTextFormat(Qt::PlainText);
-    label->setText(StaticText(control.text, control.style));
-    label->setAlignment(StaticAlignment(control.style));
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     label->setGeometry(ControlRect(control, units));
     return label;
@@ -104,22 +89,6 @@ void AddDialogControls(DialogWidget& dialog, CWnd& window, std::span<const Dialo
         widget->setFont(font);
         widget->setVisible((control.style & WS_VISIBLE) != 0);
     }
-}
-
-QString StaticText(std::string_view text, unsigned style) {
-    const QString shown = FromUtf8(text);
-    if ((style & SS_NOPREFIX) != 0) {
-        return shown;
-    }
-    QString plain;
-    plain.reserve(shown.size());
-    for (qsizetype index = 0; index < shown.size(); ++index) {
-        if (shown[index] == u'&' && index + 1 < shown.size()) {
-            ++index;
-        }
-        plain += shown[index];
-    }
-    return plain;
 }
 
 }  // namespace kolvar

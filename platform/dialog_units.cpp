@@ -1,11 +1,11 @@
 #include "platform/dialog_units.h"
 
 #include "platform/mul_div.h"
+#include "platform/qt_conversions.h"
 
 namespace kolvar {
 namespace {
 
-constexpr int kDesignDpi = 96;
 constexpr int kUnitsPerBaseX = 4;
 constexpr int kUnitsPerBaseY = 8;
 
@@ -13,8 +13,7 @@ constexpr int kUnitsPerBaseY = 8;
 
 DialogBaseUnits DialogBaseUnitsForDpi(int logicalDpiX, int logicalDpiY) {
     const DialogBaseUnits atDesignDpi;
-    return {MulDiv(atDesignDpi.x, logicalDpiX, kDesignDpi),
-            MulDiv(atDesignDpi.y, logicalDpiY, kDesignDpi)};
+    return {ScaledForDpi(atDesignDpi.x, logicalDpiX), ScaledForDpi(atDesignDpi.y, logicalDpiY)};
 }
 
 int DialogXToPixels(int x, DialogBaseUnits units) {

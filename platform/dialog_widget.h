@@ -5,13 +5,13 @@
 #include <QDialog>
 #include <optional>
 
-namespace kolvar {
+#include "platform/window_widget.h"
 
-class CWnd;
+namespace kolvar {
 
 // Turns Qt's events into the dialog's messages, including the dialog keys: Enter gives the
 // default command, Esc IDCANCEL, and closing the window a system Close command.
-class DialogWidget : public QDialog {
+class DialogWidget : public MessageWidget<QDialog> {
     Q_OBJECT
 
 public:
@@ -24,12 +24,8 @@ public:
                                               unsigned defaultCommand);
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     unsigned defaultCommand_;

@@ -13,7 +13,7 @@ namespace kolvar {
 namespace {
 
 QWidget* OwnerWindow(CWnd* owner) {
-    return owner != nullptr && owner->IsWindow() ? owner->impl().widget->window() : nullptr;
+    return owner != nullptr && owner->IsWindow() ? ImplOf(*owner).widget->window() : nullptr;
 }
 
 // A fixed frame: it can be minimised where the template asks for it, never maximised.
@@ -59,8 +59,8 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
 void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner) {
     QWidget* ownerWindow = OwnerWindow(owner);
     auto* widget = new DialogWidget(dialog, FrameFlags(dialogTemplate, ownerWindow != nullptr));
-    dialog.impl().widget = widget;
-    dialog.impl().owner = owner;
+    ImplOf(dialog).widget = widget;
+    ImplOf(dialog).owner = owner;
 
     const DialogBaseUnits units = BaseUnitsOn(DialogScreen(ownerWindow));
     widget->setWindowTitle(QString::fromUtf8(

@@ -3,31 +3,17 @@
 #include <QString>
 #include <QWidget>
 #include <QWindow>
-#include <limits>
 #include <optional>
 
 #include "platform/menu_data.h"
+#include "platform/qt_conversions.h"
+#include "platform/scope_exit.h"
+#include "platform/testing.h"
 #include "platform/window.h"
 #include "platform/window_impl.h"
 
 namespace kolvar {
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The owner hears from the menu only while it is tracked.
-class OwnerDuringTracking {
-public:
-    OwnerDuringTracking(MenuData& menu, CWnd& owner) : menu_(menu) { menu_.SetOwner(&owner); }
-    ~OwnerDuringTracking() { menu_.SetOwner(nullptr); }
-    OwnerDuringTracking(const OwnerDuringTracking&) = delete;
-    OwnerDuringTracking& operator=(const OwnerDuringTracking&) = delete;
-
-private:
-    MenuData& menu_;
-};
 
 // A Wayland compositor places a pop-up only relative to a window of the same program: a menu
 // that names none becomes a top-level window of its own whenever the program lacks the keyboard
@@ -39,12 +25,14 @@ void AttachToWindow(MenuData& menu, QWindow* parent) {
 }
 
 QWindow* WindowOf(const CWnd& owner) {
-    const QWidget* widget = owner.impl().widget;
+    const QWidget* widget = ImplOf(owner).widget;
     return widget ? widget->window()->windowHandle() : nullptr;
 }
 
 std::optional<unsigned> ChooseCommand(MenuData& menu, QPoint at, CWnd& owner) {
-    const OwnerDuringTracking tracking(menu, owner);
+    // The owner hears from the menu only while it is tracked.
+    menu.SetOwner(&owner);
+    const ScopeExit tracked([&menu] { menu.SetOwner(nullptr); });
     AttachToWindow(menu, WindowOf(owner));
     return MenuWidget::CommandOf(menu.widget->exec(at));
 }
@@ -100,25 +88,30 @@ bool CMenu::AppendMenu(unsigned flags, CMenu&& subMenu, std::string_view text) {
     return true;
 }
 
-bool CMenu::SetMenuDefaultItem(unsigned id, bool byPosition) {
-    if (!data_ || id == std::numeric_limits<unsigned>::max()) {
-        return false;
-    }
-    return byPosition ? data_->widget->SetDefaultItemByPosition(id)
-                      : data_->widget->SetDefaultItemById(id);
+bool CMenu::SetMenuDefaultItem(unsigned id) {
+    return data_ && data_->widget->SetDefaultItemById(id);
 }
 
-// The chosen command is sent only once the menu has closed and its loop has ended, so that the
-// handler may open dialogs of its own or end the program's dialog.
+// The chosen command is posted, so that the owner handles it once the menu has closed, tracking
+// has returned and the menu may be gone; the handler may open dialogs of its own or end the
+// program's dialog.
 bool CMenu::TrackPopupMenu(unsigned /*flags*/, int x, int y, CWnd& owner) {
     if (!data_) {
         return false;
     }
     const std::optional<unsigned> command = ChooseCommand(*data_, QPoint(x, y), owner);
     if (command) {
-        owner.SendMessage(WM_COMMAND, *command, 0);
+        PostToWindow(owner, Message{WM_COMMAND, *command, 0});
     }
     return true;
+}
+
+MenuData& DataOf(const CMenu& menu) {
+    return *menu.data_;
+}
+
+QMenu& PopupOf(const CMenu& menu) {
+    return *DataOf(menu).widget;
 }
 
 }  // namespace kolvar

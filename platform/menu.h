@@ -45,16 +45,17 @@ public:
     // MF_POPUP: the sub-menu now belongs to this menu.
     bool AppendMenu(unsigned flags, CMenu&& subMenu, std::string_view text);
 
-    bool SetMenuDefaultItem(unsigned id, bool byPosition = false);
+    // The item with this command is the default one, shown in bold.
+    bool SetMenuDefaultItem(unsigned id);
 
     // Shows the menu with its top-left corner at the screen point and returns when it has
     // closed. Measure and draw requests go to the owner meanwhile; a chosen item's command
     // reaches the owner afterwards.
     bool TrackPopupMenu(unsigned flags, int x, int y, CWnd& owner);
 
-    MenuData& data() const { return *data_; }
-
 private:
+    friend MenuData& DataOf(const CMenu& menu);
+
     std::unique_ptr<MenuData> data_;
 };
 

@@ -12,6 +12,9 @@ namespace kolvar {
 
 class CWnd;
 
+struct MenuData;
+MenuData& DataOf(const CMenu& menu);
+
 struct MenuData {
     MenuData();
     ~MenuData();

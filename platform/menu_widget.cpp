@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "platform/owner_draw_requests.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 namespace {
@@ -81,15 +82,6 @@ bool MenuWidget::SetDefaultItemById(unsigned id) {
     return false;
 }
 
-bool MenuWidget::SetDefaultItemByPosition(unsigned position) {
-    const QList<QAction*> all = actions();
-    if (position >= static_cast<unsigned>(all.size()) || all.at(position)->isSeparator()) {
-        return false;
-    }
-    MakeDefault(all.at(position));
-    return true;
-}
-
 // The default item is shown bold whatever the style makes of a default action; the font on
 // the action also makes the menu measure it in bold.
 void MenuWidget::MakeDefault(QAction* action) {
@@ -110,47 +102,58 @@ std::optional<unsigned> MenuWidget::CommandOf(const QAction* action) {
     return item->id;
 }
 
+std::optional<MenuItemFacts> MenuItemOf(const QAction& action) {
+    const auto* menu = qobject_cast<const MenuWidget*>(action.parent());
+    const MenuItem* item = menu != nullptr ? menu->ItemOf(&action) : nullptr;
+    if (item == nullptr) {
+        return std::nullopt;
+    }
+    return MenuItemFacts{item->id, item->ownerDrawn, item->checked, item->data.value};
+}
+
 const MenuItem* MenuWidget::ItemOf(const QAction* action) const {
     const auto found = items_.find(action);
     return found != items_.end() ? &found->second : nullptr;
 }
 
-bool MenuWidget::IsStyledItemOwnerDrawn() const {
-    const MenuItem* item = ItemOf(styledAction_);
-    return item != nullptr && item->ownerDrawn;
+const MenuItem* MenuWidget::OwnerDrawnItemOf(const QStyleOption& option) const {
+    const MenuItem* item = ItemOf(qobject_cast<const QAction*>(option.styleObject));
+    return item != nullptr && item->ownerDrawn ? item : nullptr;
 }
 
-QSize MenuWidget::StyledItemSize() const {
-    const MenuItem* item = ItemOf(styledAction_);
-    if (item == nullptr || owner_ == nullptr) {
+QSize MenuWidget::OwnerDrawnSize(const MenuItem& item) const {
+    if (owner_ == nullptr) {
         return {};
     }
-    if (!item->ownerSize) {
-        item->ownerSize = RequestItemSize(*owner_, *item);
+    if (!item.ownerSize) {
+        item.ownerSize = RequestItemSize(*owner_, item);
     }
-    return *item->ownerSize;
+    return *item.ownerSize;
 }
 
-void MenuWidget::DrawStyledItem(QPainter& painter, const QStyleOptionMenuItem& option) const {
-    const MenuItem* item = ItemOf(styledAction_);
-    if (item == nullptr || owner_ == nullptr) {
+void MenuWidget::DrawOwnerDrawn(const MenuItem& item, QPainter& painter,
+                                const QStyleOptionMenuItem& option) const {
+    if (owner_ == nullptr) {
         return;
     }
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     const ItemPaint paint{.rect = option.rect,
                           .selected = selected,
-                          .highlightMoved = selected != item->paintedSelected};
-    item->paintedSelected = selected;
-    RequestItemDrawing(*owner_, *item, paint, painter, font(), logicalDpiY());
+                          .highlightMoved = selected != item.paintedSelected};
+    item.paintedSelected = selected;
+    RequestItemDrawing(*owner_, item, paint, painter, font(), logicalDpiY());
 }
 
+// An owner-drawn item's option names its action, so that the style can tell which item it is
+// for; such an option never reaches the application style's menu-item code.
 void MenuWidget::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
     QMenu::initStyleOption(option, action);
-    styledAction_ = action;
     // Like the native menus: a check column always, so checked and unchecked text line up.
     option->menuHasCheckableItems = true;
     const MenuItem* item = ItemOf(action);
-    if (item != nullptr && item->checked && !item->ownerDrawn) {
+    if (item != nullptr && item->ownerDrawn) {
+        option->styleObject = const_cast<QAction*>(action);
+    } else if (item != nullptr && item->checked) {
         option->checkType = QStyleOptionMenuItem::NonExclusive;
         option->checked = true;
     }

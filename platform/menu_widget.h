@@ -14,8 +14,8 @@ namespace kolvar {
 class CWnd;
 
 // A QMenu whose owner-drawn items are measured and painted by the window that owns the menu
-// while it is tracked. Its style (see OwnerDrawStyle) asks it about the action Qt last
-// prepared a style option for, which is always the one being sized or painted.
+// while it is tracked. The style option of an owner-drawn item carries the item's action, so
+// that its style (see OwnerDrawStyle) learns from the option which item it sizes or paints.
 class MenuWidget : public QMenu {
     Q_OBJECT
 
@@ -28,7 +28,6 @@ public:
     void AddOwnerDrawnItem(unsigned id, ItemData itemData, bool checked, const QString& text);
     void AddSubMenu(MenuWidget& subMenu, const QString& text);
     bool SetDefaultItemById(unsigned id);
-    bool SetDefaultItemByPosition(unsigned position);
 
     // The command of an action of this menu or of any of its sub-menus.
     static std::optional<unsigned> CommandOf(const QAction* action);
@@ -40,11 +39,12 @@ public:
     // Measure and draw requests go to this window; none while it is null.
     void SetOwner(CWnd* owner) { owner_ = owner; }
 
-    // For the style: whether the action being sized or painted is owner-drawn, its size, and
-    // its painting.
-    bool IsStyledItemOwnerDrawn() const;
-    QSize StyledItemSize() const;
-    void DrawStyledItem(QPainter& painter, const QStyleOptionMenuItem& option) const;
+    // For the style: the owner-drawn item a style option is for (null for any other), its
+    // size, and its painting.
+    const MenuItem* OwnerDrawnItemOf(const QStyleOption& option) const;
+    QSize OwnerDrawnSize(const MenuItem& item) const;
+    void DrawOwnerDrawn(const MenuItem& item, QPainter& painter,
+                        const QStyleOptionMenuItem& option) const;
 
 protected:
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
@@ -55,7 +55,6 @@ private:
     void MakeDefault(QAction* action);
 
     std::map<const QAction*, MenuItem> items_;
-    mutable const QAction* styledAction_ = nullptr;
     CWnd* owner_ = nullptr;
 };
 

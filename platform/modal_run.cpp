@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/dialog_commands.h"
+#include "platform/scope_exit.h"
 #include "platform/window_impl.h"
 
 namespace kolvar {
@@ -20,49 +21,9 @@ std::vector<CWnd*>& RunningDialogs() {
     return dialogs;
 }
 
-class Running {
-public:
-    Running(CWnd& dialog, QEventLoop& loop) : dialog_(dialog) {
-        RunningDialogs().push_back(&dialog_);
-        dialog_.impl().modalLoop = &loop;
-    }
-    ~Running() {
-        dialog_.impl().modalLoop = nullptr;
-        auto& dialogs = RunningDialogs();
-        dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), &dialog_), dialogs.end());
-    }
-    Running(const Running&) = delete;
-    Running& operator=(const Running&) = delete;
-
-private:
-    CWnd& dialog_;
-};
-
 QWidget* OwnerWindow(CWnd* owner) {
-    return owner != nullptr && owner->IsWindow() ? owner->impl().widget->window() : nullptr;
+    return owner != nullptr && owner->IsWindow() ? ImplOf(*owner).widget->window() : nullptr;
 }
-
-// The owner takes no input while the dialog runs.
-class OwnerDisabled {
-public:
-    explicit OwnerDisabled(QWidget* window) : window_(window) {
-        if (window_) {
-            wasEnabled_ = window_->isEnabled();
-            window_->setEnabled(false);
-        }
-    }
-    ~OwnerDisabled() {
-        if (window_) {
-            window_->setEnabled(wasEnabled_);
-        }
-    }
-    OwnerDisabled(const OwnerDisabled&) = delete;
-    OwnerDisabled& operator=(const OwnerDisabled&) = delete;
-
-private:
-    QPointer<QWidget> window_;
-    bool wasEnabled_ = true;
-};
 
 QRect CentringArea(const QWidget& dialog, const QWidget* ownerWindow) {
     if (ownerWindow != nullptr) {
@@ -119,10 +80,25 @@ private:
 };
 
 void Dispatch(CWnd& dialog, QWidget* ownerWindow) {
-    const OwnerDisabled disabled(ownerWindow);
+    // The owner takes no input while the dialog runs.
+    const bool ownerWasEnabled = ownerWindow == nullptr || ownerWindow->isEnabled();
+    if (ownerWindow != nullptr) {
+        ownerWindow->setEnabled(false);
+    }
+    const ScopeExit ownerEnabled([owner = QPointer<QWidget>(ownerWindow), ownerWasEnabled] {
+        if (owner) {
+            owner->setEnabled(ownerWasEnabled);
+        }
+    });
     QEventLoop loop;
-    const Running running(dialog, loop);
-    QWidget* widget = dialog.impl().widget;
+    RunningDialogs().push_back(&dialog);
+    ImplOf(dialog).modalLoop = &loop;
+    const ScopeExit ended([&dialog] {
+        ImplOf(dialog).modalLoop = nullptr;
+        auto& dialogs = RunningDialogs();
+        dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), &dialog), dialogs.end());
+    });
+    QWidget* widget = ImplOf(dialog).widget;
     widget->setWindowModality(Qt::ApplicationModal);
     const CentredWhenFramed centredWhenFramed(*widget, ownerWindow);
     widget->show();
@@ -130,7 +106,7 @@ void Dispatch(CWnd& dialog, QWidget* ownerWindow) {
     Centre(*widget, ownerWindow);
     widget->raise();
     widget->activateWindow();
-    if (!dialog.impl().modalEnded) {
+    if (!ImplOf(dialog).modalEnded) {
         loop.exec(QEventLoop::DialogExec);
     }
 }
@@ -151,17 +127,17 @@ void GiveBackFocus(QWidget* ownerWindow, QWidget* focus) {
 void RunModalLoop(CWnd& dialog, CWnd* owner) {
     const QPointer<QWidget> ownerWindow = OwnerWindow(owner);
     const QPointer<QWidget> ownerFocus = ownerWindow ? ownerWindow->focusWidget() : nullptr;
-    Centre(*dialog.impl().widget, ownerWindow);
+    Centre(*ImplOf(dialog).widget, ownerWindow);
     Dispatch(dialog, ownerWindow);
-    if (dialog.impl().widget) {
-        dialog.impl().widget->hide();
+    if (ImplOf(dialog).widget) {
+        ImplOf(dialog).widget->hide();
     }
     GiveBackFocus(ownerWindow, ownerFocus);
 }
 
 void EndModalLoop(CWnd& dialog) {
-    if (dialog.impl().modalLoop != nullptr) {
-        dialog.impl().modalLoop->exit();
+    if (ImplOf(dialog).modalLoop != nullptr) {
+        ImplOf(dialog).modalLoop->exit();
     }
 }
 

@@ -1,14 +1,12 @@
 #include "platform/owner_draw_requests.h"
 
+#include "platform/qt_conversions.h"
+#include "platform/scope_exit.h"
 #include "platform/surface_state.h"
 #include "platform/window.h"
 
 namespace kolvar {
 namespace {
-
-Rect ToRect(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
 
 unsigned ItemState(const MenuItem& item, const ItemPaint& paint) {
     return (paint.selected ? ODS_SELECTED : 0U) | (item.checked ? ODS_CHECKED : 0U);
@@ -20,22 +18,10 @@ DRAWITEMSTRUCT DrawRequest(const MenuItem& item, const ItemPaint& paint) {
     request.itemID = item.id;
     request.itemAction = paint.highlightMoved ? ODA_SELECT : ODA_DRAWENTIRE;
     request.itemState = ItemState(item, paint);
-    request.rcItem = ToRect(paint.rect);
+    request.rcItem = FromQRect(paint.rect);
     request.itemData = item.data.value;
     return request;
 }
-
-// Whatever the owner leaves selected in the painter must not leak into the rest of the menu.
-class SavedPainterState {
-public:
-    explicit SavedPainterState(QPainter& painter) : painter_(painter) { painter_.save(); }
-    ~SavedPainterState() { painter_.restore(); }
-    SavedPainterState(const SavedPainterState&) = delete;
-    SavedPainterState& operator=(const SavedPainterState&) = delete;
-
-private:
-    QPainter& painter_;
-};
 
 }  // namespace
 
@@ -50,7 +36,9 @@ QSize RequestItemSize(CWnd& owner, const MenuItem& item) {
 
 void RequestItemDrawing(CWnd& owner, const MenuItem& item, const ItemPaint& paint,
                         QPainter& painter, const QFont& font, int logPixelsY) {
-    const SavedPainterState saved(painter);
+    // Whatever the owner leaves selected in the painter must not leak into the rest of the menu.
+    painter.save();
+    const ScopeExit restore([&painter] { painter.restore(); });
     PainterSurface surface(painter, font, logPixelsY);
     DRAWITEMSTRUCT request = DrawRequest(item, paint);
     request.hDC = &surface;

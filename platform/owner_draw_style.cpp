@@ -1,6 +1,7 @@
 #include "platform/owner_draw_style.h"
 
 #include <QStyleOptionMenuItem>
+#include <utility>
 
 #include "platform/menu_widget.h"
 
@@ -9,9 +10,13 @@ namespace {
 
 constexpr int kPanelFrameWidth = 1;
 
-const MenuWidget* OwnerDrawnItemMenu(const QWidget* widget) {
+// The owner-drawn item the option is for, with its menu; none for anything else.
+std::pair<const MenuWidget*, const MenuItem*> OwnerDrawnItem(const QStyleOption* option,
+                                                             const QWidget* widget) {
     const auto* menu = qobject_cast<const MenuWidget*>(widget);
-    return menu != nullptr && menu->IsStyledItemOwnerDrawn() ? menu : nullptr;
+    const MenuItem* item =
+        menu != nullptr && option != nullptr ? menu->OwnerDrawnItemOf(*option) : nullptr;
+    return {menu, item};
 }
 
 }  // namespace
@@ -37,8 +42,8 @@ int OwnerDrawStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                        const QSize& size, const QWidget* widget) const {
     if (type == CT_MenuItem) {
-        if (const MenuWidget* menu = OwnerDrawnItemMenu(widget)) {
-            return menu->StyledItemSize();
+        if (const auto [menu, item] = OwnerDrawnItem(option, widget); item != nullptr) {
+            return menu->OwnerDrawnSize(*item);
         }
     }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
@@ -46,10 +51,10 @@ QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* op
 
 void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
-    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (element == CE_MenuItem && item != nullptr && painter != nullptr) {
-        if (const MenuWidget* menu = OwnerDrawnItemMenu(widget)) {
-            menu->DrawStyledItem(*painter, *item);
+    const auto* menuOption = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && menuOption != nullptr && painter != nullptr) {
+        if (const auto [menu, item] = OwnerDrawnItem(option, widget); item != nullptr) {
+            menu->DrawOwnerDrawn(*item, *painter, *menuOption);
             return;
         }
     }

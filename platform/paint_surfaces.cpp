@@ -13,7 +13,7 @@ int WindowDpi(const WindowImpl& impl) {
 
 // Outside a paint there is nothing to draw on, but the surface still measures.
 std::unique_ptr<SurfaceState> PaintState(const CWnd& window) {
-    const WindowImpl& impl = window.impl();
+    const WindowImpl& impl = ImplOf(window);
     const SurfaceKind kind =
         impl.painter != nullptr ? SurfaceKind::painter : SurfaceKind::measuring;
     return NewSurfaceState(kind, DefaultSurfaceFont(), WindowDpi(impl), impl.painter);
@@ -28,7 +28,7 @@ CPaintDC::~CPaintDC() = default;
 
 CClientDC::CClientDC(CWnd& window)
     : Surface(NewSurfaceState(SurfaceKind::measuring, DefaultSurfaceFont(),
-                              WindowDpi(window.impl()))) {}
+                              WindowDpi(ImplOf(window)))) {}
 
 CClientDC::~CClientDC() = default;
 

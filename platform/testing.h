@@ -1,8 +1,18 @@
 #pragma once
 
-// For tests and benchmarks only: what they may reach inside the platform.
+// For tests and benchmarks only: what they may see of the Qt objects behind the program's
+// windows, menus and surfaces. The program itself never includes this header.
 
+#include <QAction>
+#include <QMenu>
+#include <QRect>
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+
+#include "platform/menu.h"
 #include "platform/surface.h"
+#include "platform/window.h"
 
 namespace kolvar {
 
@@ -15,5 +25,25 @@ public:
     explicit ScreenSurface(int logPixelsY = 96);
     ~ScreenSurface() override;
 };
+
+// Windows and menus
+
+// The widget behind a window; null while it is no window.
+QWidget* WidgetBehind(const CWnd& window);
+// The client area inside that widget, in the widget's coordinates.
+QRect ClientAreaOf(const CWnd& window);
+
+// The pop-up behind a menu made with CreatePopupMenu or CreateMenu.
+QMenu& PopupOf(const CMenu& menu);
+
+// What a menu keeps about one of its own items; none for separators, sub-menu entries and
+// actions of other menus.
+struct MenuItemFacts {
+    unsigned id = 0;
+    bool ownerDrawn = false;
+    bool checked = false;
+    std::uintptr_t data = 0;
+};
+std::optional<MenuItemFacts> MenuItemOf(const QAction& action);
 
 }  // namespace kolvar

@@ -1,18 +1,22 @@
 #include "platform/window.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QVariant>
+#include <QIcon>
+#include <QPixmap>
 
 #include "platform/application.h"
-#include "platform/window_icon.h"
+#include "platform/icon.h"
+#include "platform/icon_data.h"
+#include "platform/modal_run.h"
+#include "platform/qt_conversions.h"
+#include "platform/scope_exit.h"
+#include "platform/testing.h"
 #include "platform/window_impl.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {
 namespace {
 
-constexpr const char* kWindowProperty = "kolvarWindow";
 // The low four bits of a system command are the window system's own.
 constexpr unsigned kSystemCommandMask = 0xFFF0;
 
@@ -38,29 +42,6 @@ const MessageMapEntry* FindEntry(const MessageMap* map, const Message& message) 
     return nullptr;
 }
 
-// Default() needs the message being dispatched, also when handlers nest.
-class CurrentMessage {
-public:
-    CurrentMessage(const Message*& slot, const Message& message) : slot_(slot), previous_(slot) {
-        slot_ = &message;
-    }
-    ~CurrentMessage() { slot_ = previous_; }
-    CurrentMessage(const CurrentMessage&) = delete;
-    CurrentMessage& operator=(const CurrentMessage&) = delete;
-
-private:
-    const Message*& slot_;
-    const Message* previous_;
-};
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRect ToQRect(const Rect& rect) {
-    return {rect.left, rect.top, rect.Width(), rect.Height()};
-}
-
 void SendToDescendants(QWidget& widget, const Message& message) {
     for (QWidget* child : widget.findChildren<QWidget*>()) {
         if (CWnd* window = WindowOfWidget(child)) {
@@ -70,7 +51,7 @@ void SendToDescendants(QWidget& widget, const Message& message) {
 }
 
 LRESULT DefaultSystemCommand(CWnd& window, unsigned command) {
-    QWidget* widget = window.impl().widget;
+    QWidget* widget = ImplOf(window).widget;
     switch (command) {
         case SC_MINIMIZE:
             if (widget != nullptr) {
@@ -89,17 +70,65 @@ LRESULT DefaultSystemCommand(CWnd& window, unsigned command) {
     }
 }
 
+const Icon* Usable(const Icon* icon) {
+    return icon != nullptr && *icon ? icon : nullptr;
+}
+
+// Qt keeps one icon per window in several sizes: the large image of the big icon and the small
+// image of the small one, each standing in for the other where it is missing.
+QIcon CombinedIcon(const Icon* big, const Icon* small) {
+    big = Usable(big);
+    small = Usable(small);
+    QIcon qicon;
+    if (const Icon* forLarge = big != nullptr ? big : small) {
+        qicon.addPixmap(QPixmap::fromImage(forLarge->data().large));
+    }
+    if (const Icon* forSmall = small != nullptr ? small : big) {
+        qicon.addPixmap(QPixmap::fromImage(forSmall->data().small));
+    }
+    return qicon;
+}
+
+LRESULT SetWindowIcon(CWnd& window, WPARAM which, const Icon* icon) {
+    WindowImpl& impl = ImplOf(window);
+    const Icon*& slot = which == ICON_BIG ? impl.bigIcon : impl.smallIcon;
+    const Icon* previous = slot;
+    slot = icon;
+    if (impl.widget) {
+        impl.widget->window()->setWindowIcon(CombinedIcon(impl.bigIcon, impl.smallIcon));
+    }
+    return reinterpret_cast<LRESULT>(previous);
+}
+
 }  // namespace
 
 CWnd* WindowOfWidget(const QObject* widget) {
-    if (widget == nullptr) {
-        return nullptr;
-    }
-    return static_cast<CWnd*>(widget->property(kWindowProperty).value<void*>());
+    const auto* link = dynamic_cast<const WindowLink*>(widget);
+    return link != nullptr ? link->Window() : nullptr;
 }
 
-void AttachWindow(QWidget& widget, CWnd& window) {
-    widget.setProperty(kWindowProperty, QVariant::fromValue(static_cast<void*>(&window)));
+void PostToWindow(CWnd& window, const Message& message) {
+    const bool wasWindow = window.IsWindow();
+    QMetaObject::invokeMethod(
+        &ImplOf(window).postbox,
+        [&window, message, wasWindow] {
+            if (window.IsWindow() || !wasWindow) {
+                window.SendMessage(message.message, message.wParam, message.lParam);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+WindowImpl& ImplOf(const CWnd& window) {
+    return *window.impl_;
+}
+
+QWidget* WidgetBehind(const CWnd& window) {
+    return ImplOf(window).widget;
+}
+
+QRect ClientAreaOf(const CWnd& window) {
+    return ImplOf(window).ClientArea();
 }
 
 CWnd::CWnd() : impl_(std::make_unique<WindowImpl>()) {}
@@ -144,12 +173,12 @@ void CWnd::DestroyWindow() {
         return;
     }
     QWidget* widget = impl_->widget;
-    widget->setProperty(kWindowProperty, QVariant());
+    if (auto* link = dynamic_cast<WindowLink*>(widget)) {
+        link->Detach();
+    }
     impl_->widget = nullptr;
     impl_->sysColourChangePending = false;
-    if (impl_->modalLoop != nullptr) {
-        impl_->modalLoop->exit();
-    }
+    EndModalLoop(*this);
     if (AfxGetMainWnd() == this) {
         QCoreApplication::quit();
     }
@@ -232,7 +261,8 @@ CMenu* CWnd::GetSystemMenu(bool /*revert*/) {
 }
 
 LRESULT CWnd::WindowProc(const Message& message) {
-    const CurrentMessage current(current_, message);
+    // Default() needs the message being dispatched, also when handlers nest.
+    const auto current = Override(current_, &message);
     if (const MessageMapEntry* entry = FindEntry(GetMessageMap(), message)) {
         return entry->handler(*this, message);
     }

@@ -54,8 +54,6 @@ public:
     // Every message goes through here; see the message table.
     LRESULT WindowProc(const Message& message);
 
-    WindowImpl& impl() const { return *impl_; }
-
     static const MessageMap* ClassMessageMap();
 
 protected:
@@ -66,6 +64,8 @@ protected:
     virtual LRESULT DefWindowProc(const Message& message);
 
 private:
+    friend WindowImpl& ImplOf(const CWnd& window);
+
     std::unique_ptr<WindowImpl> impl_;
     const Message* current_ = nullptr;
 };

@@ -32,6 +32,9 @@ struct WindowImpl {
     const Icon* bigIcon = nullptr;
     const Icon* smallIcon = nullptr;
 
+    // Posted messages wait here, and die unread with the window object.
+    QObject postbox;
+
     // Modal run of a dialog.
     QEventLoop* modalLoop = nullptr;
     long modalResult = -1;
@@ -41,8 +44,13 @@ struct WindowImpl {
     QRect ClientArea() const { return widget ? widget->contentsRect() : QRect(); }
 };
 
+WindowImpl& ImplOf(const CWnd& window);
+
 // The CWnd behind a widget that carries messages, or nullptr.
 CWnd* WindowOfWidget(const QObject* widget);
-void AttachWindow(QWidget& widget, CWnd& window);
+
+// Queues the message for the window's next turn of the event loop. It is dropped if the window
+// object dies first, or if the window it had is destroyed meanwhile.
+void PostToWindow(CWnd& window, const Message& message);
 
 }  // namespace kolvar

@@ -1,21 +1,113 @@
 #include "platform/window_widget.h"
 
-#include <QCloseEvent>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/window_accessible.h"
-#include "platform/window_events.h"
-#include "platform/window_impl.h"
+#include "platform/scope_exit.h"
 
 namespace kolvar {
+namespace {
+
+// Qt asks for each class of an object's ancestry in turn; top-level windows go on to the
+// frame's ordinary interface.
+QAccessibleInterface* ChildWindowInterface(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<WindowWidget*>(object);
+    if (widget == nullptr || widget->isWindow() ||
+        className != QLatin1String(WindowWidget::staticMetaObject.className())) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(widget, QAccessible::Graphic);
+}
+
+// A child window draws everything it shows itself, so assistive technology is told it is a
+// picture, named by the program (CWnd::SetAccessibleText) rather than left an empty frame.
+// Once per process; later calls do nothing.
+void InstallWindowAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&ChildWindowInterface);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+}  // namespace
+
+void DispatchPaint(CWnd& window, QPainter& painter) {
+    const QRect client = ImplOf(window).ClientArea();
+    painter.setClipRect(client);
+    painter.translate(client.topLeft());
+    // The paint in progress belongs to the window until its WM_PAINT handler returns.
+    const auto paint = Override(ImplOf(window).painter, &painter);
+    window.SendMessage(WM_PAINT);
+}
+
+void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event) {
+    const QRect client = ImplOf(window).ClientArea();
+    const QPoint position = event.position().toPoint();
+    if (!client.contains(position)) {
+        return;
+    }
+    const QPoint inClient = position - client.topLeft();
+    window.SendMessage(message, MouseKeyFlags(event.buttons(), event.modifiers()),
+                       MakePointParam({inClient.x(), inClient.y()}));
+}
+
+void DispatchKeyboardContextMenu(CWnd& window) {
+    window.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(&window),
+                       MakePointParam(kKeyboardContextPoint));
+}
+
+bool IsContextMenuKey(int key, Qt::KeyboardModifiers modifiers) {
+    return key == Qt::Key_F10 && (modifiers & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+}
+
+unsigned MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    unsigned flags = 0;
+    if (buttons.testFlag(Qt::LeftButton)) {
+        flags |= MK_LBUTTON;
+    }
+    if (buttons.testFlag(Qt::RightButton)) {
+        flags |= MK_RBUTTON;
+    }
+    if (modifiers.testFlag(Qt::ShiftModifier)) {
+        flags |= MK_SHIFT;
+    }
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        flags |= MK_CONTROL;
+    }
+    return flags;
+}
+
+bool IsSystemColourChange(QEvent::Type type) {
+    return type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange ||
+           type == QEvent::StyleChange || type == QEvent::ThemeChange;
+}
+
+void QueueSysColorChange(CWnd& window) {
+    WindowImpl& impl = ImplOf(window);
+    if (impl.sysColourChangePending || !impl.widget) {
+        return;
+    }
+    impl.sysColourChangePending = true;
+    QWidget* widget = impl.widget;
+    QMetaObject::invokeMethod(
+        widget,
+        [widget] {
+            if (CWnd* target = WindowOfWidget(widget)) {
+                ImplOf(*target).sysColourChangePending = false;
+                target->SendMessage(WM_SYSCOLORCHANGE);
+            }
+        },
+        Qt::QueuedConnection);
+}
 
 WindowWidget::WindowWidget(CWnd& window, QWidget* parent, bool clientEdge)
-    : QFrame(parent, parent != nullptr ? Qt::Widget : Qt::Window) {
+    : MessageWidget<QFrame>(window, parent, parent != nullptr ? Qt::Widget : Qt::Window) {
     InstallWindowAccessibility();
-    AttachWindow(*this, window);
     if (clientEdge) {
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     }
@@ -25,62 +117,43 @@ WindowWidget::WindowWidget(CWnd& window, QWidget* parent, bool clientEdge)
     setFocusPolicy(Qt::ClickFocus);
 }
 
-bool WindowWidget::event(QEvent* event) {
-    CWnd* window = WindowOfWidget(this);
-    if (window != nullptr && isWindow() && IsSystemColourChange(event->type())) {
-        QueueSysColorChange(*window);
-    }
-    return QFrame::event(event);
-}
-
 void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     drawFrame(&painter);
-    if (CWnd* window = WindowOfWidget(this)) {
-        const DispatchScope scope(window->impl());
-        DispatchPaint(*window, painter);
-    }
+    Dispatch([&painter](CWnd& window) { DispatchPaint(window, painter); });
 }
 
 void WindowWidget::mousePressEvent(QMouseEvent* event) {
-    CWnd* window = WindowOfWidget(this);
-    if (window != nullptr && event->button() == Qt::RightButton) {
-        const DispatchScope scope(window->impl());
-        DispatchMouse(*window, WM_RBUTTONDOWN, *event);
+    if (event->button() == Qt::RightButton) {
+        Dispatch([event](CWnd& window) { DispatchMouse(window, WM_RBUTTONDOWN, *event); });
     }
 }
 
 // A second click in quick succession is a double click only; Qt's default would also report
 // it as a press.
 void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    CWnd* window = WindowOfWidget(this);
-    if (window != nullptr && event->button() == Qt::LeftButton) {
-        const DispatchScope scope(window->impl());
-        DispatchMouse(*window, WM_LBUTTONDBLCLK, *event);
+    if (event->button() == Qt::LeftButton) {
+        Dispatch([event](CWnd& window) { DispatchMouse(window, WM_LBUTTONDBLCLK, *event); });
     }
 }
 
 // Qt reports the context-menu key as a context-menu event of its own; a mouse button's one
 // follows the button message, which has served it already.
 void WindowWidget::contextMenuEvent(QContextMenuEvent* event) {
-    CWnd* window = WindowOfWidget(this);
-    if (window == nullptr || event->reason() != QContextMenuEvent::Keyboard) {
+    if (Window() == nullptr || event->reason() != QContextMenuEvent::Keyboard) {
         event->ignore();
         return;
     }
-    const DispatchScope scope(window->impl());
-    DispatchKeyboardContextMenu(*window);
+    Dispatch(DispatchKeyboardContextMenu);
 }
 
 // Every other key goes on to the dialog, whose Enter and Esc end it.
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-    CWnd* window = WindowOfWidget(this);
-    if (window == nullptr || !IsContextMenuKey(event->key(), event->modifiers())) {
+    if (Window() == nullptr || !IsContextMenuKey(event->key(), event->modifiers())) {
         event->ignore();
         return;
     }
-    const DispatchScope scope(window->impl());
-    DispatchKeyboardContextMenu(*window);
+    Dispatch(DispatchKeyboardContextMenu);
 }
 
 // Qt repaints a widget that gains or loses the focus; a window here draws nothing that depends
@@ -88,14 +161,5 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 void WindowWidget::focusInEvent(QFocusEvent* /*event*/) {}
 
 void WindowWidget::focusOutEvent(QFocusEvent* /*event*/) {}
-
-// The window decides for itself whether it closes.
-void WindowWidget::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    if (CWnd* window = WindowOfWidget(this)) {
-        const DispatchScope scope(window->impl());
-        window->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
-    }
-}
 
 }  // namespace kolvar

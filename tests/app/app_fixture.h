@@ -14,7 +14,7 @@
 #include "platform/application.h"
 #include "platform/profile_store.h"
 #include "platform/resource_module.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "resources/program_resources.h"
 
 namespace kolvar {

@@ -14,7 +14,7 @@ namespace {
 constexpr unsigned kGoldTolerance = 35049;
 
 QWidget& WidgetOf(const CWnd& window) {
-    return *window.impl().widget;
+    return *WidgetBehind(window);
 }
 
 // Keys go to the view, which has the focus; the offscreen platform never activates a window,

@@ -17,7 +17,7 @@
 #include "menu/colour_menu.h"
 #include "menu_inspection.h"
 #include "model/caption_text.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "tests/platform/menu_driver.h"
 #include "view_fixture.h"
 

@@ -1,15 +1,9 @@
 #include "menu_inspection.h"
 
-#include "platform/menu_data.h"
-#include "platform/menu_widget.h"
+#include "platform/testing.h"
 
 namespace kolvar::test {
 namespace {
-
-const MenuItem* ItemOf(const QAction& action) {
-    const auto* menu = qobject_cast<const MenuWidget*>(action.parent());
-    return menu != nullptr ? menu->ItemOf(&action) : nullptr;
-}
 
 const char* KindName(MenuEntry::Kind kind) {
     switch (kind) {
@@ -44,8 +38,8 @@ MenuEntry Describe(const QAction& action) {
         entry.kind = MenuEntry::SubMenu;
         return entry;
     }
-    const MenuItem* item = ItemOf(action);
-    if (item == nullptr) {
+    const std::optional<MenuItemFacts> item = MenuItemOf(action);
+    if (!item) {
         entry.text = "<not an item of its menu> " + entry.text;
         return entry;
     }
@@ -56,7 +50,7 @@ MenuEntry Describe(const QAction& action) {
     }
     entry.id = item->id;
     entry.checked = item->checked;
-    entry.data = item->data.value;
+    entry.data = item->data;
     return entry;
 }
 
@@ -69,7 +63,7 @@ std::vector<MenuEntry> Describe(const QMenu& menu) {
 }
 
 QMenu& WidgetOf(const CMenu& menu) {
-    return *menu.data().widget;
+    return PopupOf(menu);
 }
 
 QMenu* SubMenuTitled(const QMenu& menu, std::string_view title) {
@@ -83,8 +77,8 @@ QMenu* SubMenuTitled(const QMenu& menu, std::string_view title) {
 
 QAction* ActionWithId(const QMenu& menu, unsigned id) {
     for (QAction* action : menu.actions()) {
-        const MenuItem* item = ItemOf(*action);
-        if (item != nullptr && item->id == id) {
+        const std::optional<MenuItemFacts> item = MenuItemOf(*action);
+        if (item && item->id == id) {
             return action;
         }
     }

@@ -14,7 +14,7 @@
 #include "menu_inspection.h"
 #include "menu_opening.h"
 #include "platform/drawing_objects.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "tests/platform/menu_driver.h"
 #include "view_fixture.h"
 
@@ -73,7 +73,7 @@ protected:
     ShownView shown{view};
 
     QPoint ScreenPointOf(Point client) const {
-        return shown.widget().mapToGlobal(view.impl().ClientArea().topLeft() +
+        return shown.widget().mapToGlobal(ClientAreaOf(view).topLeft() +
                                           QPoint(client.x, client.y));
     }
 };
@@ -104,7 +104,7 @@ TEST_P(MenuOpening, TheMenuOpensWithItsTopLeftAtTheClickedPoint) {
         cursor = QCursor::pos();
     };
     if (row.realEvent) {
-        const QPoint inWidget = view.impl().ClientArea().topLeft() + QPoint(row.at.x, row.at.y);
+        const QPoint inWidget = ClientAreaOf(view).topLeft() + QPoint(row.at.x, row.at.y);
         ClickMenuOpenWhile(shown.widget(), row.message, inWidget, look);
     } else {
         OpenMenuWhile(view, row.message, row.at, look);

@@ -14,7 +14,7 @@
 #include "menu_inspection.h"
 #include "menu_opening.h"
 #include "platform/dialog.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "resources/resource_ids.h"
 #include "tests/platform/menu_driver.h"
 #include "view_fixture.h"
@@ -176,14 +176,14 @@ TEST(AboutItem, ReturnsOnlyAfterTheAboutBoxHasClosed) {
         closer.setSingleShot(true);
         QObject::connect(&closer, &QTimer::timeout, [&] {
             QWidget* box = QApplication::activeModalWidget();
-            if (box != nullptr && box != dialog.impl().widget) {
+            if (box != nullptr && box != WidgetBehind(dialog)) {
                 aboutTitle = box->windowTitle().toStdString();
                 box->close();
             }
         });
         closer.start(50);
         dialog.view().SendMessage(WM_COMMAND, expected::kAbout, 0);
-        aboutGoneOnReturn = QApplication::activeModalWidget() == dialog.impl().widget;
+        aboutGoneOnReturn = QApplication::activeModalWidget() == WidgetBehind(dialog);
         // The end of the main window would end the test program's event loops too.
         settings.app().m_pMainWnd = nullptr;
         dialog.EndDialog(2);

@@ -7,7 +7,7 @@
 #include "model/band_code_settings.h"
 #include "platform/profile_store.h"
 #include "platform/resource_module.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "resources/program_resources.h"
 
 namespace kolvar::test {
@@ -69,7 +69,7 @@ ShownView::ShownView(CMarkingView& view, CWnd* parent) : view_(view) {
 }
 
 QWidget& ShownView::widget() const {
-    return *view_.impl().widget;
+    return *WidgetBehind(view_);
 }
 
 bool ShownView::WaitForPaintAfter(int before) const {
@@ -81,7 +81,7 @@ void ShownView::Linger() const {
 }
 
 QImage ShownView::GrabClient() const {
-    const QRect client = view_.impl().ClientArea();
+    const QRect client = ClientAreaOf(view_);
     return widget().grab(client).toImage();
 }
 

@@ -13,7 +13,7 @@
 
 #include "picture/picture_colours.h"
 #include "platform/resource_module.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "resources/program_resources.h"
 
 namespace kolvar {
@@ -49,8 +49,8 @@ protected:
 
     // What the view shows, client area only.
     QImage Shot() const {
-        QWidget& widget = *view.impl().widget;
-        return widget.grab(view.impl().ClientArea()).toImage();
+        QWidget& widget = *WidgetBehind(view);
+        return widget.grab(ClientAreaOf(view)).toImage();
     }
 
     QPalette savedPalette;

@@ -7,8 +7,8 @@
 
 #include "platform/icon.h"
 #include "platform/paint_surfaces.h"
+#include "platform/testing.h"
 #include "platform/window.h"
-#include "platform/window_impl.h"
 #include "window_test_resources.h"
 
 namespace kolvar {
@@ -75,7 +75,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(parent.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
     }
-    QWidget& WidgetOf(const CWnd& window) { return *window.impl().widget; }
+    QWidget& WidgetOf(const CWnd& window) { return *WidgetBehind(window); }
 
     void Click(CWnd& window, QEvent::Type type, Qt::MouseButton button, QPoint at,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

@@ -42,13 +42,6 @@ TEST(DialogUnitsOfControls, MapEachCoordinateOnItsOwn) {
     EXPECT_EQ(DialogRectToPixels(11, 17, 20, 20, units), (Rect{17, 28, 17 + 30, 28 + 33}));
 }
 
-TEST(StaticTexts, ShowAmpersandsLiterallyOnlyWithoutPrefixProcessing) {
-    EXPECT_EQ(StaticText("Tom & Jerry", SS_NOPREFIX), "Tom & Jerry");
-    EXPECT_EQ(StaticText("&Open", 0), "Open");
-    EXPECT_EQ(StaticText("a && b", 0), "a & b");
-    EXPECT_EQ(StaticText("Версия 1.0", 0), QString::fromUtf8("Версия 1.0"));
-}
-
 struct KeyRow {
     int key;
     Qt::KeyboardModifiers modifiers;

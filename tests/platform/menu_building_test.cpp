@@ -119,14 +119,6 @@ TEST(MenuBuilding, ANewDefaultItemTakesTheBoldFromTheOld) {
     EXPECT_FALSE(actions.at(kCloseRow)->font().bold());
 }
 
-TEST(MenuBuilding, TheDefaultItemCanBeNamedByPosition) {
-    CMenu menu = Build();
-    ASSERT_TRUE(menu.SetMenuDefaultItem(kAlphaRow, true));
-    EXPECT_EQ(Widget(menu).defaultAction(), Widget(menu).actions().at(kAlphaRow));
-    EXPECT_FALSE(menu.SetMenuDefaultItem(1, true)) << "a separator";
-    EXPECT_FALSE(menu.SetMenuDefaultItem(99, true));
-}
-
 TEST(MenuBuilding, AnUnknownDefaultItemChangesNothing) {
     CMenu menu = Build();
     EXPECT_FALSE(menu.SetMenuDefaultItem(4242));

@@ -7,7 +7,7 @@
 
 #include "menu_driver.h"
 #include "platform/menu.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "recording_owner.h"
 #include "test_menu.h"
 
@@ -45,7 +45,7 @@ TEST_F(MenuChoice, TheMenuOpensWithItsTopLeftAtThePoint) {
 // A Wayland compositor places a pop-up only next to a window it knows to be the pop-up's parent.
 TEST_F(MenuChoice, TheMenuAndItsSubMenuAreTransientForTheOwnersWindow) {
     ASSERT_TRUE(owner.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
-    const QWindow* ownerWindow = owner.impl().widget->windowHandle();
+    const QWindow* ownerWindow = WidgetBehind(owner)->windowHandle();
     const QWindow* menuParent = nullptr;
     const QWindow* subMenuParent = nullptr;
     const QWindow* menuWindow = nullptr;
@@ -73,6 +73,20 @@ TEST_F(MenuChoice, AnItemChosenByKeysArrivesAsItsCommandAfterTheMenuClosed) {
     EXPECT_EQ(owner.loopLevelAtCommand.front(), QThread::currentThread()->loopLevel())
         << "the menu's own loop has ended";
     EXPECT_EQ(owner.events.back().kind, OwnerEvent::Command);
+}
+
+// The choice is posted: tracking returns before it is handled, and a window destroyed by then
+// never hears of it.
+TEST_F(MenuChoice, TheChoiceIsPostedAndDroppedOnceTheWindowIsDestroyed) {
+    ASSERT_TRUE(owner.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
+    RunWhileMenuOpen(
+        [&] {
+            menu.TrackPopupMenu(TPM_RIGHTBUTTON, kMenuAt.x(), kMenuAt.y(), owner);
+            EXPECT_TRUE(owner.commands.empty()) << "handled inside tracking";
+            owner.DestroyWindow();
+        },
+        [] { KeyClick(Qt::Key_A); });
+    EXPECT_TRUE(owner.commands.empty());
 }
 
 TEST_F(MenuChoice, ATextItemChosenByKeysArrivesToo) {

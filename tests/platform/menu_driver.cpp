@@ -27,6 +27,8 @@ void RunWhileMenuOpen(const std::function<void()>& open, const std::function<voi
     });
     start.start(0);
     open();
+    // The choice is posted to the owner: handle it before the test looks.
+    QCoreApplication::sendPostedEvents();
 }
 
 void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>& steps) {

@@ -12,7 +12,7 @@
 #include "platform/application.h"
 #include "platform/dialog.h"
 #include "platform/dialog_units.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "window_test_resources.h"
 
 namespace kolvar {
@@ -30,7 +30,7 @@ public:
     bool visibleAtInit = true;
     std::function<void(TestDialog&)> onInit;
 
-    QWidget& Widget() const { return *impl().widget; }
+    QWidget& Widget() const { return *WidgetBehind(*this); }
 
 protected:
     bool OnInitDialog() override {
@@ -166,7 +166,7 @@ TEST_F(ModalDialog, KeysPressedInAChildWindowReachTheDialog) {
             child.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, {5, 5, 100, 100}, &d, 10000);
             child.SetFocus();
         };
-        EXPECT_EQ(RunModal(dialog, [&] { PressKey(*child.impl().widget, key); }), long{result});
+        EXPECT_EQ(RunModal(dialog, [&] { PressKey(*WidgetBehind(child), key); }), long{result});
     }
 }
 

@@ -1,6 +1,6 @@
 #include "test_menu.h"
 
-#include "platform/menu_data.h"
+#include "platform/testing.h"
 
 namespace kolvar::test_menu {
 namespace {
@@ -35,7 +35,7 @@ CMenu Build() {
 }
 
 QMenu& Widget(const CMenu& menu) {
-    return *menu.data().widget;
+    return PopupOf(menu);
 }
 
 QMenu* SubMenuAt(QMenu& menu, int row) {

@@ -22,7 +22,7 @@
 #include "platform/drawing_objects.h"
 #include "platform/resource_module.h"
 #include "platform/surface.h"
-#include "platform/window_impl.h"
+#include "platform/testing.h"
 #include "resources/program_resources.h"
 
 namespace kolvar {
@@ -175,7 +175,7 @@ protected:
         image_ = QImage(Widget().size(), QImage::Format_RGB32);
     }
 
-    QWidget& Widget() { return *view_.impl().widget; }
+    QWidget& Widget() { return *WidgetBehind(view_); }
 
     void Paint() {
         image_.fill(Qt::magenta);
