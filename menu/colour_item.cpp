@@ -45,7 +45,7 @@ void DrawCheckMark(Surface& surface, const Rect& cell, int cellSide) {
 void DrawSwatch(Surface& surface, const Rect& area, const DRAWITEMSTRUCT& item, Colour background) {
     Rect swatch{area.left, area.top + 2, area.left + kSwatchWidth, area.bottom - 2};
     const bool noBand = item.itemID == ID_NO_BAND_ITEM;
-    Pen frame(BODY_BEIGE, 1);
+    Pen frame(BODY_BEIGE);
     Brush fill(noBand ? background : static_cast<Colour>(item.itemData));
     Selected selectedPen(surface, frame);
     Selected selectedBrush(surface, fill);

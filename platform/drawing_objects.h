@@ -35,8 +35,8 @@ private:
 
 class Pen : CountedObject {
 public:
-    // Pens are one pixel wide; the width is taken for callers that spell it out.
-    explicit Pen(Colour colour, int /*width*/ = 1) : colour_(colour) {}
+    // One pixel wide: the program draws no other.
+    explicit Pen(Colour colour) : colour_(colour) {}
     Colour colour() const { return colour_; }
 
 private:
