@@ -7,6 +7,7 @@
 #include "platform/dialog_controls.h"
 #include "platform/dialog_units.h"
 #include "platform/dialog_widget.h"
+#include "platform/qt_conversions.h"
 #include "platform/window_impl.h"
 
 namespace kolvar {
@@ -49,9 +50,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
     if ((dialogTemplate.style & DS_SETFONT) == 0 || dialogTemplate.fontFace.empty()) {
         return QFont();
     }
-    const QString face = QString::fromUtf8(dialogTemplate.fontFace.data(),
-                                           static_cast<qsizetype>(dialogTemplate.fontFace.size()));
-    return QFont(face, dialogTemplate.fontPointSize);
+    return QFont(FromUtf8(dialogTemplate.fontFace), dialogTemplate.fontPointSize);
 }
 
 }  // namespace
@@ -63,8 +62,7 @@ void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd
     ImplOf(dialog).owner = owner;
 
     const DialogBaseUnits units = BaseUnitsOn(DialogScreen(ownerWindow));
-    widget->setWindowTitle(QString::fromUtf8(
-        dialogTemplate.caption.data(), static_cast<qsizetype>(dialogTemplate.caption.size())));
+    widget->setWindowTitle(FromUtf8(dialogTemplate.caption));
     widget->setFixedSize(DialogXToPixels(dialogTemplate.cx, units),
                          DialogYToPixels(dialogTemplate.cy, units));
     // The font goes to the controls only: child windows keep the platform's default font.
