@@ -1,7 +1,7 @@
 #include "app/marking_app.h"
 
 #include "app/marking_dialog.h"
-#include "platform/resource_module.h"
+#include "platform/application.h"
 #include "resources/program_resources.h"
 
 namespace kolvar {

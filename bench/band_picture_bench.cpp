@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 
 #include "picture/band_picture.h"
-#include "platform/resource_module.h"
+#include "platform/application.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 

@@ -12,7 +12,7 @@
 #include "menu/colour_item.h"
 #include "menu/colour_menu.h"
 #include "menu/marking_view.h"
-#include "platform/resource_module.h"
+#include "platform/application.h"
 #include "platform/surface.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"

@@ -17,6 +17,15 @@
 namespace kolvar {
 namespace {
 
+ResourceModule& InstalledModule() {
+    static ResourceModule module{
+        [](unsigned) { return std::span<const std::byte>{}; },
+        [](unsigned) { return std::span<const std::byte>{}; },
+        [](unsigned) -> const DialogTemplate* { return nullptr; },
+    };
+    return module;
+}
+
 CWinApp*& TheApp() {
     static CWinApp* app = nullptr;
     return app;
@@ -95,6 +104,14 @@ CWinApp* AfxGetApp() {
 CWnd* AfxGetMainWnd() {
     const CWinApp* app = AfxGetApp();
     return app != nullptr ? app->m_pMainWnd : nullptr;
+}
+
+void AfxSetResourceModule(const ResourceModule& module) {
+    InstalledModule() = module;
+}
+
+const ResourceModule& AfxGetResourceModule() {
+    return InstalledModule();
 }
 
 int AfxWinMain(int argc, char** argv) {

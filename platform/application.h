@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,7 @@
 namespace kolvar {
 
 class CWnd;
+struct DialogTemplate;
 
 // The application object: exactly one, constructed statically. The framework calls
 // InitInstance once; FALSE ends the program without a message loop of its own.
@@ -41,6 +44,17 @@ private:
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
+
+// The program's resources, as the executable carries them. The program installs its module once
+// at start; the platform loads bitmaps, icons and dialogs from it by id.
+struct ResourceModule {
+    std::span<const std::byte> (*bitmap)(unsigned id) = nullptr;  // a BMP file
+    std::span<const std::byte> (*icon)(unsigned id) = nullptr;    // an ICO file
+    const DialogTemplate* (*dialog)(unsigned id) = nullptr;
+};
+
+void AfxSetResourceModule(const ResourceModule& module);
+const ResourceModule& AfxGetResourceModule();
 
 // The program's start: sets up the platform, calls InitInstance, returns the exit status.
 int AfxWinMain(int argc, char** argv);

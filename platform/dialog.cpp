@@ -4,7 +4,6 @@
 #include "platform/dialog_commands.h"
 #include "platform/dialog_window.h"
 #include "platform/modal_run.h"
-#include "platform/resource_module.h"
 #include "platform/window_impl.h"
 
 namespace kolvar {

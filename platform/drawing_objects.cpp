@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/application.h"
 #include "platform/dib_reader.h"
 #include "platform/qt_conversions.h"
-#include "platform/resource_module.h"
 #include "platform/surface_state.h"
 
 namespace kolvar {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/application.h"
 #include "platform/dib_reader.h"
 #include "platform/icon_data.h"
-#include "platform/resource_module.h"
 #include "platform/surface_state.h"
 #include "platform/system_metrics.h"
 

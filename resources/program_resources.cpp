@@ -3,7 +3,6 @@
 #include "resources/dialog_templates.h"
 #include "resources/embedded_files.h"
 #include "resources/resource_ids.h"
-#include "resources/string_table.h"
 
 namespace kolvar {
 namespace {
@@ -20,7 +19,6 @@ constexpr ResourceModule kProgramResources{
     .bitmap = &BitmapBytes,
     .icon = &IconBytes,
     .dialog = &FindDialogTemplate,
-    .string = &LoadText,
 };
 
 }  // namespace

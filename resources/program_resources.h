@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/resource_module.h"
+#include "platform/application.h"
 
 namespace kolvar {
 
-// Everything the program loads by id: the picture, the icon, the dialog templates and the strings.
-// Unknown ids give empty bytes, no template or an empty string.
+// Everything the platform loads by id: the picture, the icon and the dialog templates. Unknown
+// ids give empty bytes or no template.
 const ResourceModule& ProgramResources();
 
 }  // namespace kolvar

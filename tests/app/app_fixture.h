@@ -13,7 +13,6 @@
 #include "app/marking_dialog.h"
 #include "platform/application.h"
 #include "platform/profile_store.h"
-#include "platform/resource_module.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "model/band_code_settings.h"
+#include "platform/application.h"
 #include "platform/profile_store.h"
-#include "platform/resource_module.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "picture/picture_colours.h"
+#include "platform/application.h"
 #include "platform/drawing_objects.h"
-#include "platform/resource_module.h"
 #include "platform/surface.h"
 #include "resources/program_resources.h"
 

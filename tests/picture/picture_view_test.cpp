@@ -12,7 +12,7 @@
 #include <QWidget>
 
 #include "picture/picture_colours.h"
-#include "platform/resource_module.h"
+#include "platform/application.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 

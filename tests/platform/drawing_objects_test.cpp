@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QPainter>
 
-#include "platform/resource_module.h"
+#include "platform/application.h"
 #include "tests/platform/canvas.h"
 
 namespace kolvar::test {

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/application.h"
 #include "platform/colour.h"
-#include "platform/resource_module.h"
 
 namespace kolvar::test {
 

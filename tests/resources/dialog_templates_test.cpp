@@ -8,7 +8,6 @@
 
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
-#include "resources/string_table.h"
 
 namespace kolvar {
 namespace {
@@ -58,12 +57,6 @@ TEST(DialogTemplates, OtherIdsHaveNoTemplate) {
     EXPECT_EQ(FindDialogTemplate(101), nullptr);
     EXPECT_EQ(ProgramResources().dialog(IDR_MAINICON), nullptr);
     EXPECT_EQ(ProgramResources().dialog(IDD_ABOUT), FindDialogTemplate(IDD_ABOUT));
-}
-
-TEST(DialogTemplates, ProgramResourcesServeTheStringTable) {
-    EXPECT_EQ(ProgramResources().string(ID_ABOUT_TEXT), LoadText(ID_ABOUT_TEXT));
-    EXPECT_FALSE(ProgramResources().string(ID_ABOUT_TEXT).empty());
-    EXPECT_TRUE(ProgramResources().string(IDD_MARKING).empty());
 }
 
 }  // namespace
