@@ -9,7 +9,6 @@
 #include "platform/application.h"
 #include "platform/mul_div.h"
 #include "platform/paint_surfaces.h"
-#include "platform/profile_save_scope.h"
 #include "platform/surface.h"
 #include "resources/resource_ids.h"
 

@@ -10,6 +10,7 @@
 #include "platform/application_name.h"
 #include "platform/error_line.h"
 #include "platform/modal_run.h"
+#include "platform/profile_store.h"
 #include "platform/start_up_messages.h"
 #include "platform/termination_signals.h"
 #include "platform/window.h"
@@ -86,7 +87,7 @@ bool CWinApp::InitInstance() {
 }
 
 void CWinApp::SetRegistryKey(std::string_view companyKey) {
-    store_.emplace(std::string(companyKey), appName_);
+    store_ = std::make_unique<ProfileStore>(std::string(companyKey), appName_);
 }
 
 int CWinApp::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const {
@@ -95,6 +96,18 @@ int CWinApp::GetProfileInt(std::string_view section, std::string_view key, int d
 
 bool CWinApp::WriteProfileInt(std::string_view section, std::string_view key, int value) {
     return store_ ? store_->WriteProfileInt(section, key, value) : false;
+}
+
+ProfileSaveScope::ProfileSaveScope(CWinApp& app) : app_(app) {
+    if (app_.store_) {
+        app_.store_->BeginSave();
+    }
+}
+
+ProfileSaveScope::~ProfileSaveScope() {
+    if (app_.store_) {
+        app_.store_->EndSave();
+    }
 }
 
 CWinApp* AfxGetApp() {

@@ -1,16 +1,15 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "platform/profile_store.h"
-
 namespace kolvar {
 
 class CWnd;
+class ProfileStore;
 struct DialogTemplate;
 
 // The application object: exactly one, constructed statically. The framework calls
@@ -39,7 +38,20 @@ private:
     friend class ProfileSaveScope;
 
     std::string appName_;
-    std::optional<ProfileStore> store_;
+    std::unique_ptr<ProfileStore> store_;
+};
+
+// The profile writes made while one of these lives reach the settings file together, in one
+// replace of it, when it ends: a save is never half of one selection and half of another.
+class ProfileSaveScope {
+public:
+    explicit ProfileSaveScope(CWinApp& app);
+    ProfileSaveScope(const ProfileSaveScope&) = delete;
+    ProfileSaveScope& operator=(const ProfileSaveScope&) = delete;
+    ~ProfileSaveScope();
+
+private:
+    CWinApp& app_;
 };
 
 CWinApp* AfxGetApp();

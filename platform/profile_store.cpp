@@ -14,6 +14,7 @@
 
 #include "platform/error_line.h"
 #include "platform/profile_value.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 namespace {
@@ -175,6 +176,12 @@ bool ProfileStore::Save(const std::vector<Entry>& entries) {
 void ProfileStore::Report(std::string_view problem) const {
     WriteErrorLine(applicationName_,
                    "cannot save settings to " + FilePath() + ": " + std::string(problem));
+}
+
+int StoredProfileInt(std::string_view companyKey, std::string_view appName,
+                     std::string_view section, std::string_view key, int missing) {
+    return ProfileStore(std::string(companyKey), std::string(appName))
+        .GetProfileInt(section, key, missing);
 }
 
 }  // namespace kolvar

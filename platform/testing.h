@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "platform/menu.h"
 #include "platform/surface.h"
@@ -45,5 +46,11 @@ struct MenuItemFacts {
     std::uintptr_t data = 0;
 };
 std::optional<MenuItemFacts> MenuItemOf(const QAction& action);
+
+// Settings
+
+// A value straight from the settings file, as the next run of the named application reads it.
+int StoredProfileInt(std::string_view companyKey, std::string_view appName,
+                     std::string_view section, std::string_view key, int missing);
 
 }  // namespace kolvar

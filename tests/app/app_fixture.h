@@ -12,7 +12,6 @@
 
 #include "app/marking_dialog.h"
 #include "platform/application.h"
-#include "platform/profile_store.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 
@@ -35,7 +34,7 @@ protected:
     void TearDown() override { qputenv("XDG_CONFIG_HOME", previousConfigHome); }
 
     int Stored(const char* key) const {
-        return ProfileStore(kCompanyKey, kTestAppName).GetProfileInt("Settings", key, 1000);
+        return StoredProfileInt(kCompanyKey, kTestAppName, "Settings", key, 1000);
     }
 
     QTemporaryDir configHome;

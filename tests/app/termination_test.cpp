@@ -9,7 +9,7 @@
 #include <csignal>
 #include <string>
 
-#include "platform/profile_store.h"
+#include "platform/application.h"
 #include "signal_readiness.h"
 
 namespace kolvar {
@@ -37,12 +37,13 @@ TEST_P(Termination, EndsLikeEscAndSavesAllSixKeys) {
     EXPECT_EQ(kolvar.exitStatus(), QProcess::NormalExit);
 
     qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
-    const ProfileStore store(kCompanyKey, "kolvar");
+    CWinApp nextRun("kolvar");
+    nextRun.SetRegistryKey(kCompanyKey);
     const int kAbsent = 1000;
     for (const char* key : {"Extended", "Digit 1", "Digit 2", "Digit 3", "Power", "Overshoot"}) {
-        EXPECT_NE(store.GetProfileInt("Settings", key, kAbsent), kAbsent) << key;
+        EXPECT_NE(nextRun.GetProfileInt("Settings", key, kAbsent), kAbsent) << key;
     }
-    EXPECT_EQ(store.GetProfileInt("Settings", "Overshoot", kAbsent), -2);
+    EXPECT_EQ(nextRun.GetProfileInt("Settings", "Overshoot", kAbsent), -2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, Termination, testing::Values(SIGTERM, SIGINT, SIGHUP));

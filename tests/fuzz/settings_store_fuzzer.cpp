@@ -17,7 +17,6 @@
 #include "picture/band_picture.h"
 #include "platform/application.h"
 #include "platform/drawing_objects.h"
-#include "platform/profile_store.h"
 #include "platform/surface.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
@@ -47,8 +46,13 @@ std::filesystem::path PrivateConfigHome() {
     return pattern;
 }
 
-void WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+const std::filesystem::path& ConfigHome() {
+    static const std::filesystem::path home = PrivateConfigHome();
+    return home;
+}
+
+void WriteFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
+    std::filesystem::create_directories(path.parent_path());
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
@@ -89,7 +93,7 @@ Bitmap& Picture() {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(kolvar::PrivateConfigHome().string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(kolvar::ConfigHome().string()));
     static QGuiApplication application(*argc, *argv);
     kolvar::AfxSetResourceModule(kolvar::ProgramResources());
     if (!kolvar::Picture()) {
@@ -100,10 +104,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kolvar;
-    ProfileStore store(kCompany, kApplication);
-    WriteFile(store.FilePath(), data, size);
+    // A fresh application object reads the file afresh, as a new run of the program does.
+    CWinApp app(kApplication);
+    app.SetRegistryKey(kCompany);
+    WriteFile(ConfigHome() / kCompany / (std::string(kApplication) + ".conf"), data, size);
 
-    const BandCode code = LoadBandCode(store);
+    const BandCode code = LoadBandCode(app);
     if (!IsDisplayable(code) || CaptionText(code).empty()) {
         std::abort();
     }
@@ -113,10 +119,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // As the view saves: one replace of the file for all six keys. A file that is not text is
     // left as it was, and then still reads back as the defaults.
-    store.BeginSave();
-    SaveBandCode(store, code);
-    store.EndSave();
-    if (LoadBandCode(store) != code) {
+    {
+        const ProfileSaveScope save(app);
+        SaveBandCode(app, code);
+    }
+    if (LoadBandCode(app) != code) {
         std::abort();
     }
     return 0;

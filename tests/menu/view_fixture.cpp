@@ -6,7 +6,6 @@
 
 #include "model/band_code_settings.h"
 #include "platform/application.h"
-#include "platform/profile_store.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 
@@ -16,10 +15,6 @@ namespace {
 constexpr int kPatienceMs = 3000;
 constexpr int kLingerMs = 250;
 constexpr int kPictureWidth = 353;
-
-ProfileStore StoreOf(std::string_view appName) {
-    return ProfileStore(std::string(kCompanyKey), std::string(appName));
-}
 
 }  // namespace
 
@@ -38,11 +33,7 @@ TestSettings::~TestSettings() {
 }
 
 int TestSettings::Stored(std::string_view key, int missing) const {
-    return StoreOf(kAppName).GetProfileInt(kSettingsSection, key, missing);
-}
-
-void TestSettings::Store(std::string_view key, int value) {
-    StoreOf(kAppName).WriteProfileInt(kSettingsSection, key, value);
+    return StoredProfileInt(kCompanyKey, kAppName, kSettingsSection, key, missing);
 }
 
 PaintCounter::PaintCounter(QWidget& widget) : QObject(&widget) {

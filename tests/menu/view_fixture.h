@@ -42,7 +42,6 @@ public:
 
     // Straight from the settings file, as the next run would read it.
     int Stored(std::string_view key, int missing) const;
-    void Store(std::string_view key, int value);
 
 private:
     QTemporaryDir directory_;

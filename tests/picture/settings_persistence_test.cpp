@@ -11,7 +11,6 @@
 
 #include "picture/picture_view.h"
 #include "platform/application.h"
-#include "platform/profile_store.h"
 
 namespace kolvar {
 namespace {
@@ -68,14 +67,14 @@ protected:
 
 TEST_F(SettingsPersistence, FirstRunShowsDefaultsAndWritesAllSixKeys) {
     EXPECT_EQ(LoadedByView("kolvar"), (BandCode{0, 1, 2, 5, 3, -2}));
-    const ProfileStore store(kCompany, "kolvar");
+    const auto nextRun = StartApp("kolvar");
     const int kAbsent = 1000;
-    EXPECT_EQ(store.GetProfileInt("Settings", "Extended", kAbsent), 0);
-    EXPECT_EQ(store.GetProfileInt("Settings", "Digit 1", kAbsent), 1);
-    EXPECT_EQ(store.GetProfileInt("Settings", "Digit 2", kAbsent), 2);
-    EXPECT_EQ(store.GetProfileInt("Settings", "Digit 3", kAbsent), 5);
-    EXPECT_EQ(store.GetProfileInt("Settings", "Power", kAbsent), 3);
-    EXPECT_EQ(store.GetProfileInt("Settings", "Overshoot", kAbsent), -2);
+    EXPECT_EQ(nextRun->GetProfileInt("Settings", "Extended", kAbsent), 0);
+    EXPECT_EQ(nextRun->GetProfileInt("Settings", "Digit 1", kAbsent), 1);
+    EXPECT_EQ(nextRun->GetProfileInt("Settings", "Digit 2", kAbsent), 2);
+    EXPECT_EQ(nextRun->GetProfileInt("Settings", "Digit 3", kAbsent), 5);
+    EXPECT_EQ(nextRun->GetProfileInt("Settings", "Power", kAbsent), 3);
+    EXPECT_EQ(nextRun->GetProfileInt("Settings", "Overshoot", kAbsent), -2);
     EXPECT_TRUE(ReadStore("kolvar").contains("4294967294"));
 }
 
