@@ -7,10 +7,9 @@
 #include <csignal>
 #include <memory>
 
-#include "platform/application_name.h"
-#include "platform/error_line.h"
 #include "platform/modal_run.h"
 #include "platform/profile_store.h"
+#include "platform/program_name.h"
 #include "platform/start_up_messages.h"
 #include "platform/termination_signals.h"
 #include "platform/window.h"

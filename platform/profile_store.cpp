@@ -12,8 +12,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/error_line.h"
-#include "platform/profile_value.h"
+#include "platform/program_name.h"
 #include "platform/testing.h"
 
 namespace kolvar {

@@ -1,6 +1,8 @@
 #include "platform/profile_text.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 
 namespace kolvar {
 namespace {
@@ -89,6 +91,25 @@ auto FindEntry(Sections& sections, std::string_view section, std::string_view ke
 }
 
 }  // namespace
+
+std::string FormatProfileInt(int value) {
+    return std::to_string(static_cast<std::uint32_t>(value));
+}
+
+std::optional<int> ParseProfileInt(std::string_view text) {
+    const bool digitsOnly = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= '0' && c <= '9';
+    });
+    if (!digitsOnly) {
+        return std::nullopt;
+    }
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
 
 std::optional<ProfileText> ProfileText::Parse(std::string_view text) {
     if (text.find('\0') != std::string_view::npos || !IsUtf8(text)) {

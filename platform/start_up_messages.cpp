@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/error_line.h"
+#include "platform/program_name.h"
 
 namespace kolvar {
 namespace {

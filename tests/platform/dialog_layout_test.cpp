@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "platform/application_name.h"
 #include "platform/dialog_controls.h"
 #include "platform/dialog_units.h"
 #include "platform/dialog_widget.h"
+#include "platform/program_name.h"
 
 namespace kolvar {
 namespace {

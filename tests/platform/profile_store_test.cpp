@@ -16,7 +16,7 @@
 #include <string>
 
 #include "platform/profile_store.h"
-#include "platform/profile_value.h"
+#include "platform/profile_text.h"
 
 namespace kolvar {
 namespace {
