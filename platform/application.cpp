@@ -1,11 +1,8 @@
 #include "platform/application.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QWidget>
 #include <cerrno>
-#include <csignal>
-#include <memory>
 
 #include "platform/modal_run.h"
 #include "platform/profile_store.h"

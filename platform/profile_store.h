@@ -1,10 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "platform/profile_text.h"
 
 namespace kolvar {
