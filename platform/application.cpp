@@ -28,14 +28,6 @@ CWinApp*& TheApp() {
     return app;
 }
 
-// Empty when the command line does not name it; the toolkit then knows it from the system.
-std::string NameOfExecutable(int argc, char** argv) {
-    if (argc > 0 && argv[0] != nullptr && argv[0][0] != '\0') {
-        return ApplicationNameFromPath(argv[0]);
-    }
-    return {};
-}
-
 // An open pop-up menu runs a loop of its own, inside the dialog's.
 void ClosePopups() {
     constexpr int kMostNestedPopups = 16;
@@ -128,8 +120,9 @@ int AfxWinMain(int argc, char** argv) {
     if (app == nullptr) {
         return 1;
     }
-    if (app->appName_.empty()) {
-        app->appName_ = NameOfExecutable(argc, argv);
+    // When the command line does not name the executable, the toolkit knows it from the system.
+    if (app->appName_.empty() && argc > 0 && argv[0] != nullptr) {
+        app->appName_ = ApplicationNameFromPath(argv[0]);
     }
     const std::string program =
         app->appName_.empty() ? program_invocation_short_name : app->appName_;

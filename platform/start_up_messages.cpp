@@ -13,6 +13,21 @@
 #include "platform/program_name.h"
 
 namespace kolvar {
+
+struct StartUpMessages::Held {
+    struct Message {
+        QtMsgType type;
+        const char* file;
+        int line;
+        const char* function;
+        const char* category;
+        QString text;
+    };
+    std::string program;
+    std::vector<Message> messages;
+    QtMessageHandler previous = nullptr;
+};
+
 namespace {
 
 constexpr const char* kNoDisplay =
@@ -45,25 +60,6 @@ std::string UnreachableDisplayProblem() {
                          : "cannot reach the display " + names + " to show the window on";
 }
 
-struct HeldMessage {
-    QtMsgType type;
-    const char* file;
-    int line;
-    const char* function;
-    const char* category;
-    QString text;
-};
-
-}  // namespace
-
-struct StartUpMessages::Held {
-    std::string program;
-    std::vector<HeldMessage> messages;
-    QtMessageHandler previous = nullptr;
-};
-
-namespace {
-
 StartUpMessages::Held*& TheHolder() {
     static StartUpMessages::Held* holder = nullptr;
     return holder;
@@ -95,7 +91,7 @@ StartUpMessages::StartUpMessages(std::string program)
 StartUpMessages::~StartUpMessages() {
     qInstallMessageHandler(held_->previous);
     TheHolder() = nullptr;
-    for (const HeldMessage& message : held_->messages) {
+    for (const Held::Message& message : held_->messages) {
         const QMessageLogContext context(message.file, message.line, message.function,
                                          message.category);
         qt_message_output(message.type, context, message.text);
