@@ -1,7 +1,8 @@
 #pragma once
 
 // For tests and benchmarks only: what they may see of the Qt objects behind the program's
-// windows, menus and surfaces. The program itself never includes this header.
+// windows, menus and surfaces, and of its settings file. The program itself never includes
+// this header.
 
 #include <QAction>
 #include <QMenu>

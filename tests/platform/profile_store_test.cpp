@@ -16,7 +16,6 @@
 #include <string>
 
 #include "platform/profile_store.h"
-#include "platform/profile_text.h"
 
 namespace kolvar {
 namespace {
@@ -293,13 +292,6 @@ TEST_F(Store, ApplicationNamesKeepTheirValuesApart) {
     ASSERT_TRUE(other.WriteProfileInt(kSection, "Power", 8));
     EXPECT_EQ(store.GetProfileInt(kSection, "Power", 3), 4);
     EXPECT_EQ(other.GetProfileInt(kSection, "Power", 3), 8);
-}
-
-TEST(ProfileValue, FormatsAndParsesTheSame32Bits) {
-    for (const int value : {0, 1, -1, -2, INT_MIN, INT_MAX}) {
-        EXPECT_EQ(ParseProfileInt(FormatProfileInt(value)), value);
-    }
-    EXPECT_EQ(FormatProfileInt(-2), "4294967294");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace kolvar {
 namespace {
 
@@ -48,6 +50,13 @@ TEST(ProfileText, RewritingAValueKeepsEverythingElse) {
               "; mine\n[Settings]\nPower=4294967294\n\n# note\nExtended=1\nDigit 1=2\n"
               "[New]\nKey=5\n");
     EXPECT_EQ(ProfileText::Parse(text->ToString())->ToString(), text->ToString());
+}
+
+TEST(ProfileValue, FormatsAndParsesTheSame32Bits) {
+    for (const int value : {0, 1, -1, -2, INT_MIN, INT_MAX}) {
+        EXPECT_EQ(ParseProfileInt(FormatProfileInt(value)), value);
+    }
+    EXPECT_EQ(FormatProfileInt(-2), "4294967294");
 }
 
 }  // namespace
