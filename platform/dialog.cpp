@@ -1,11 +1,9 @@
 #include "platform/dialog.h"
 
 #include "platform/application.h"
-#include "platform/dialog_commands.h"
-#include "platform/dialog_window.h"
+#include "platform/dialog_widget.h"
 #include "platform/modal_run.h"
 #include "platform/resource_module.h"
-#include "platform/window_impl.h"
 
 namespace kolvar {
 namespace {

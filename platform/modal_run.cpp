@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/dialog_commands.h"
+#include "platform/dialog.h"
 #include "platform/scope_exit.h"
 #include "platform/window_impl.h"
 

@@ -3,8 +3,6 @@
 #include <optional>
 
 #include "platform/application_name.h"
-#include "platform/dialog_controls.h"
-#include "platform/dialog_units.h"
 #include "platform/dialog_widget.h"
 
 namespace kolvar {
