@@ -5,7 +5,7 @@
 #include <QWindow>
 #include <optional>
 
-#include "platform/menu_data.h"
+#include "platform/menu_widget.h"
 #include "platform/qt_conversions.h"
 #include "platform/scope_exit.h"
 #include "platform/testing.h"
