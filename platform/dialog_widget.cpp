@@ -96,10 +96,6 @@ void AddControls(DialogWidget& dialog, CWnd& window, std::span<const DialogContr
     }
 }
 
-QWidget* OwnerWindow(CWnd* owner) {
-    return owner != nullptr && owner->IsWindow() ? ImplOf(*owner).widget->window() : nullptr;
-}
-
 // A fixed frame: it can be minimised where the template asks for it, never maximised.
 Qt::WindowFlags FrameFlags(const DialogTemplate& dialogTemplate, bool owned) {
     const bool ownTaskBarEntry = (dialogTemplate.exStyle & WS_EX_APPWINDOW) != 0 || !owned;
@@ -194,7 +190,7 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner) {
-    QWidget* ownerWindow = OwnerWindow(owner);
+    QWidget* ownerWindow = TopLevelWidget(owner);
     auto* widget = new DialogWidget(dialog, FrameFlags(dialogTemplate, ownerWindow != nullptr));
     ImplOf(dialog).widget = widget;
     ImplOf(dialog).owner = owner;

@@ -1,17 +1,14 @@
 #include "platform/modal_run.h"
 
-#include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
-#include <QWidget>
 #include <algorithm>
 #include <vector>
 
 #include "platform/dialog.h"
 #include "platform/scope_exit.h"
-#include "platform/window_impl.h"
+#include "platform/window_widget.h"
 
 namespace kolvar {
 namespace {
@@ -19,10 +16,6 @@ namespace {
 std::vector<CWnd*>& RunningDialogs() {
     static std::vector<CWnd*> dialogs;
     return dialogs;
-}
-
-QWidget* OwnerWindow(CWnd* owner) {
-    return owner != nullptr && owner->IsWindow() ? ImplOf(*owner).widget->window() : nullptr;
 }
 
 QRect CentringArea(const QWidget& dialog, const QWidget* ownerWindow) {
@@ -125,7 +118,7 @@ void GiveBackFocus(QWidget* ownerWindow, QWidget* focus) {
 }  // namespace
 
 void RunModalLoop(CWnd& dialog, CWnd* owner) {
-    const QPointer<QWidget> ownerWindow = OwnerWindow(owner);
+    const QPointer<QWidget> ownerWindow = TopLevelWidget(owner);
     const QPointer<QWidget> ownerFocus = ownerWindow ? ownerWindow->focusWidget() : nullptr;
     Centre(*ImplOf(dialog).widget, ownerWindow);
     Dispatch(dialog, ownerWindow);

@@ -11,7 +11,6 @@
 #include "platform/qt_conversions.h"
 #include "platform/scope_exit.h"
 #include "platform/testing.h"
-#include "platform/window_impl.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {

@@ -36,6 +36,10 @@ void InstallWindowAccessibility() {
 
 }  // namespace
 
+QWidget* TopLevelWidget(const CWnd* window) {
+    return window != nullptr && window->IsWindow() ? ImplOf(*window).widget->window() : nullptr;
+}
+
 void DispatchPaint(CWnd& window, QPainter& painter) {
     const QRect client = ImplOf(window).ClientArea();
     painter.setClipRect(client);
