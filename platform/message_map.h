@@ -32,7 +32,6 @@ inline constexpr unsigned WM_GETFONT = 0x0031;
 inline constexpr unsigned WM_QUERYDRAGICON = 0x0037;
 inline constexpr unsigned WM_CONTEXTMENU = 0x007B;
 inline constexpr unsigned WM_SETICON = 0x0080;
-inline constexpr unsigned WM_KEYDOWN = 0x0100;
 inline constexpr unsigned WM_INITDIALOG = 0x0110;
 inline constexpr unsigned WM_COMMAND = 0x0111;
 inline constexpr unsigned WM_SYSCOMMAND = 0x0112;

@@ -65,23 +65,10 @@ void PostToWindow(CWnd& window, const Message& message);
 // WM_PAINT with the painter clipped to the client area and its origin at the client's corner.
 void DispatchPaint(CWnd& window, QPainter& painter);
 
-// A mouse message at the event's client position; nothing outside the client area.
-void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event);
-
-// WM_CONTEXTMENU as the keyboard asks for it: no position, the window decides where.
-void DispatchKeyboardContextMenu(CWnd& window);
-
-// Shift+F10, the keyboard's other way of asking for a context menu.
-bool IsContextMenuKey(int key, Qt::KeyboardModifiers modifiers);
-
-unsigned MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-
-// Palette, style and theme changes all mean that the system colours may have moved.
-bool IsSystemColourChange(QEvent::Type type);
-
-// Qt sends several such events for one change and is still spreading them while it does, so
-// the window hears once, after Qt has finished.
-void QueueSysColorChange(CWnd& window);
+// Palette, style and theme changes all mean that the system colours may have moved. Qt sends
+// several such events for one change and is still spreading them while it does, so the window
+// hears once, after Qt has finished.
+void QueueSysColorChange(CWnd& window, QEvent::Type cause);
 
 // The window a widget carries messages for, until the window is destroyed.
 class WindowLink {
@@ -122,8 +109,8 @@ public:
 
 protected:
     bool event(QEvent* event) override {
-        if (Window() != nullptr && this->isWindow() && IsSystemColourChange(event->type())) {
-            QueueSysColorChange(*Window());
+        if (Window() != nullptr && this->isWindow()) {
+            QueueSysColorChange(*Window(), event->type());
         }
         return QtWidget::event(event);
     }
