@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "platform/application_name.h"
+#include "platform/dialog_widget.h"
 #include "platform/error_line.h"
-#include "platform/modal_run.h"
 #include "platform/start_up_messages.h"
 #include "platform/termination_signals.h"
 #include "platform/window.h"

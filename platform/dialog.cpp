@@ -2,7 +2,6 @@
 
 #include "platform/application.h"
 #include "platform/dialog_widget.h"
-#include "platform/modal_run.h"
 #include "platform/resource_module.h"
 
 namespace kolvar {

@@ -1,6 +1,7 @@
 #pragma once
 
-// Inside the platform only: the Qt dialog a CDialog's template is built into.
+// Inside the platform only: the Qt dialog a CDialog's template is built into, and the nested loop
+// it runs in.
 
 #include <QDialog>
 #include <optional>
@@ -53,5 +54,17 @@ private:
 // buttons, whose clicks send their ids as WM_COMMAND); its client area is the template's size.
 // A dialog with an owner stays above it; one without gets a task bar entry.
 void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner);
+
+// Centres the dialog's window (over its owner, or on the screen without one), disables the
+// owner, shows the window and dispatches until the dialog ends; then enables the owner again,
+// gives back its focus and hides the window.
+void RunModalLoop(CWnd& dialog, CWnd* owner);
+
+// Ends the modal run the dialog is in, if any, with the window left to RunModalLoop.
+void EndModalLoop(CWnd& dialog);
+
+// Gives every dialog in a modal run IDCANCEL, the innermost first, as Esc would; false when
+// none was running.
+bool CancelModalRuns();
 
 }  // namespace kolvar

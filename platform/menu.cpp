@@ -5,7 +5,6 @@
 
 #include "platform/menu_widget.h"
 #include "platform/qt_conversions.h"
-#include "platform/scope_exit.h"
 #include "platform/testing.h"
 #include "platform/window_widget.h"
 
