@@ -138,6 +138,19 @@ ClassOf<Handler>& As(CWnd& window) {
     return static_cast<ClassOf<Handler>&>(window);
 }
 
+template <auto Handler>  // void OnXxx()
+LRESULT CallWithoutArguments(CWnd& window, const Message&) {
+    (As<Handler>(window).*Handler)();
+    return 0;
+}
+
+template <auto Handler, class Request>  // void OnXxx(int controlId, Request&)
+LRESULT CallWithRequest(CWnd& window, const Message& message) {
+    (As<Handler>(window).*Handler)(static_cast<int>(message.wParam),
+                                   *reinterpret_cast<Request*>(message.lParam));
+    return 1;
+}
+
 }  // namespace message_map_detail
 
 // Entries for the messages the program handles, each cracked into the handler's arguments.
@@ -153,18 +166,12 @@ constexpr MessageMapEntry OnWmCreate() {
 
 template <auto Handler>  // void OnPaint()
 constexpr MessageMapEntry OnWmPaint() {
-    return {WM_PAINT, 0, 0, [](CWnd& w, const Message&) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)();
-                return 0;
-            }};
+    return {WM_PAINT, 0, 0, &message_map_detail::CallWithoutArguments<Handler>};
 }
 
 template <auto Handler>  // void OnSysColorChange()
 constexpr MessageMapEntry OnWmSysColorChange() {
-    return {WM_SYSCOLORCHANGE, 0, 0, [](CWnd& w, const Message&) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)();
-                return 0;
-            }};
+    return {WM_SYSCOLORCHANGE, 0, 0, &message_map_detail::CallWithoutArguments<Handler>};
 }
 
 template <unsigned MouseMessage, auto Handler>  // void OnXxx(unsigned flags, Point point)
@@ -197,20 +204,12 @@ constexpr MessageMapEntry OnWmContextMenu() {
 
 template <auto Handler>  // void OnMeasureItem(int controlId, MEASUREITEMSTRUCT&)
 constexpr MessageMapEntry OnWmMeasureItem() {
-    return {WM_MEASUREITEM, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)(
-                    static_cast<int>(m.wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam));
-                return 1;
-            }};
+    return {WM_MEASUREITEM, 0, 0, &message_map_detail::CallWithRequest<Handler, MEASUREITEMSTRUCT>};
 }
 
 template <auto Handler>  // void OnDrawItem(int controlId, DRAWITEMSTRUCT&)
 constexpr MessageMapEntry OnWmDrawItem() {
-    return {WM_DRAWITEM, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)(
-                    static_cast<int>(m.wParam), *reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam));
-                return 1;
-            }};
+    return {WM_DRAWITEM, 0, 0, &message_map_detail::CallWithRequest<Handler, DRAWITEMSTRUCT>};
 }
 
 template <auto Handler>  // void OnSysCommand(unsigned id, LPARAM param)
@@ -231,10 +230,7 @@ constexpr MessageMapEntry OnWmQueryDragIcon() {
 
 template <unsigned Id, auto Handler>  // void OnXxx()
 constexpr MessageMapEntry OnCommand() {
-    return {WM_COMMAND, Id, Id, [](CWnd& w, const Message&) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)();
-                return 0;
-            }};
+    return {WM_COMMAND, Id, Id, &message_map_detail::CallWithoutArguments<Handler>};
 }
 
 template <unsigned FirstId, unsigned LastId, auto Handler>  // void OnXxx(unsigned id)

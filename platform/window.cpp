@@ -100,23 +100,6 @@ LRESULT SetWindowIcon(CWnd& window, WPARAM which, const Icon* icon) {
 
 }  // namespace
 
-CWnd* WindowOfWidget(const QObject* widget) {
-    const auto* link = dynamic_cast<const WindowLink*>(widget);
-    return link != nullptr ? link->Window() : nullptr;
-}
-
-void PostToWindow(CWnd& window, const Message& message) {
-    const bool wasWindow = window.IsWindow();
-    QMetaObject::invokeMethod(
-        &ImplOf(window).postbox,
-        [&window, message, wasWindow] {
-            if (window.IsWindow() || !wasWindow) {
-                window.SendMessage(message.message, message.wParam, message.lParam);
-            }
-        },
-        Qt::QueuedConnection);
-}
-
 WindowImpl& ImplOf(const CWnd& window) {
     return *window.impl_;
 }

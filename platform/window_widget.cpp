@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-
 namespace kolvar {
 namespace {
 
@@ -82,6 +81,23 @@ bool IsSystemColourChange(QEvent::Type type) {
 
 QWidget* TopLevelWidget(const CWnd* window) {
     return window != nullptr && window->IsWindow() ? ImplOf(*window).widget->window() : nullptr;
+}
+
+CWnd* WindowOfWidget(const QObject* widget) {
+    const auto* link = dynamic_cast<const WindowLink*>(widget);
+    return link != nullptr ? link->Window() : nullptr;
+}
+
+void PostToWindow(CWnd& window, const Message& message) {
+    const bool wasWindow = window.IsWindow();
+    QMetaObject::invokeMethod(
+        &ImplOf(window).postbox,
+        [&window, message, wasWindow] {
+            if (window.IsWindow() || !wasWindow) {
+                window.SendMessage(message.message, message.wParam, message.lParam);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void DispatchPaint(CWnd& window, QPainter& painter) {
