@@ -1,7 +1,7 @@
 #pragma once
 
 #include "picture/sys_colours.h"
-#include "platform/messages.h"
+#include "platform/message_map.h"
 
 namespace kolvar {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <cerrno>
 
-#include "platform/modal_run.h"
+#include "platform/dialog_widget.h"
 #include "platform/profile_store.h"
 #include "platform/program_name.h"
 #include "platform/start_up_messages.h"

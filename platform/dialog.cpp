@@ -1,10 +1,7 @@
 #include "platform/dialog.h"
 
 #include "platform/application.h"
-#include "platform/dialog_commands.h"
-#include "platform/dialog_window.h"
-#include "platform/modal_run.h"
-#include "platform/window_impl.h"
+#include "platform/dialog_widget.h"
 
 namespace kolvar {
 namespace {

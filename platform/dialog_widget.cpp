@@ -1,11 +1,262 @@
 #include "platform/dialog_widget.h"
 
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+#include <vector>
 
-#include "platform/dialog_commands.h"
+#include "platform/icon.h"
+#include "platform/icon_data.h"
+#include "platform/mul_div.h"
+#include "platform/qt_conversions.h"
 
 namespace kolvar {
+namespace {
+
+constexpr int kUnitsPerBaseX = 4;
+constexpr int kUnitsPerBaseY = 8;
+
+constexpr unsigned kStaticTypeMask = 0x1F;
+constexpr unsigned kButtonTypeMask = 0x0F;
+
+QRect ControlRect(const DialogControl& control, DialogBaseUnits units) {
+    return ToQRect(DialogRectToPixels(control.x, control.y, control.cx, control.cy, units));
+}
+
+// An icon static takes the size of its icon, whatever the template says.
+QWidget* IconStatic(QWidget& parent, const DialogControl& control, DialogBaseUnits units) {
+    auto* label = new QLabel(&parent);
+    // The program's icons all show the program.
+    label->setAccessibleName(QGuiApplication::applicationDisplayName());
+    const Icon icon = LoadIcon(control.iconId);
+    const QRect rect = ControlRect(control, units);
+    if (icon) {
+        label->setPixmap(QPixmap::fromImage(icon.data().large));
+        label->setGeometry(QRect(rect.topLeft(), icon.data().large.size()));
+    } else {
+        label->setGeometry(rect);
+    }
+    return label;
+}
+
+// A dialog's static texts are what it has to say, so assistive technology reads them as the
+// dialog's description when it announces the dialog.
+void AddToDescription(QWidget& dialog, const QString& text) {
+    const QString before = dialog.accessibleDescription();
+    dialog.setAccessibleDescription(before.isEmpty() ? text : before + u'\n' + text);
+}
+
+// The program's statics are all left-aligned and shown literally (SS_NOPREFIX).
+QWidget* TextStatic(QWidget& parent, const DialogControl& control, DialogBaseUnits units) {
+    auto* label = new QLabel(&parent);
+    const QString text = FromUtf8(control.text);
+    AddToDescription(parent, text);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(ControlRect(control, units));
+    return label;
+}
+
+QWidget* PushButton(DialogWidget& dialog, CWnd& window, const DialogControl& control,
+                    DialogBaseUnits units) {
+    auto* button = new QPushButton(FromUtf8(control.text), &dialog);
+    button->setGeometry(ControlRect(control, units));
+    const auto id = static_cast<unsigned>(control.id);
+    if ((control.style & kButtonTypeMask) == BS_DEFPUSHBUTTON) {
+        button->setDefault(true);
+        dialog.SetDefaultCommand(id);
+    }
+    QObject::connect(button, &QPushButton::clicked, &dialog,
+                     [&window, id] { window.SendMessage(WM_COMMAND, id); });
+    return button;
+}
+
+QWidget* Control(DialogWidget& dialog, CWnd& window, const DialogControl& control,
+                 DialogBaseUnits units) {
+    if (control.controlClass == ControlClass::Button) {
+        return PushButton(dialog, window, control, units);
+    }
+    if ((control.style & kStaticTypeMask) == SS_ICON) {
+        return IconStatic(dialog, control, units);
+    }
+    return TextStatic(dialog, control, units);
+}
+
+void AddControls(DialogWidget& dialog, CWnd& window, std::span<const DialogControl> controls,
+                 DialogBaseUnits units, const QFont& font) {
+    for (const DialogControl& control : controls) {
+        QWidget* widget = Control(dialog, window, control, units);
+        widget->setFont(font);
+        widget->setVisible((control.style & WS_VISIBLE) != 0);
+    }
+}
+
+// A fixed frame: it can be minimised where the template asks for it, never maximised.
+Qt::WindowFlags FrameFlags(const DialogTemplate& dialogTemplate, bool owned) {
+    const bool ownTaskBarEntry = (dialogTemplate.exStyle & WS_EX_APPWINDOW) != 0 || !owned;
+    Qt::WindowFlags flags = ownTaskBarEntry ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint;
+    if ((dialogTemplate.style & WS_CAPTION) == WS_CAPTION) {
+        flags |= Qt::WindowTitleHint;
+    }
+    if ((dialogTemplate.style & WS_SYSMENU) != 0) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    if ((dialogTemplate.style & WS_MINIMIZEBOX) != 0) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    return flags;
+}
+
+QScreen* DialogScreen(const QWidget* ownerWindow) {
+    return ownerWindow != nullptr ? ownerWindow->screen() : QGuiApplication::primaryScreen();
+}
+
+DialogBaseUnits BaseUnitsOn(const QScreen* screen) {
+    if (screen == nullptr) {
+        return {};
+    }
+    return DialogBaseUnitsForDpi(qRound(screen->logicalDotsPerInchX()),
+                                 qRound(screen->logicalDotsPerInchY()));
+}
+
+QFont DialogFont(const DialogTemplate& dialogTemplate) {
+    if ((dialogTemplate.style & DS_SETFONT) == 0 || dialogTemplate.fontFace.empty()) {
+        return QFont();
+    }
+    return QFont(FromUtf8(dialogTemplate.fontFace), dialogTemplate.fontPointSize);
+}
+
+std::vector<CWnd*>& RunningDialogs() {
+    static std::vector<CWnd*> dialogs;
+    return dialogs;
+}
+
+QRect CentringArea(const QWidget& dialog, const QWidget* ownerWindow) {
+    if (ownerWindow != nullptr) {
+        return ownerWindow->frameGeometry();
+    }
+    const QScreen* screen = dialog.screen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+void Centre(QWidget& dialog, const QWidget* ownerWindow) {
+    const QRect area = CentringArea(dialog, ownerWindow);
+    const QSize size = dialog.frameGeometry().size();
+    QPoint topLeft(area.x() + (area.width() - size.width()) / 2,
+                   area.y() + (area.height() - size.height()) / 2);
+    if (const QScreen* screen = dialog.screen()) {
+        const QRect available = screen->availableGeometry();
+        topLeft.setX(std::clamp(topLeft.x(), available.left(),
+                                std::max(available.left(), available.right() + 1 - size.width())));
+        topLeft.setY(std::clamp(topLeft.y(), available.top(),
+                                std::max(available.top(), available.bottom() + 1 - size.height())));
+    }
+    dialog.move(topLeft);
+}
+
+// A window manager frames a shown window only later, so the first centring cannot know the
+// frame's size: the first move or paint once the frame is there centres the window again.
+class CentredWhenFramed : public QObject {
+public:
+    CentredWhenFramed(QWidget& dialog, const QWidget* ownerWindow)
+        : dialog_(&dialog), ownerWindow_(ownerWindow) {
+        dialog_->installEventFilter(this);
+    }
+    ~CentredWhenFramed() override {
+        if (dialog_) {
+            dialog_->removeEventFilter(this);
+        }
+    }
+    CentredWhenFramed(const CentredWhenFramed&) = delete;
+    CentredWhenFramed& operator=(const CentredWhenFramed&) = delete;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool moveOrPaint = event->type() == QEvent::Move || event->type() == QEvent::Paint;
+        if (moveOrPaint && watched == dialog_ && dialog_->isVisible() &&
+            dialog_->frameGeometry() != dialog_->geometry()) {
+            dialog_->removeEventFilter(this);
+            Centre(*dialog_, ownerWindow_);
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> dialog_;
+    QPointer<const QWidget> ownerWindow_;
+};
+
+void ShowAndRun(CWnd& dialog, QWidget* ownerWindow) {
+    // The owner takes no input while the dialog runs.
+    const bool ownerWasEnabled = ownerWindow == nullptr || ownerWindow->isEnabled();
+    if (ownerWindow != nullptr) {
+        ownerWindow->setEnabled(false);
+    }
+    const ScopeExit ownerEnabled([owner = QPointer<QWidget>(ownerWindow), ownerWasEnabled] {
+        if (owner) {
+            owner->setEnabled(ownerWasEnabled);
+        }
+    });
+    QEventLoop loop;
+    RunningDialogs().push_back(&dialog);
+    ImplOf(dialog).modalLoop = &loop;
+    const ScopeExit ended([&dialog] {
+        ImplOf(dialog).modalLoop = nullptr;
+        auto& dialogs = RunningDialogs();
+        dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), &dialog), dialogs.end());
+    });
+    QWidget* widget = ImplOf(dialog).widget;
+    widget->setWindowModality(Qt::ApplicationModal);
+    const CentredWhenFramed centredWhenFramed(*widget, ownerWindow);
+    widget->show();
+    // Only a shown window knows the size of its frame.
+    Centre(*widget, ownerWindow);
+    widget->raise();
+    widget->activateWindow();
+    if (!ImplOf(dialog).modalEnded) {
+        loop.exec(QEventLoop::DialogExec);
+    }
+}
+
+// Only once the owner takes input again can it have the activation and its focus back.
+void GiveBackFocus(QWidget* ownerWindow, QWidget* focus) {
+    if (ownerWindow == nullptr) {
+        return;
+    }
+    ownerWindow->activateWindow();
+    if (focus != nullptr) {
+        focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+}  // namespace
+
+DialogBaseUnits DialogBaseUnitsForDpi(int logicalDpiX, int logicalDpiY) {
+    const DialogBaseUnits atDesignDpi;
+    return {ScaledForDpi(atDesignDpi.x, logicalDpiX), ScaledForDpi(atDesignDpi.y, logicalDpiY)};
+}
+
+int DialogXToPixels(int x, DialogBaseUnits units) {
+    return MulDiv(x, units.x, kUnitsPerBaseX);
+}
+
+int DialogYToPixels(int y, DialogBaseUnits units) {
+    return MulDiv(y, units.y, kUnitsPerBaseY);
+}
+
+Rect DialogRectToPixels(int x, int y, int cx, int cy, DialogBaseUnits units) {
+    const int left = DialogXToPixels(x, units);
+    const int top = DialogYToPixels(y, units);
+    return {left, top, left + DialogXToPixels(cx, units), top + DialogYToPixels(cy, units)};
+}
 
 DialogWidget::DialogWidget(CWnd& window, Qt::WindowFlags flags)
     : MessageWidget<QDialog>(window, nullptr, flags), defaultCommand_(kOkCommand) {}
@@ -41,6 +292,48 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     Dispatch([&command](CWnd& window) { window.SendMessage(WM_COMMAND, *command); });
+}
+
+void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner) {
+    QWidget* ownerWindow = TopLevelWidget(owner);
+    auto* widget = new DialogWidget(dialog, FrameFlags(dialogTemplate, ownerWindow != nullptr));
+    ImplOf(dialog).widget = widget;
+    ImplOf(dialog).owner = owner;
+
+    const DialogBaseUnits units = BaseUnitsOn(DialogScreen(ownerWindow));
+    widget->setWindowTitle(FromUtf8(dialogTemplate.caption));
+    widget->setFixedSize(DialogXToPixels(dialogTemplate.cx, units),
+                         DialogYToPixels(dialogTemplate.cy, units));
+    // The font goes to the controls only: child windows keep the platform's default font.
+    AddControls(*widget, dialog, dialogTemplate.controls, units, DialogFont(dialogTemplate));
+    if (ownerWindow != nullptr && ownerWindow->windowHandle() != nullptr) {
+        widget->winId();
+        widget->windowHandle()->setTransientParent(ownerWindow->windowHandle());
+    }
+}
+
+void RunModalLoop(CWnd& dialog, CWnd* owner) {
+    const QPointer<QWidget> ownerWindow = TopLevelWidget(owner);
+    const QPointer<QWidget> ownerFocus = ownerWindow ? ownerWindow->focusWidget() : nullptr;
+    Centre(*ImplOf(dialog).widget, ownerWindow);
+    ShowAndRun(dialog, ownerWindow);
+    if (ImplOf(dialog).widget) {
+        ImplOf(dialog).widget->hide();
+    }
+    GiveBackFocus(ownerWindow, ownerFocus);
+}
+
+void EndModalLoop(CWnd& dialog) {
+    if (ImplOf(dialog).modalLoop != nullptr) {
+        ImplOf(dialog).modalLoop->exit();
+    }
+}
+
+bool CancelModalRuns() {
+    const std::vector<CWnd*> running = RunningDialogs();
+    std::for_each(running.rbegin(), running.rend(),
+                  [](CWnd* dialog) { dialog->SendMessage(WM_COMMAND, kCancelCommand); });
+    return !running.empty();
 }
 
 }  // namespace kolvar

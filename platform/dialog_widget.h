@@ -1,13 +1,32 @@
 #pragma once
 
-// Inside the platform only: the top-level widget behind a CDialog.
+// Inside the platform only: the Qt dialog a CDialog's template is built into, and the nested loop
+// it runs in.
 
 #include <QDialog>
 #include <optional>
 
+#include "platform/dialog.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {
+
+// The average character width and height of a dialog's font, in pixels; dialog units are a
+// quarter of the one and an eighth of the other.
+struct DialogBaseUnits {
+    int x = 6;
+    int y = 13;
+};
+
+// Templates are laid out for 6 x 13 at 96 dpi whatever face the font resolves to here, so the
+// units follow the screen's logical resolution rather than the font's real metrics.
+DialogBaseUnits DialogBaseUnitsForDpi(int logicalDpiX, int logicalDpiY);
+
+// x * b / 4 and y * h / 8, rounded to nearest; each coordinate on its own, as templates give
+// them.
+int DialogXToPixels(int x, DialogBaseUnits units);
+int DialogYToPixels(int y, DialogBaseUnits units);
+Rect DialogRectToPixels(int x, int y, int cx, int cy, DialogBaseUnits units);
 
 // Turns Qt's events into the dialog's messages, including the dialog keys: Enter gives the
 // default command, Esc IDCANCEL, and closing the window a system Close command.
@@ -30,5 +49,22 @@ protected:
 private:
     unsigned defaultCommand_;
 };
+
+// Creates the hidden window with its caption, frame, font and controls (statics, icons and push
+// buttons, whose clicks send their ids as WM_COMMAND); its client area is the template's size.
+// A dialog with an owner stays above it; one without gets a task bar entry.
+void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner);
+
+// Centres the dialog's window (over its owner, or on the screen without one), disables the
+// owner, shows the window and dispatches until the dialog ends; then enables the owner again,
+// gives back its focus and hides the window.
+void RunModalLoop(CWnd& dialog, CWnd* owner);
+
+// Ends the modal run the dialog is in, if any, with the window left to RunModalLoop.
+void EndModalLoop(CWnd& dialog);
+
+// Gives every dialog in a modal run IDCANCEL, the innermost first, as Esc would; false when
+// none was running.
+bool CancelModalRuns();
 
 }  // namespace kolvar

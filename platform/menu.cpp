@@ -1,16 +1,12 @@
 #include "platform/menu.h"
 
-#include <QString>
-#include <QWidget>
 #include <QWindow>
 #include <optional>
 
-#include "platform/menu_data.h"
+#include "platform/menu_widget.h"
 #include "platform/qt_conversions.h"
-#include "platform/scope_exit.h"
 #include "platform/testing.h"
-#include "platform/window.h"
-#include "platform/window_impl.h"
+#include "platform/window_widget.h"
 
 namespace kolvar {
 namespace {
@@ -25,8 +21,8 @@ void AttachToWindow(MenuData& menu, QWindow* parent) {
 }
 
 QWindow* WindowOf(const CWnd& owner) {
-    const QWidget* widget = ImplOf(owner).widget;
-    return widget ? widget->window()->windowHandle() : nullptr;
+    const QWidget* topLevel = TopLevelWidget(&owner);
+    return topLevel != nullptr ? topLevel->windowHandle() : nullptr;
 }
 
 std::optional<unsigned> ChooseCommand(MenuData& menu, QPoint at, CWnd& owner) {

@@ -1,12 +1,18 @@
 #include "platform/menu_widget.h"
 
 #include <QRegularExpression>
+#include <utility>
 
-#include "platform/owner_draw_requests.h"
+#include "platform/qt_conversions.h"
+#include "platform/scope_exit.h"
+#include "platform/surface_state.h"
 #include "platform/testing.h"
+#include "platform/window.h"
 
 namespace kolvar {
 namespace {
+
+constexpr int kPanelFrameWidth = 1;
 
 MenuItem Item(unsigned id, bool ownerDrawn, bool checked, ItemData itemData = {}) {
     MenuItem item;
@@ -41,6 +47,56 @@ QString WithoutAccessKeyMarks(QString text) {
 QFont WithBold(QFont font, bool bold) {
     font.setBold(bold);
     return font;
+}
+
+// What the menu an action belongs to keeps about it; null for actions of no MenuWidget.
+const MenuItem* ItemBehind(const QAction* action) {
+    const auto* menu =
+        action != nullptr ? qobject_cast<const MenuWidget*>(action->parent()) : nullptr;
+    return menu != nullptr ? menu->ItemOf(action) : nullptr;
+}
+
+// The size the owner gives the item, exactly as it answers.
+QSize RequestItemSize(CWnd& owner, const MenuItem& item) {
+    MEASUREITEMSTRUCT request;
+    request.CtlType = ODT_MENU;
+    request.itemID = item.id;
+    request.itemData = item.data.value;
+    owner.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
+    return {static_cast<int>(request.itemWidth), static_cast<int>(request.itemHeight)};
+}
+
+// One painting of the item; a highlight that differs from the one last painted has moved.
+DRAWITEMSTRUCT DrawRequest(const MenuItem& item, const QRect& rect, bool selected) {
+    DRAWITEMSTRUCT request;
+    request.CtlType = ODT_MENU;
+    request.itemID = item.id;
+    request.itemAction = selected != item.paintedSelected ? ODA_SELECT : ODA_DRAWENTIRE;
+    request.itemState = (selected ? ODS_SELECTED : 0U) | (item.checked ? ODS_CHECKED : 0U);
+    request.rcItem = FromQRect(rect);
+    request.itemData = item.data.value;
+    return request;
+}
+
+// Lets the owner paint the item through the menu's painter, in the menu's font. The painter
+// comes back as it was handed over.
+void RequestItemDrawing(CWnd& owner, DRAWITEMSTRUCT request, QPainter& painter, const QFont& font,
+                        int logPixelsY) {
+    // Whatever the owner leaves selected in the painter must not leak into the rest of the menu.
+    painter.save();
+    const ScopeExit restore([&painter] { painter.restore(); });
+    PainterSurface surface(painter, font, logPixelsY);
+    request.hDC = &surface;
+    owner.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&request));
+}
+
+// The owner-drawn item the option is for, with its menu; none for anything else.
+std::pair<const MenuWidget*, const MenuItem*> OwnerDrawnItem(const QStyleOption* option,
+                                                             const QWidget* widget) {
+    const auto* menu = qobject_cast<const MenuWidget*>(widget);
+    const MenuItem* item =
+        menu != nullptr && option != nullptr ? menu->OwnerDrawnItemOf(*option) : nullptr;
+    return {menu, item};
 }
 
 }  // namespace
@@ -93,9 +149,7 @@ void MenuWidget::MakeDefault(QAction* action) {
 }
 
 std::optional<unsigned> MenuWidget::CommandOf(const QAction* action) {
-    const auto* menu =
-        action != nullptr ? qobject_cast<const MenuWidget*>(action->parent()) : nullptr;
-    const MenuItem* item = menu != nullptr ? menu->ItemOf(action) : nullptr;
+    const MenuItem* item = ItemBehind(action);
     if (item == nullptr) {
         return std::nullopt;
     }
@@ -103,8 +157,7 @@ std::optional<unsigned> MenuWidget::CommandOf(const QAction* action) {
 }
 
 std::optional<MenuItemFacts> MenuItemOf(const QAction& action) {
-    const auto* menu = qobject_cast<const MenuWidget*>(action.parent());
-    const MenuItem* item = menu != nullptr ? menu->ItemOf(&action) : nullptr;
+    const MenuItem* item = ItemBehind(&action);
     if (item == nullptr) {
         return std::nullopt;
     }
@@ -137,11 +190,9 @@ void MenuWidget::DrawOwnerDrawn(const MenuItem& item, QPainter& painter,
         return;
     }
     const bool selected = option.state.testFlag(QStyle::State_Selected);
-    const ItemPaint paint{.rect = option.rect,
-                          .selected = selected,
-                          .highlightMoved = selected != item.paintedSelected};
+    const DRAWITEMSTRUCT request = DrawRequest(item, option.rect, selected);
     item.paintedSelected = selected;
-    RequestItemDrawing(*owner_, item, paint, painter, font(), logicalDpiY());
+    RequestItemDrawing(*owner_, request, painter, font(), logicalDpiY());
 }
 
 // An owner-drawn item's option names its action, so that the style can tell which item it is
@@ -165,6 +216,61 @@ void MenuWidget::showEvent(QShowEvent* event) {
         item.paintedSelected = false;
     }
     QMenu::showEvent(event);
+}
+
+OwnerDrawStyle::OwnerDrawStyle() = default;
+
+OwnerDrawStyle::~OwnerDrawStyle() = default;
+
+int OwnerDrawStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                const QWidget* widget) const {
+    switch (metric) {
+        case PM_MenuPanelWidth:
+            return kPanelFrameWidth;
+        case PM_MenuHMargin:
+        case PM_MenuVMargin:
+        case PM_MenuDesktopFrameWidth:
+            return 0;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                       const QSize& size, const QWidget* widget) const {
+    if (type == CT_MenuItem) {
+        if (const auto [menu, item] = OwnerDrawnItem(option, widget); item != nullptr) {
+            return menu->OwnerDrawnSize(*item);
+        }
+    }
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    const auto* menuOption = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && menuOption != nullptr && painter != nullptr) {
+        if (const auto [menu, item] = OwnerDrawnItem(option, widget); item != nullptr) {
+            menu->DrawOwnerDrawn(*item, *painter, *menuOption);
+            return;
+        }
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+// Qt hands a widget's style on to none of its pop-ups, so every menu gets its own.
+MenuData::MenuData()
+    : style(std::make_unique<OwnerDrawStyle>()), widget(std::make_unique<MenuWidget>()) {
+    widget->setStyle(style.get());
+}
+
+MenuData::~MenuData() = default;
+
+void MenuData::SetOwner(CWnd* owner) {
+    widget->SetOwner(owner);
+    for (const auto& subMenu : subMenus) {
+        subMenu->SetOwner(owner);
+    }
 }
 
 }  // namespace kolvar

@@ -1,17 +1,35 @@
 #pragma once
 
-// Inside the platform only: the Qt pop-up behind a CMenu.
+// Inside the platform only: the Qt pop-up behind a CMenu, and the style it is drawn with.
 
 #include <QMenu>
+#include <QProxyStyle>
+#include <QSize>
 #include <QStyleOptionMenuItem>
 #include <map>
+#include <memory>
 #include <optional>
+#include <vector>
 
-#include "platform/menu_item.h"
+#include "platform/menu.h"
 
 namespace kolvar {
 
-class CWnd;
+// What a menu keeps about each of its items.
+struct MenuItem {
+    unsigned id = 0;
+    bool ownerDrawn = false;
+    // Ours, not the action's: a checkable action toggles itself when chosen. The action only
+    // mirrors it, for assistive technology.
+    bool checked = false;
+    ItemData data;
+
+    // Learnt while Qt lays out and paints the menu, which it does through const paths.
+    // The owner is asked for the size once; the highlight as last painted tells a moved
+    // highlight from a plain repaint.
+    mutable std::optional<QSize> ownerSize;
+    mutable bool paintedSelected = false;
+};
 
 // A QMenu whose owner-drawn items are measured and painted by the window that owns the menu
 // while it is tracked. The style option of an owner-drawn item carries the item's action, so
@@ -57,5 +75,45 @@ private:
     std::map<const QAction*, MenuItem> items_;
     CWnd* owner_ = nullptr;
 };
+
+// The application's style, except that owner-drawn menu items take exactly the size their owner
+// measured and show exactly what their owner paints. Text items, separators and the panel are
+// the application style's.
+//
+// The panel has a 1-pixel frame and no margins: the first item's rectangle starts one pixel in
+// from the menu's top-left corner, and every item spans the full width inside the frame.
+class OwnerDrawStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    OwnerDrawStyle();
+    ~OwnerDrawStyle() override;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+};
+
+// What a CMenu holds.
+struct MenuData {
+    MenuData();
+    ~MenuData();
+    MenuData(const MenuData&) = delete;
+    MenuData& operator=(const MenuData&) = delete;
+
+    // Measure and draw requests of this menu and all its sub-menus go to the owner.
+    void SetOwner(CWnd* owner);
+
+    // Declared in this order so that the sub-menus go first, then the pop-up, and the style,
+    // which Qt does not own, last of all.
+    std::unique_ptr<OwnerDrawStyle> style;
+    std::unique_ptr<MenuWidget> widget;
+    std::vector<std::unique_ptr<MenuData>> subMenus;
+};
+
+MenuData& DataOf(const CMenu& menu);
 
 }  // namespace kolvar

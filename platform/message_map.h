@@ -1,13 +1,111 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 
-#include "platform/messages.h"
+#include "platform/geometry.h"
 
 namespace kolvar {
 
 class CWnd;
-class Icon;
+class Surface;
+
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+
+struct Message {
+    unsigned message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+inline constexpr unsigned WM_CREATE = 0x0001;
+inline constexpr unsigned WM_DESTROY = 0x0002;
+inline constexpr unsigned WM_PAINT = 0x000F;
+inline constexpr unsigned WM_CLOSE = 0x0010;
+inline constexpr unsigned WM_SYSCOLORCHANGE = 0x0015;
+inline constexpr unsigned WM_ICONERASEBKGND = 0x0027;
+inline constexpr unsigned WM_DRAWITEM = 0x002B;
+inline constexpr unsigned WM_MEASUREITEM = 0x002C;
+inline constexpr unsigned WM_GETFONT = 0x0031;
+inline constexpr unsigned WM_QUERYDRAGICON = 0x0037;
+inline constexpr unsigned WM_CONTEXTMENU = 0x007B;
+inline constexpr unsigned WM_SETICON = 0x0080;
+inline constexpr unsigned WM_INITDIALOG = 0x0110;
+inline constexpr unsigned WM_COMMAND = 0x0111;
+inline constexpr unsigned WM_SYSCOMMAND = 0x0112;
+inline constexpr unsigned WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr unsigned WM_RBUTTONDOWN = 0x0204;
+
+inline constexpr WPARAM ICON_SMALL = 0;
+inline constexpr WPARAM ICON_BIG = 1;
+
+inline constexpr unsigned SC_MINIMIZE = 0xF020;
+inline constexpr unsigned SC_CLOSE = 0xF060;
+inline constexpr unsigned SC_RESTORE = 0xF120;
+
+// Mouse key-state flags.
+inline constexpr unsigned MK_LBUTTON = 0x0001;
+inline constexpr unsigned MK_RBUTTON = 0x0002;
+inline constexpr unsigned MK_SHIFT = 0x0004;
+inline constexpr unsigned MK_CONTROL = 0x0008;
+
+constexpr unsigned LoWord(std::uintptr_t value) {
+    return static_cast<unsigned>(value & 0xFFFF);
+}
+constexpr unsigned HiWord(std::uintptr_t value) {
+    return static_cast<unsigned>(value >> 16 & 0xFFFF);
+}
+
+// Mouse messages carry the client position as two signed 16-bit halves of lParam.
+constexpr LPARAM MakePointParam(Point point) {
+    return static_cast<LPARAM>(static_cast<std::uint16_t>(point.x) |
+                               static_cast<std::uint32_t>(static_cast<std::uint16_t>(point.y))
+                                   << 16);
+}
+constexpr Point PointFromParam(LPARAM param) {
+    return {static_cast<std::int16_t>(param & 0xFFFF),
+            static_cast<std::int16_t>(param >> 16 & 0xFFFF)};
+}
+
+// WM_CONTEXTMENU asked for from the keyboard carries this point instead of a screen position.
+inline constexpr Point kKeyboardContextPoint{-1, -1};
+
+inline constexpr unsigned ODT_MENU = 1;
+inline constexpr unsigned ODA_DRAWENTIRE = 0x0001;
+inline constexpr unsigned ODA_SELECT = 0x0002;
+inline constexpr unsigned ODS_SELECTED = 0x0001;
+inline constexpr unsigned ODS_CHECKED = 0x0008;
+
+// Sent to a menu's owner once per owner-drawn item before it is first shown.
+struct MEASUREITEMSTRUCT {
+    unsigned CtlType = ODT_MENU;
+    unsigned CtlID = 0;
+    unsigned itemID = 0;
+    unsigned itemWidth = 0;
+    unsigned itemHeight = 0;
+    std::uintptr_t itemData = 0;
+};
+
+// Sent to a menu's owner whenever an owner-drawn item must be painted.
+struct DRAWITEMSTRUCT {
+    unsigned CtlType = ODT_MENU;
+    unsigned CtlID = 0;
+    unsigned itemID = 0;
+    unsigned itemAction = ODA_DRAWENTIRE;
+    unsigned itemState = 0;
+    Surface* hDC = nullptr;
+    Rect rcItem;
+    std::uintptr_t itemData = 0;
+};
+
+struct CREATESTRUCT {
+    Rect rect;
+    unsigned style = 0;
+    unsigned exStyle = 0;
+    unsigned id = 0;
+};
 
 // One row of a window class's message table: a message, or for WM_COMMAND an inclusive range of
 // command ids, and the member that handles it.
@@ -40,6 +138,19 @@ ClassOf<Handler>& As(CWnd& window) {
     return static_cast<ClassOf<Handler>&>(window);
 }
 
+template <auto Handler>  // void OnXxx()
+LRESULT CallWithoutArguments(CWnd& window, const Message&) {
+    (As<Handler>(window).*Handler)();
+    return 0;
+}
+
+template <auto Handler, class Request>  // void OnXxx(int controlId, Request&)
+LRESULT CallWithRequest(CWnd& window, const Message& message) {
+    (As<Handler>(window).*Handler)(static_cast<int>(message.wParam),
+                                   *reinterpret_cast<Request*>(message.lParam));
+    return 1;
+}
+
 }  // namespace message_map_detail
 
 // Entries for the messages the program handles, each cracked into the handler's arguments.
@@ -55,18 +166,12 @@ constexpr MessageMapEntry OnWmCreate() {
 
 template <auto Handler>  // void OnPaint()
 constexpr MessageMapEntry OnWmPaint() {
-    return {WM_PAINT, 0, 0, [](CWnd& w, const Message&) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)();
-                return 0;
-            }};
+    return {WM_PAINT, 0, 0, &message_map_detail::CallWithoutArguments<Handler>};
 }
 
 template <auto Handler>  // void OnSysColorChange()
 constexpr MessageMapEntry OnWmSysColorChange() {
-    return {WM_SYSCOLORCHANGE, 0, 0, [](CWnd& w, const Message&) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)();
-                return 0;
-            }};
+    return {WM_SYSCOLORCHANGE, 0, 0, &message_map_detail::CallWithoutArguments<Handler>};
 }
 
 template <unsigned MouseMessage, auto Handler>  // void OnXxx(unsigned flags, Point point)
@@ -99,20 +204,12 @@ constexpr MessageMapEntry OnWmContextMenu() {
 
 template <auto Handler>  // void OnMeasureItem(int controlId, MEASUREITEMSTRUCT&)
 constexpr MessageMapEntry OnWmMeasureItem() {
-    return {WM_MEASUREITEM, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)(
-                    static_cast<int>(m.wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam));
-                return 1;
-            }};
+    return {WM_MEASUREITEM, 0, 0, &message_map_detail::CallWithRequest<Handler, MEASUREITEMSTRUCT>};
 }
 
 template <auto Handler>  // void OnDrawItem(int controlId, DRAWITEMSTRUCT&)
 constexpr MessageMapEntry OnWmDrawItem() {
-    return {WM_DRAWITEM, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)(
-                    static_cast<int>(m.wParam), *reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam));
-                return 1;
-            }};
+    return {WM_DRAWITEM, 0, 0, &message_map_detail::CallWithRequest<Handler, DRAWITEMSTRUCT>};
 }
 
 template <auto Handler>  // void OnSysCommand(unsigned id, LPARAM param)
@@ -133,10 +230,7 @@ constexpr MessageMapEntry OnWmQueryDragIcon() {
 
 template <unsigned Id, auto Handler>  // void OnXxx()
 constexpr MessageMapEntry OnCommand() {
-    return {WM_COMMAND, Id, Id, [](CWnd& w, const Message&) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)();
-                return 0;
-            }};
+    return {WM_COMMAND, Id, Id, &message_map_detail::CallWithoutArguments<Handler>};
 }
 
 template <unsigned FirstId, unsigned LastId, auto Handler>  // void OnXxx(unsigned id)

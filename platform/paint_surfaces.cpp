@@ -2,7 +2,7 @@
 
 #include "platform/qt_conversions.h"
 #include "platform/surface_state.h"
-#include "platform/window_impl.h"
+#include "platform/window_widget.h"
 
 namespace kolvar {
 namespace {

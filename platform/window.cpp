@@ -5,13 +5,11 @@
 #include <QPixmap>
 
 #include "platform/application.h"
+#include "platform/dialog_widget.h"
 #include "platform/icon.h"
 #include "platform/icon_data.h"
-#include "platform/modal_run.h"
 #include "platform/qt_conversions.h"
-#include "platform/scope_exit.h"
 #include "platform/testing.h"
-#include "platform/window_impl.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {
@@ -101,23 +99,6 @@ LRESULT SetWindowIcon(CWnd& window, WPARAM which, const Icon* icon) {
 }
 
 }  // namespace
-
-CWnd* WindowOfWidget(const QObject* widget) {
-    const auto* link = dynamic_cast<const WindowLink*>(widget);
-    return link != nullptr ? link->Window() : nullptr;
-}
-
-void PostToWindow(CWnd& window, const Message& message) {
-    const bool wasWindow = window.IsWindow();
-    QMetaObject::invokeMethod(
-        &ImplOf(window).postbox,
-        [&window, message, wasWindow] {
-            if (window.IsWindow() || !wasWindow) {
-                window.SendMessage(message.message, message.wParam, message.lParam);
-            }
-        },
-        Qt::QueuedConnection);
-}
 
 WindowImpl& ImplOf(const CWnd& window) {
     return *window.impl_;

@@ -5,7 +5,6 @@
 
 #include "platform/geometry.h"
 #include "platform/message_map.h"
-#include "platform/messages.h"
 
 namespace kolvar {
 

@@ -7,8 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/scope_exit.h"
-
 namespace kolvar {
 namespace {
 
@@ -34,37 +32,6 @@ void InstallWindowAccessibility() {
     static_cast<void>(installed);
 }
 
-}  // namespace
-
-void DispatchPaint(CWnd& window, QPainter& painter) {
-    const QRect client = ImplOf(window).ClientArea();
-    painter.setClipRect(client);
-    painter.translate(client.topLeft());
-    // The paint in progress belongs to the window until its WM_PAINT handler returns.
-    const auto paint = Override(ImplOf(window).painter, &painter);
-    window.SendMessage(WM_PAINT);
-}
-
-void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event) {
-    const QRect client = ImplOf(window).ClientArea();
-    const QPoint position = event.position().toPoint();
-    if (!client.contains(position)) {
-        return;
-    }
-    const QPoint inClient = position - client.topLeft();
-    window.SendMessage(message, MouseKeyFlags(event.buttons(), event.modifiers()),
-                       MakePointParam({inClient.x(), inClient.y()}));
-}
-
-void DispatchKeyboardContextMenu(CWnd& window) {
-    window.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(&window),
-                       MakePointParam(kKeyboardContextPoint));
-}
-
-bool IsContextMenuKey(int key, Qt::KeyboardModifiers modifiers) {
-    return key == Qt::Key_F10 && (modifiers & ~Qt::KeypadModifier) == Qt::ShiftModifier;
-}
-
 unsigned MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     unsigned flags = 0;
     if (buttons.testFlag(Qt::LeftButton)) {
@@ -82,14 +49,69 @@ unsigned MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers
     return flags;
 }
 
+// A mouse message at the event's client position; nothing outside the client area.
+void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event) {
+    const QRect client = ImplOf(window).ClientArea();
+    const QPoint position = event.position().toPoint();
+    if (!client.contains(position)) {
+        return;
+    }
+    const QPoint inClient = position - client.topLeft();
+    window.SendMessage(message, MouseKeyFlags(event.buttons(), event.modifiers()),
+                       MakePointParam({inClient.x(), inClient.y()}));
+}
+
+// WM_CONTEXTMENU as the keyboard asks for it: no position, the window decides where.
+void DispatchKeyboardContextMenu(CWnd& window) {
+    window.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(&window),
+                       MakePointParam(kKeyboardContextPoint));
+}
+
+// Shift+F10, the keyboard's other way of asking for a context menu.
+bool IsContextMenuKey(int key, Qt::KeyboardModifiers modifiers) {
+    return key == Qt::Key_F10 && (modifiers & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+}
+
 bool IsSystemColourChange(QEvent::Type type) {
     return type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange ||
            type == QEvent::StyleChange || type == QEvent::ThemeChange;
 }
 
-void QueueSysColorChange(CWnd& window) {
+}  // namespace
+
+QWidget* TopLevelWidget(const CWnd* window) {
+    return window != nullptr && window->IsWindow() ? ImplOf(*window).widget->window() : nullptr;
+}
+
+CWnd* WindowOfWidget(const QObject* widget) {
+    const auto* link = dynamic_cast<const WindowLink*>(widget);
+    return link != nullptr ? link->Window() : nullptr;
+}
+
+void PostToWindow(CWnd& window, const Message& message) {
+    const bool wasWindow = window.IsWindow();
+    QMetaObject::invokeMethod(
+        &ImplOf(window).postbox,
+        [&window, message, wasWindow] {
+            if (window.IsWindow() || !wasWindow) {
+                window.SendMessage(message.message, message.wParam, message.lParam);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void DispatchPaint(CWnd& window, QPainter& painter) {
+    const QRect client = ImplOf(window).ClientArea();
+    painter.setClipRect(client);
+    painter.translate(client.topLeft());
+    // The paint in progress belongs to the window until its WM_PAINT handler returns.
+    const auto paint = Override(ImplOf(window).painter, &painter);
+    window.SendMessage(WM_PAINT);
+}
+
+void QueueSysColorChange(CWnd& window, QEvent::Type cause) {
     WindowImpl& impl = ImplOf(window);
-    if (impl.sysColourChangePending || !impl.widget) {
+    if (!IsSystemColourChange(cause) || impl.sysColourChangePending || !impl.widget) {
         return;
     }
     impl.sysColourChangePending = true;

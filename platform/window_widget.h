@@ -1,37 +1,74 @@
 #pragma once
 
-// Inside the platform only: the widgets that carry a window's messages.
+// Inside the platform only: what a CWnd is made of on Qt, and the widgets that carry its
+// messages.
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
 #include <utility>
 
 #include "platform/scope_exit.h"
-#include "platform/window_impl.h"
+#include "platform/window.h"
+
+class QEventLoop;
+class QPainter;
 
 namespace kolvar {
+
+class Icon;
+
+struct WindowImpl {
+    // Deleted by DestroyWindow, or by Qt together with the parent widget; QPointer notices.
+    QPointer<QWidget> widget;
+    CWnd* parent = nullptr;
+    CWnd* owner = nullptr;
+    unsigned id = 0;
+
+    // The painter of the paint event being dispatched, for CPaintDC.
+    QPainter* painter = nullptr;
+    // Handlers running on this window's behalf, so that DestroyWindow does not pull the widget
+    // out from under its own event handler.
+    int dispatchDepth = 0;
+    bool sysColourChangePending = false;
+
+    const Icon* bigIcon = nullptr;
+    const Icon* smallIcon = nullptr;
+
+    // Posted messages wait here, and die unread with the window object.
+    QObject postbox;
+
+    // Modal run of a dialog.
+    QEventLoop* modalLoop = nullptr;
+    long modalResult = -1;
+    bool modalEnded = false;
+
+    // The client area inside the widget: all of it, less any edge.
+    QRect ClientArea() const { return widget ? widget->contentsRect() : QRect(); }
+};
+
+WindowImpl& ImplOf(const CWnd& window);
+
+// The top-level widget the window is in, its own for a dialog; null while it is no window.
+QWidget* TopLevelWidget(const CWnd* window);
+
+// The CWnd behind a widget that carries messages, or nullptr.
+CWnd* WindowOfWidget(const QObject* widget);
+
+// Queues the message for the window's next turn of the event loop. It is dropped if the window
+// object dies first, or if the window it had is destroyed meanwhile.
+void PostToWindow(CWnd& window, const Message& message);
 
 // WM_PAINT with the painter clipped to the client area and its origin at the client's corner.
 void DispatchPaint(CWnd& window, QPainter& painter);
 
-// A mouse message at the event's client position; nothing outside the client area.
-void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event);
-
-// WM_CONTEXTMENU as the keyboard asks for it: no position, the window decides where.
-void DispatchKeyboardContextMenu(CWnd& window);
-
-// Shift+F10, the keyboard's other way of asking for a context menu.
-bool IsContextMenuKey(int key, Qt::KeyboardModifiers modifiers);
-
-unsigned MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-
-// Palette, style and theme changes all mean that the system colours may have moved.
-bool IsSystemColourChange(QEvent::Type type);
-
-// Qt sends several such events for one change and is still spreading them while it does, so
-// the window hears once, after Qt has finished.
-void QueueSysColorChange(CWnd& window);
+// Palette, style and theme changes all mean that the system colours may have moved. Qt sends
+// several such events for one change and is still spreading them while it does, so the window
+// hears once, after Qt has finished.
+void QueueSysColorChange(CWnd& window, QEvent::Type cause);
 
 // The window a widget carries messages for, until the window is destroyed.
 class WindowLink {
@@ -72,8 +109,8 @@ public:
 
 protected:
     bool event(QEvent* event) override {
-        if (Window() != nullptr && this->isWindow() && IsSystemColourChange(event->type())) {
-            QueueSysColorChange(*Window());
+        if (Window() != nullptr && this->isWindow()) {
+            QueueSysColorChange(*Window(), event->type());
         }
         return QtWidget::event(event);
     }

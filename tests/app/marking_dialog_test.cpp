@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <string>
 
-#include "platform/messages.h"
+#include "platform/message_map.h"
 #include "resources/resource_ids.h"
 #include "tests/app/app_fixture.h"
 

@@ -8,7 +8,7 @@
 #include "menu/colour_item.h"
 #include "picture/sys_colours.h"
 #include "platform/drawing_objects.h"
-#include "platform/messages.h"
+#include "platform/message_map.h"
 #include "platform/surface.h"
 
 namespace kolvar::test {

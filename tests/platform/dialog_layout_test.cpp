@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "platform/dialog_controls.h"
-#include "platform/dialog_units.h"
 #include "platform/dialog_widget.h"
 #include "platform/program_name.h"
 

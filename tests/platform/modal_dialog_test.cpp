@@ -11,7 +11,7 @@
 
 #include "platform/application.h"
 #include "platform/dialog.h"
-#include "platform/dialog_units.h"
+#include "platform/dialog_widget.h"
 #include "platform/testing.h"
 #include "window_test_resources.h"
 

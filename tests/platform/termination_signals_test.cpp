@@ -5,7 +5,7 @@
 #include <csignal>
 
 #include "platform/dialog.h"
-#include "platform/modal_run.h"
+#include "platform/dialog_widget.h"
 #include "platform/termination_signals.h"
 #include "window_test_resources.h"
 
