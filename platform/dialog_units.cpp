@@ -1,6 +1,6 @@
 #include "platform/dialog_units.h"
 
-#include "platform/mul_div.h"
+#include "platform/geometry.h"
 #include "platform/qt_conversions.h"
 
 namespace kolvar {
