@@ -8,7 +8,6 @@
 #include "picture/band_picture.h"
 #include "platform/application.h"
 #include "platform/geometry.h"
-#include "platform/paint_surfaces.h"
 #include "platform/profile_save_scope.h"
 #include "platform/surface.h"
 #include "resources/resource_ids.h"

@@ -5,9 +5,9 @@
 #include <QPushButton>
 
 #include "platform/dialog_widget.h"
-#include "platform/icon.h"
 #include "platform/icon_data.h"
 #include "platform/qt_conversions.h"
+#include "platform/surface.h"
 
 namespace kolvar {
 namespace {

@@ -8,6 +8,7 @@
 #include "platform/qt_conversions.h"
 #include "platform/surface_state.h"
 #include "platform/testing.h"
+#include "platform/window_impl.h"
 
 namespace kolvar {
 namespace {
@@ -109,6 +110,18 @@ QPoint CellOrigin(const Rect& rect, QSize cell, unsigned format) {
         y = rect.bottom - cell.height();
     }
     return {x, y};
+}
+
+int WindowDpi(const WindowImpl& impl) {
+    return impl.widget ? impl.widget->logicalDpiY() : kDesignDpi;
+}
+
+// Outside a paint there is nothing to draw on, but the surface still measures.
+std::unique_ptr<SurfaceState> PaintState(const CWnd& window) {
+    const WindowImpl& impl = ImplOf(window);
+    const SurfaceKind kind =
+        impl.painter != nullptr ? SurfaceKind::painter : SurfaceKind::measuring;
+    return NewSurfaceState(kind, DefaultSurfaceFont(), WindowDpi(impl), impl.painter);
 }
 
 }  // namespace
@@ -298,6 +311,17 @@ MemorySurface::MemorySurface(const Surface& compatibleWith)
                               StateOf(compatibleWith).logPixelsY)) {}
 
 MemorySurface::~MemorySurface() = default;
+
+// Qt ends the paint when the paint event returns, after this surface is gone.
+CPaintDC::CPaintDC(CWnd& window) : Surface(PaintState(window)) {}
+
+CPaintDC::~CPaintDC() = default;
+
+CClientDC::CClientDC(CWnd& window)
+    : Surface(NewSurfaceState(SurfaceKind::measuring, DefaultSurfaceFont(),
+                              WindowDpi(ImplOf(window)))) {}
+
+CClientDC::~CClientDC() = default;
 
 ScreenSurface::ScreenSurface(int logPixelsY)
     : Surface(NewSurfaceState(SurfaceKind::measuring, QFont(), logPixelsY)) {}

@@ -5,11 +5,11 @@
 #include <QPixmap>
 
 #include "platform/application.h"
-#include "platform/icon.h"
 #include "platform/icon_data.h"
 #include "platform/modal_run.h"
 #include "platform/qt_conversions.h"
 #include "platform/scope_exit.h"
+#include "platform/surface.h"
 #include "platform/testing.h"
 #include "platform/window_impl.h"
 #include "platform/window_widget.h"

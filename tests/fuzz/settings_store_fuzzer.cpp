@@ -15,7 +15,6 @@
 #include "model/caption_text.h"
 #include "model/colour_code.h"
 #include "picture/band_picture.h"
-#include "platform/drawing_objects.h"
 #include "platform/profile_store.h"
 #include "platform/resource_module.h"
 #include "platform/surface.h"

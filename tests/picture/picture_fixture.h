@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "picture/picture_colours.h"
-#include "platform/drawing_objects.h"
 #include "platform/resource_module.h"
 #include "platform/surface.h"
 #include "resources/program_resources.h"

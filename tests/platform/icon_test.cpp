@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "canvas.h"
-#include "platform/icon.h"
 #include "platform/icon_data.h"
 #include "platform/qt_conversions.h"
+#include "platform/surface.h"
 #include "platform/system_metrics.h"
 #include "window_test_resources.h"
 

@@ -19,7 +19,6 @@
 
 #include "menu/marking_view.h"
 #include "model/band_code.h"
-#include "platform/drawing_objects.h"
 #include "platform/resource_module.h"
 #include "platform/surface.h"
 #include "platform/testing.h"
