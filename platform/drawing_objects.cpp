@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "platform/dib_reader.h"
-#include "platform/icon_data.h"
 #include "platform/qt_conversions.h"
 #include "platform/resource_module.h"
 #include "platform/surface_state.h"
@@ -227,6 +226,10 @@ Icon::Icon(Icon&&) noexcept = default;
 Icon& Icon::operator=(Icon&&) noexcept = default;
 Icon::~Icon() = default;
 
+const IconData& DataOf(const Icon& icon) {
+    return *icon.data_;
+}
+
 Icon LoadIcon(unsigned id) {
     const std::vector<QImage> images = ReadIconFile(AfxGetResourceModule().icon(id));
     if (images.empty()) {
@@ -247,7 +250,7 @@ bool DrawIcon(Surface& surface, int x, int y, const Icon& icon) {
         return false;
     }
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->drawImage(QPoint(x, y), icon.data().large);
+    painter->drawImage(QPoint(x, y), DataOf(icon).large);
     return true;
 }
 

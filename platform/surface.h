@@ -124,9 +124,9 @@ public:
     ~Icon();
 
     explicit operator bool() const { return data_ != nullptr; }
-    IconData& data() const { return *data_; }
 
 private:
+    friend const IconData& DataOf(const Icon& icon);
     std::unique_ptr<IconData> data_;
 };
 
