@@ -5,7 +5,7 @@
 #include "app/about_dialog.h"
 #include "app/icon_position.h"
 #include "platform/menu.h"
-#include "platform/paint_surfaces.h"
+#include "platform/surface.h"
 #include "platform/system_metrics.h"
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"

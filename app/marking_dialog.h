@@ -2,7 +2,7 @@
 
 #include "menu/marking_view.h"
 #include "platform/dialog.h"
-#include "platform/icon.h"
+#include "platform/surface.h"
 
 namespace kolvar {
 

@@ -7,7 +7,7 @@
 #include "menu/colour_menu.h"
 #include "platform/application.h"
 #include "platform/dialog.h"
-#include "platform/paint_surfaces.h"
+#include "platform/surface.h"
 #include "platform/system_metrics.h"
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "picture/picture_colours.h"
-#include "platform/mul_div.h"
+#include "platform/geometry.h"
 
 namespace kolvar {
 namespace {

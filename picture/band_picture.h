@@ -2,7 +2,6 @@
 
 #include "model/band_code.h"
 #include "platform/colour.h"
-#include "platform/drawing_objects.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
 

@@ -7,8 +7,7 @@
 #include "model/caption_text.h"
 #include "picture/band_picture.h"
 #include "platform/application.h"
-#include "platform/mul_div.h"
-#include "platform/paint_surfaces.h"
+#include "platform/geometry.h"
 #include "platform/surface.h"
 #include "resources/resource_ids.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/band_code.h"
 #include "picture/sys_colours.h"
-#include "platform/drawing_objects.h"
+#include "platform/surface.h"
 #include "platform/window.h"
 
 namespace kolvar {

@@ -11,10 +11,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/icon.h"
-#include "platform/icon_data.h"
-#include "platform/mul_div.h"
 #include "platform/qt_conversions.h"
+#include "platform/surface_state.h"
 
 namespace kolvar {
 namespace {
@@ -37,8 +35,8 @@ QWidget* IconStatic(QWidget& parent, const DialogControl& control, DialogBaseUni
     const Icon icon = LoadIcon(control.iconId);
     const QRect rect = ControlRect(control, units);
     if (icon) {
-        label->setPixmap(QPixmap::fromImage(icon.data().large));
-        label->setGeometry(QRect(rect.topLeft(), icon.data().large.size()));
+        label->setPixmap(QPixmap::fromImage(DataOf(icon).large));
+        label->setGeometry(QRect(rect.topLeft(), DataOf(icon).large.size()));
     } else {
         label->setGeometry(rect);
     }

@@ -44,4 +44,8 @@ inline void CopyRect(Rect& destination, const Rect& source) {
     destination = source;
 }
 
+// a * b / c from a 64-bit product, rounded to nearest with halves away from zero.
+// A zero divisor or a result outside 32 bits gives -1.
+int MulDiv(int a, int b, int c);
+
 }  // namespace kolvar

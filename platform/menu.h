@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/drawing_objects.h"
+#include "platform/surface.h"
 
 namespace kolvar {
 

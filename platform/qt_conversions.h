@@ -12,7 +12,6 @@
 
 #include "platform/colour.h"
 #include "platform/geometry.h"
-#include "platform/mul_div.h"
 
 namespace kolvar {
 

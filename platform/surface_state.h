@@ -21,6 +21,12 @@ struct FontData {
     QFont font;
 };
 
+// Both with an alpha channel made from the icon's mask.
+struct IconData {
+    QImage large;  // SM_CXICON x SM_CYICON
+    QImage small;  // for title bars and task bars
+};
+
 // Memory surfaces draw into the bitmap selected into them, painter surfaces through a painter
 // that someone else owns, and measuring surfaces only measure text.
 enum class SurfaceKind { memory, painter, measuring };
@@ -53,6 +59,7 @@ QFont DefaultSurfaceFont();
 SurfaceState& StateOf(const Surface& surface);
 BitmapData& DataOf(const Bitmap& bitmap);
 const FontData& DataOf(const Font& font);
+const IconData& DataOf(const Icon& icon);
 
 // The raster of the bitmap selected into a memory surface, or nullptr.
 QImage* SelectedImage(const SurfaceState& state);

@@ -6,9 +6,9 @@
 
 #include "platform/application.h"
 #include "platform/dialog_widget.h"
-#include "platform/icon.h"
-#include "platform/icon_data.h"
 #include "platform/qt_conversions.h"
+#include "platform/scope_exit.h"
+#include "platform/surface_state.h"
 #include "platform/testing.h"
 #include "platform/window_widget.h"
 
@@ -79,10 +79,10 @@ QIcon CombinedIcon(const Icon* big, const Icon* small) {
     small = Usable(small);
     QIcon qicon;
     if (const Icon* forLarge = big != nullptr ? big : small) {
-        qicon.addPixmap(QPixmap::fromImage(forLarge->data().large));
+        qicon.addPixmap(QPixmap::fromImage(DataOf(*forLarge).large));
     }
     if (const Icon* forSmall = small != nullptr ? small : big) {
-        qicon.addPixmap(QPixmap::fromImage(forSmall->data().small));
+        qicon.addPixmap(QPixmap::fromImage(DataOf(*forSmall).small));
     }
     return qicon;
 }

@@ -16,7 +16,6 @@
 #include "model/colour_code.h"
 #include "picture/band_picture.h"
 #include "platform/application.h"
-#include "platform/drawing_objects.h"
 #include "platform/surface.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"

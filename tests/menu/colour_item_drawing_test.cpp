@@ -7,7 +7,6 @@
 #include "item_surface.h"
 #include "menu/colour_item.h"
 #include "picture/sys_colours.h"
-#include "platform/drawing_objects.h"
 #include "platform/message_map.h"
 #include "platform/surface.h"
 

@@ -9,7 +9,7 @@
 #include "menu/colour_menu.h"
 #include "menu_inspection.h"
 #include "model/band_code.h"
-#include "platform/drawing_objects.h"
+#include "platform/surface.h"
 #include "resources/string_table.h"
 
 namespace kolvar::test {

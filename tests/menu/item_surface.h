@@ -4,7 +4,6 @@
 #include <functional>
 #include <ostream>
 
-#include "platform/drawing_objects.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
 

@@ -10,7 +10,7 @@
 #include "item_look.h"
 #include "menu/marking_view.h"
 #include "menu_opening.h"
-#include "platform/paint_surfaces.h"
+#include "platform/surface.h"
 #include "platform/system_metrics.h"
 #include "tests/platform/menu_driver.h"
 #include "view_fixture.h"

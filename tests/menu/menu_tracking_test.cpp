@@ -13,7 +13,7 @@
 #include "menu/marking_view.h"
 #include "menu_inspection.h"
 #include "menu_opening.h"
-#include "platform/drawing_objects.h"
+#include "platform/surface.h"
 #include "platform/testing.h"
 #include "tests/platform/menu_driver.h"
 #include "view_fixture.h"

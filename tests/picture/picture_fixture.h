@@ -6,7 +6,6 @@
 
 #include "picture/picture_colours.h"
 #include "platform/application.h"
-#include "platform/drawing_objects.h"
 #include "platform/surface.h"
 #include "resources/program_resources.h"
 

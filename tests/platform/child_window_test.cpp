@@ -5,8 +5,7 @@
 #include <QMouseEvent>
 #include <vector>
 
-#include "platform/icon.h"
-#include "platform/paint_surfaces.h"
+#include "platform/surface.h"
 #include "platform/testing.h"
 #include "platform/window.h"
 #include "window_test_resources.h"

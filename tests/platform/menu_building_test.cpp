@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QPointer>
 
-#include "platform/drawing_objects.h"
 #include "platform/menu.h"
+#include "platform/surface.h"
 #include "test_menu.h"
 
 namespace kolvar {

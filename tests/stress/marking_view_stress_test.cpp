@@ -20,7 +20,6 @@
 #include "menu/marking_view.h"
 #include "model/band_code.h"
 #include "platform/application.h"
-#include "platform/drawing_objects.h"
 #include "platform/surface.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"

@@ -1,4 +1,4 @@
-#include "platform/mul_div.h"
+#include "platform/geometry.h"
 
 #include <cstdint>
 #include <limits>
