@@ -4,10 +4,8 @@
 // messages.
 
 #include <QCloseEvent>
-#include <QEvent>
 #include <QFrame>
 #include <QPointer>
-#include <QRect>
 #include <QWidget>
 #include <utility>
 
