@@ -75,10 +75,6 @@ private:
     std::unique_ptr<FontData> data_;
 };
 
-inline Font CreateFontIndirect(const LogFont& request) {
-    return Font(request);
-}
-
 inline constexpr unsigned OBM_CHECK = 32760;
 
 struct BitmapInfo {
