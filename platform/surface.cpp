@@ -278,12 +278,12 @@ bool FillFrom(QImage& image, Point start, QRgb fill, Belongs belongs) {
     return true;
 }
 
-// Fills the area around the start that spreads through edge neighbours only, never diagonally:
-// in border mode every pixel short of the key colour, in surface mode every pixel of exactly the
-// key colour. False, with nothing changed, when the start is outside the raster or does not
-// belong to the area, or the raster is not a 32-bit one.
+// Fills the area of a 32-bit raster around the start that spreads through edge neighbours only,
+// never diagonally: in border mode every pixel short of the key colour, in surface mode every
+// pixel of exactly the key colour. False, with nothing changed, when the start is outside the
+// raster or does not belong to the area.
 bool FloodFill(QImage& image, Point start, Colour key, Colour fill, FloodFillType type) {
-    if (image.format() != QImage::Format_RGB32 || !image.rect().contains(start.x, start.y)) {
+    if (!image.rect().contains(start.x, start.y)) {
         return false;
     }
     const QRgb keyRgb = ToQRgb(key) & kRgbBits;
@@ -407,7 +407,7 @@ void Surface::SetPixel(int x, int y, Colour colour) {
 }
 
 bool Surface::ExtFloodFill(int x, int y, Colour colour, FloodFillType type) {
-    QImage* image = SelectedImage(*state_);
+    QImage* image = DrawableImage(*state_);
     return image != nullptr && FloodFill(*image, {x, y}, colour, BrushColour(*state_), type);
 }
 
