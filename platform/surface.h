@@ -11,6 +11,7 @@
 namespace kolvar {
 
 class CWnd;
+class Surface;
 struct SurfaceState;
 struct BitmapData;
 struct FontData;
@@ -98,8 +99,6 @@ private:
     friend BitmapData& DataOf(const Bitmap& bitmap);
     std::unique_ptr<BitmapData> data_;
 };
-
-class Surface;
 
 // A colour bitmap of the given size for use with the surface.
 Bitmap CreateCompatibleBitmap(const Surface& surface, int width, int height);
