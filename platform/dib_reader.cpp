@@ -42,6 +42,11 @@ std::size_t RowBytes(int width, int bitCount) {
     return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32 * 4;
 }
 
+// Bits run from the high end of each byte.
+unsigned BitAt(const std::uint8_t* row, int x) {
+    return row[x / 8] >> (7 - x % 8) & 1u;
+}
+
 struct DibLayout {
     int width = 0;
     int height = 0;
@@ -104,7 +109,7 @@ void ReadRow(const std::uint8_t* row, QRgb* line, const DibLayout& layout, bool 
     switch (layout.bitCount) {
         case 1:
             for (int x = 0; x < width; ++x) {
-                line[x] = palette[row[x / 8] >> (7 - x % 8) & 1];
+                line[x] = palette[BitAt(row, x)];
             }
             break;
         case 4:
@@ -179,7 +184,7 @@ void ApplyMask(QImage& image, Bytes mask, const DibLayout& layout) {
                 ? reinterpret_cast<const std::uint8_t*>(RowOf(mask, rowBytes, y, layout).data())
                 : nullptr;
         for (int x = 0; x < layout.width; ++x) {
-            const bool clear = row != nullptr && (row[x / 8] >> (7 - x % 8) & 1) != 0;
+            const bool clear = row != nullptr && BitAt(row, x) != 0;
             line[x] = (line[x] & RGB_MASK) | (clear ? 0u : 0xFF000000u);
         }
     }

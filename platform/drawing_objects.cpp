@@ -240,18 +240,4 @@ Icon LoadIcon(unsigned id) {
         IconData{ImageOfSize(images, large), ImageOfSize(images, SmallIconSize())}));
 }
 
-// The mask became the alpha channel: where it is set, the surface shows through.
-bool DrawIcon(Surface& surface, int x, int y, const Icon& icon) {
-    if (!icon) {
-        return false;
-    }
-    const SurfacePainter painter(StateOf(surface));
-    if (!painter) {
-        return false;
-    }
-    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->drawImage(QPoint(x, y), DataOf(icon).large);
-    return true;
-}
-
 }  // namespace kolvar

@@ -1,10 +1,13 @@
 #include "platform/surface.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QRect>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/qt_conversions.h"
@@ -25,12 +28,80 @@ Bitmap StockBitmap() {
     return Bitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
 }
 
-template <class Value>
-Value Exchange(Value& slot, Value value) {
-    const Value previous = slot;
-    slot = value;
-    return previous;
+QImage* SelectedImage(const SurfaceState& state) {
+    if (state.bitmap == nullptr || !*state.bitmap || DataOf(*state.bitmap).image.isNull()) {
+        return nullptr;
+    }
+    return &DataOf(*state.bitmap).image;
 }
+
+// Only colour rasters are drawn on; the one-bit stock bitmap is only read.
+QImage* DrawableImage(const SurfaceState& state) {
+    QImage* image = SelectedImage(state);
+    return image != nullptr && image->format() == QImage::Format_RGB32 ? image : nullptr;
+}
+
+// What a fresh window or screen surface writes in: the application's font in bold, wider than
+// the menu font, so that labels measured in it have room on both sides when drawn in that.
+QFont DefaultSurfaceFont() {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return font;
+}
+
+// The one way to make a surface's state; a painter surface needs its painter.
+std::unique_ptr<SurfaceState> NewSurfaceState(SurfaceKind kind, const QFont& defaultFont,
+                                              int logPixelsY, QPainter* painter = nullptr) {
+    auto state = std::make_unique<SurfaceState>();
+    state->kind = kind;
+    state->defaultFont = defaultFont;
+    state->logPixelsY = logPixelsY > 0 ? logPixelsY : kDesignDpi;
+    if (kind == SurfaceKind::painter) {
+        state->painter = painter;
+    } else if (kind == SurfaceKind::memory) {
+        state->stockBitmap = StockBitmap();
+        state->bitmap = &state->stockBitmap;
+    }
+    return state;
+}
+
+// For the length of one operation: the surface's own painter, its state saved and restored, or
+// a painter opened on the selected colour bitmap and closed again, so that no painter outlives
+// the operation on a bitmap that may be deselected or destroyed next. Pixel-exact: no
+// antialiasing except for text.
+class SurfacePainter {
+public:
+    explicit SurfacePainter(const SurfaceState& state) {
+        if (state.painter != nullptr) {
+            painter_ = state.painter;
+            borrowed_ = true;
+            painter_->save();
+        } else if (QImage* image = DrawableImage(state)) {
+            painter_ = &own_.emplace(image);
+        }
+        if (painter_ != nullptr) {
+            painter_->setRenderHint(QPainter::Antialiasing, false);
+            painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter_->setRenderHint(QPainter::TextAntialiasing, true);
+        }
+    }
+    ~SurfacePainter() {
+        if (borrowed_) {
+            painter_->restore();
+        }
+    }
+    SurfacePainter(const SurfacePainter&) = delete;
+    SurfacePainter& operator=(const SurfacePainter&) = delete;
+
+    explicit operator bool() const { return painter_ != nullptr; }
+    QPainter* operator->() const { return painter_; }
+    QPainter& operator*() const { return *painter_; }
+
+private:
+    std::optional<QPainter> own_;
+    QPainter* painter_ = nullptr;
+    bool borrowed_ = false;
+};
 
 Colour BrushColour(const SurfaceState& state) {
     return state.brush != nullptr ? state.brush->colour() : kStockBrushColour;
@@ -53,12 +124,6 @@ QFontMetrics SelectedFontMetrics(const SurfaceState& state) {
         return QFontMetrics(SelectedFont(state), image);
     }
     return QFontMetrics(SelectedFont(state));
-}
-
-// Only colour rasters are drawn on; the one-bit stock bitmap takes pixels only.
-QImage* DrawableImage(const SurfaceState& state) {
-    QImage* image = SelectedImage(state);
-    return image != nullptr && image->format() == QImage::Format_RGB32 ? image : nullptr;
 }
 
 void Fill(QPainter& painter, const QRect& area, Colour colour) {
@@ -213,12 +278,12 @@ bool FillFrom(QImage& image, Point start, QRgb fill, Belongs belongs) {
     return true;
 }
 
-// Fills the area around the start that spreads through edge neighbours only, never diagonally:
-// in border mode every pixel short of the key colour, in surface mode every pixel of exactly the
-// key colour. False, with nothing changed, when the start is outside the raster or does not
-// belong to the area, or the raster is not a 32-bit one.
+// Fills the area of a 32-bit raster around the start that spreads through edge neighbours only,
+// never diagonally: in border mode every pixel short of the key colour, in surface mode every
+// pixel of exactly the key colour. False, with nothing changed, when the start is outside the
+// raster or does not belong to the area.
 bool FloodFill(QImage& image, Point start, Colour key, Colour fill, FloodFillType type) {
-    if (image.format() != QImage::Format_RGB32 || !image.rect().contains(start.x, start.y)) {
+    if (!image.rect().contains(start.x, start.y)) {
         return false;
     }
     const QRgb keyRgb = ToQRgb(key) & kRgbBits;
@@ -242,57 +307,8 @@ std::unique_ptr<SurfaceState> PaintState(const CWnd& window) {
 
 }  // namespace
 
-std::unique_ptr<SurfaceState> NewSurfaceState(SurfaceKind kind, const QFont& defaultFont,
-                                              int logPixelsY, QPainter* painter) {
-    auto state = std::make_unique<SurfaceState>();
-    state->kind = kind;
-    state->defaultFont = defaultFont;
-    state->logPixelsY = logPixelsY > 0 ? logPixelsY : kDesignDpi;
-    if (kind == SurfaceKind::painter) {
-        state->painter = painter;
-    } else if (kind == SurfaceKind::memory) {
-        state->stockBitmap = StockBitmap();
-        state->bitmap = &state->stockBitmap;
-    }
-    return state;
-}
-
-QFont DefaultSurfaceFont() {
-    QFont font = QApplication::font();
-    font.setBold(true);
-    return font;
-}
-
 SurfaceState& StateOf(const Surface& surface) {
     return *surface.state_;
-}
-
-QImage* SelectedImage(const SurfaceState& state) {
-    if (state.bitmap == nullptr || !*state.bitmap || DataOf(*state.bitmap).image.isNull()) {
-        return nullptr;
-    }
-    return &DataOf(*state.bitmap).image;
-}
-
-SurfacePainter::SurfacePainter(const SurfaceState& state) {
-    if (state.painter != nullptr) {
-        painter_ = state.painter;
-        borrowed_ = true;
-        painter_->save();
-    } else if (QImage* image = DrawableImage(state)) {
-        painter_ = &own_.emplace(image);
-    }
-    if (painter_ != nullptr) {
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter_->setRenderHint(QPainter::TextAntialiasing, true);
-    }
-}
-
-SurfacePainter::~SurfacePainter() {
-    if (borrowed_) {
-        painter_->restore();
-    }
 }
 
 Surface::Surface(std::unique_ptr<SurfaceState> state) : state_(std::move(state)) {}
@@ -301,15 +317,15 @@ Surface::~Surface() = default;
 
 // A null object puts the stock one back.
 const Brush* Surface::SelectObject(const Brush* brush) {
-    return Exchange(state_->brush, brush);
+    return std::exchange(state_->brush, brush);
 }
 
 const Pen* Surface::SelectObject(const Pen* pen) {
-    return Exchange(state_->pen, pen);
+    return std::exchange(state_->pen, pen);
 }
 
 const Font* Surface::SelectObject(const Font* font) {
-    return Exchange(state_->font, font);
+    return std::exchange(state_->font, font);
 }
 
 // Only memory surfaces take bitmaps; elsewhere nothing is selected and nullptr comes back.
@@ -317,19 +333,19 @@ Bitmap* Surface::SelectObject(Bitmap* bitmap) {
     if (state_->kind != SurfaceKind::memory) {
         return nullptr;
     }
-    return Exchange(state_->bitmap, bitmap != nullptr ? bitmap : &state_->stockBitmap);
+    return std::exchange(state_->bitmap, bitmap != nullptr ? bitmap : &state_->stockBitmap);
 }
 
 int Surface::SetBkMode(int mode) {
-    return Exchange(state_->backgroundMode, mode);
+    return std::exchange(state_->backgroundMode, mode);
 }
 
 Colour Surface::SetTextColor(Colour colour) {
-    return Exchange(state_->textColour, colour);
+    return std::exchange(state_->textColour, colour);
 }
 
 Colour Surface::SetBkColor(Colour colour) {
-    return Exchange(state_->backgroundColour, colour);
+    return std::exchange(state_->backgroundColour, colour);
 }
 
 int Surface::GetDeviceCaps(int index) const {
@@ -391,7 +407,7 @@ void Surface::SetPixel(int x, int y, Colour colour) {
 }
 
 bool Surface::ExtFloodFill(int x, int y, Colour colour, FloodFillType type) {
-    QImage* image = SelectedImage(*state_);
+    QImage* image = DrawableImage(*state_);
     return image != nullptr && FloodFill(*image, {x, y}, colour, BrushColour(*state_), type);
 }
 
@@ -419,6 +435,20 @@ Size Surface::GetTextExtentPoint32(std::string_view text) const {
     return {metrics.horizontalAdvance(FromUtf8(text)), metrics.height()};
 }
 
+// The mask became the alpha channel: where it is set, the surface shows through.
+bool DrawIcon(Surface& surface, int x, int y, const Icon& icon) {
+    if (!icon) {
+        return false;
+    }
+    const SurfacePainter painter(StateOf(surface));
+    if (!painter) {
+        return false;
+    }
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter->drawImage(QPoint(x, y), DataOf(icon).large);
+    return true;
+}
+
 MemorySurface::MemorySurface()
     : Surface(NewSurfaceState(SurfaceKind::memory, DefaultSurfaceFont(), ScreenDpi())) {}
 
@@ -438,6 +468,9 @@ CClientDC::CClientDC(CWnd& window)
                               WindowDpi(ImplOf(window)))) {}
 
 CClientDC::~CClientDC() = default;
+
+PainterSurface::PainterSurface(QPainter& painter, const QFont& defaultFont, int logPixelsY)
+    : Surface(NewSurfaceState(SurfaceKind::painter, defaultFont, logPixelsY, &painter)) {}
 
 ScreenSurface::ScreenSurface(int logPixelsY)
     : Surface(NewSurfaceState(SurfaceKind::measuring, QFont(), logPixelsY)) {}

@@ -11,6 +11,7 @@
 namespace kolvar {
 
 class CWnd;
+class Surface;
 struct SurfaceState;
 struct BitmapData;
 struct FontData;
@@ -75,10 +76,6 @@ private:
     std::unique_ptr<FontData> data_;
 };
 
-inline Font CreateFontIndirect(const LogFont& request) {
-    return Font(request);
-}
-
 inline constexpr unsigned OBM_CHECK = 32760;
 
 struct BitmapInfo {
@@ -102,8 +99,6 @@ private:
     friend BitmapData& DataOf(const Bitmap& bitmap);
     std::unique_ptr<BitmapData> data_;
 };
-
-class Surface;
 
 // A colour bitmap of the given size for use with the surface.
 Bitmap CreateCompatibleBitmap(const Surface& surface, int width, int height);

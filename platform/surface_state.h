@@ -3,11 +3,8 @@
 // Inside the platform only: what a Surface and its drawing objects are made of on Qt.
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <memory>
-#include <optional>
 
 #include "platform/surface.h"
 
@@ -48,48 +45,15 @@ struct SurfaceState {
     int logPixelsY = 96;
 };
 
-// The one way to make a surface's state; a painter surface needs its painter.
-std::unique_ptr<SurfaceState> NewSurfaceState(SurfaceKind kind, const QFont& defaultFont,
-                                              int logPixelsY, QPainter* painter = nullptr);
-
-// What a fresh window or screen surface writes in: the application's font in bold, wider than
-// the menu font, so that labels measured in it have room on both sides when drawn in that.
-QFont DefaultSurfaceFont();
-
 SurfaceState& StateOf(const Surface& surface);
 BitmapData& DataOf(const Bitmap& bitmap);
 const FontData& DataOf(const Font& font);
 const IconData& DataOf(const Icon& icon);
 
-// The raster of the bitmap selected into a memory surface, or nullptr.
-QImage* SelectedImage(const SurfaceState& state);
-
-// A surface over a painter, as a concrete object.
+// A surface over a painter that someone else owns, as a concrete object.
 class PainterSurface : public Surface {
 public:
-    PainterSurface(QPainter& painter, const QFont& defaultFont, int logPixelsY)
-        : Surface(NewSurfaceState(SurfaceKind::painter, defaultFont, logPixelsY, &painter)) {}
-};
-
-// For the length of one operation: the surface's own painter, its state saved and restored, or
-// a painter opened on the selected colour bitmap and closed again, so that no painter outlives
-// the operation on a bitmap that may be deselected or destroyed next. Pixel-exact: no
-// antialiasing except for text.
-class SurfacePainter {
-public:
-    explicit SurfacePainter(const SurfaceState& state);
-    ~SurfacePainter();
-    SurfacePainter(const SurfacePainter&) = delete;
-    SurfacePainter& operator=(const SurfacePainter&) = delete;
-
-    explicit operator bool() const { return painter_ != nullptr; }
-    QPainter* operator->() const { return painter_; }
-    QPainter& operator*() const { return *painter_; }
-
-private:
-    std::optional<QPainter> own_;
-    QPainter* painter_ = nullptr;
-    bool borrowed_ = false;
+    PainterSurface(QPainter& painter, const QFont& defaultFont, int logPixelsY);
 };
 
 }  // namespace kolvar

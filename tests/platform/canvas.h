@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QFont>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/surface.h"
 #include "platform/surface_state.h"
 #include "platform/testing.h"
 

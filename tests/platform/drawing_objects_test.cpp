@@ -18,7 +18,7 @@ TEST(DrawingObjects, LiveCountReturnsToItsStartAfterAScope) {
         Brush brush(kRed);
         Brush copy = brush;
         Pen pen(kBlue);
-        Font font = CreateFontIndirect(FontRequest(-12));
+        Font font(FontRequest(-12));
         Font moved = std::move(font);
         Bitmap bitmap = CreateCompatibleBitmap(screen, 4, 4);
         Bitmap taken = std::move(bitmap);
