@@ -6,8 +6,7 @@
 
 #include "platform/dialog_widget.h"
 #include "platform/profile_store.h"
-#include "platform/program_name.h"
-#include "platform/start_up_messages.h"
+#include "platform/program_messages.h"
 #include "platform/termination_signals.h"
 #include "platform/window.h"
 

@@ -12,7 +12,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/program_name.h"
+#include "platform/program_messages.h"
 #include "platform/testing.h"
 
 namespace kolvar {

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "platform/dialog_widget.h"
-#include "platform/program_name.h"
+#include "platform/program_messages.h"
 
 namespace kolvar {
 namespace {
