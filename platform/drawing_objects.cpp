@@ -164,13 +164,8 @@ CountedObject::~CountedObject() {
 Font::Font(const LogFont& request)
     : data_(std::make_unique<FontData>(FontData{MatchFont(request)})) {}
 
-Font::Font(Font&& other) noexcept : CountedObject(other), data_(std::move(other.data_)) {}
-
-Font& Font::operator=(Font&& other) noexcept {
-    data_ = std::move(other.data_);
-    return *this;
-}
-
+Font::Font(Font&&) noexcept = default;
+Font& Font::operator=(Font&&) noexcept = default;
 Font::~Font() = default;
 
 const FontData& DataOf(const Font& font) {
@@ -181,13 +176,8 @@ Bitmap::Bitmap() = default;
 
 Bitmap::Bitmap(std::unique_ptr<BitmapData> data) : data_(std::move(data)) {}
 
-Bitmap::Bitmap(Bitmap&& other) noexcept : CountedObject(other), data_(std::move(other.data_)) {}
-
-Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
-    data_ = std::move(other.data_);
-    return *this;
-}
-
+Bitmap::Bitmap(Bitmap&&) noexcept = default;
+Bitmap& Bitmap::operator=(Bitmap&&) noexcept = default;
 Bitmap::~Bitmap() = default;
 
 BitmapData& DataOf(const Bitmap& bitmap) {
