@@ -14,6 +14,7 @@
 #include "menu/marking_view.h"
 #include "platform/application.h"
 #include "platform/surface.h"
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"

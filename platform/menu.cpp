@@ -5,7 +5,7 @@
 
 #include "platform/menu_widget.h"
 #include "platform/qt_conversions.h"
-#include "platform/testing.h"
+#include "platform/qt_testing.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {

@@ -6,7 +6,7 @@
 #include "platform/qt_conversions.h"
 #include "platform/scope_exit.h"
 #include "platform/surface_state.h"
-#include "platform/testing.h"
+#include "platform/qt_testing.h"
 #include "platform/window.h"
 
 namespace kolvar {
@@ -156,12 +156,12 @@ std::optional<unsigned> MenuWidget::CommandOf(const QAction* action) {
     return item->id;
 }
 
-std::optional<MenuItemFacts> MenuItemOf(const QAction& action) {
+std::optional<ItemRecord> MenuItemOf(const QAction& action) {
     const MenuItem* item = ItemBehind(&action);
     if (item == nullptr) {
         return std::nullopt;
     }
-    return MenuItemFacts{item->id, item->ownerDrawn, item->checked, item->data.value};
+    return ItemRecord{item->id, item->ownerDrawn, item->checked, item->data.value};
 }
 
 const MenuItem* MenuWidget::ItemOf(const QAction* action) const {

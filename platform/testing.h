@@ -1,22 +1,89 @@
 #pragma once
 
-// For tests and benchmarks only: what they may see of the Qt objects behind the program's
-// windows, menus and surfaces, and of its settings file. The program itself never includes
-// this header.
+// For tests and benchmarks only: what they may see and do beyond the program's own calls, in the
+// program's own terms. The program itself never includes this header, and only tests and
+// benchmarks link the library that defines it. Each platform defines all of it; nothing here
+// names a toolkit.
 
-#include <QAction>
-#include <QMenu>
-#include <QRect>
-#include <QWidget>
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/colour.h"
+#include "platform/geometry.h"
 #include "platform/menu.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 
 namespace kolvar {
+
+// The platform
+
+// What a test program's main makes before any test: the platform state that windows, menus and
+// fonts need, headless where the platform allows. Exactly one, for the life of main.
+class TestPlatform {
+public:
+    TestPlatform(int& argc, char** argv);
+    ~TestPlatform();
+    TestPlatform(const TestPlatform&) = delete;
+    TestPlatform& operator=(const TestPlatform&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// The event loop
+
+// Lets what is pending happen, for at least the given time.
+void ProcessEvents(std::chrono::milliseconds atLeast = std::chrono::milliseconds(0));
+
+// Runs the event loop until the condition holds or the patience is used up; whether it holds.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds patience = std::chrono::seconds(3));
+
+// How many event loops are running inside one another now: the outermost, a dialog's modal run
+// and a menu's tracking each count one.
+int EventLoopDepth();
+
+// Runs the step from the event loop once the delay has passed, unless the object dies first.
+// Steps scheduled before a blocking call (a modal run, a menu's tracking) run inside its loop.
+class LaterStep {
+public:
+    LaterStep(std::chrono::milliseconds delay, std::function<void()> step);
+    ~LaterStep();
+    LaterStep(const LaterStep&) = delete;
+    LaterStep& operator=(const LaterStep&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Settings
+
+// A per-user settings store of its own, empty at first, for the life of the object: every
+// application object reads and writes there meanwhile.
+class SettingsSandbox {
+public:
+    SettingsSandbox();
+    ~SettingsSandbox();
+    SettingsSandbox(const SettingsSandbox&) = delete;
+    SettingsSandbox& operator=(const SettingsSandbox&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// A value straight from the store, as the next run of the named application reads it.
+int StoredProfileInt(std::string_view companyKey, std::string_view appName,
+                     std::string_view section, std::string_view key, int missing);
 
 // Drawing
 
@@ -28,30 +95,168 @@ public:
     ~ScreenSurface() override;
 };
 
-// Windows and menus
+// Pixels as the screen shows them, row by row from the top-left.
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<Colour> pixels;
 
-// The widget behind a window; null while it is no window.
-QWidget* WidgetBehind(const CWnd& window);
-// The client area inside that widget, in the widget's coordinates.
-QRect ClientAreaOf(const CWnd& window);
-
-// The pop-up behind a menu made with CreatePopupMenu or CreateMenu.
-QMenu& PopupOf(const CMenu& menu);
-
-// What a menu keeps about one of its own items; none for separators, sub-menu entries and
-// actions of other menus.
-struct MenuItemFacts {
-    unsigned id = 0;
-    bool ownerDrawn = false;
-    bool checked = false;
-    std::uintptr_t data = 0;
+    bool empty() const { return pixels.empty(); }
+    Colour At(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
 };
-std::optional<MenuItemFacts> MenuItemOf(const QAction& action);
 
-// Settings
+// System colours
 
-// A value straight from the settings file, as the next run of the named application reads it.
-int StoredProfileInt(std::string_view companyKey, std::string_view appName,
-                     std::string_view section, std::string_view key, int missing);
+// Makes the platform report the colour for the COLOR_ index from now on, and tells the windows
+// that the system colours have changed, as the user's settings would. Undone when the object
+// dies, with the windows told again.
+class SystemColourChange {
+public:
+    SystemColourChange(int index, Colour colour);
+    ~SystemColourChange();
+    SystemColourChange(const SystemColourChange&) = delete;
+    SystemColourChange& operator=(const SystemColourChange&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Windows
+
+enum class MouseButton { Left, Right };
+enum class Key { Up, Down, Left, Right, Return, Escape, F10, Menu };
+enum class KeyModifier { None, Shift };
+
+// The window's client area in screen coordinates.
+Rect ClientAreaOnScreen(const CWnd& window);
+
+// The rectangle the window's frame or widget takes inside its parent's client area, or on the
+// screen for a top-level window.
+Rect WindowRect(const CWnd& window);
+
+// The title a top-level window shows.
+std::string WindowTitle(const CWnd& window);
+
+// Whether the user can change the size of a top-level window.
+bool IsResizable(const CWnd& window);
+
+// Waits until the window shows on the screen; false if it does not.
+bool WaitForShown(const CWnd& window);
+
+// The window's client area as it looks now, one pixel per client pixel.
+Image GrabClientArea(const CWnd& window);
+
+// Counts the paints of a window from the counter's making on.
+class PaintCounter {
+public:
+    explicit PaintCounter(const CWnd& window);
+    ~PaintCounter();
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+
+    int Count() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Real input, through the platform's own event path, at a point of the window's client area.
+void Click(const CWnd& window, Point client, MouseButton button);
+void DoubleClick(const CWnd& window, Point client);
+// A key for the window that has the keyboard focus inside the window (the window itself when
+// none has).
+void PressKey(const CWnd& window, Key key, KeyModifier modifier = KeyModifier::None);
+
+// Where the mouse pointer is, in screen coordinates.
+Point CursorPosition();
+
+// The innermost modal dialog running and shown now, or null.
+CWnd* ActiveModalDialog();
+
+// Clicks the dialog's push button with that command id; false when it has none.
+bool ClickDialogButton(const CWnd& dialog, unsigned id);
+
+// What assistive technology reads of a window, a dialog or a menu: its role ("graphic",
+// "dialog", "menu", "menu item", "text", "push button", ...), name and description, and its
+// children in order.
+struct AccessibleFacts {
+    std::string role;
+    std::string name;
+    std::string description;
+    bool checked = false;
+    std::vector<AccessibleFacts> children;
+};
+AccessibleFacts AccessibleOf(const CWnd& window);
+AccessibleFacts AccessibleOf(const CMenu& menu);
+
+// Counts how often assistive technology is told that the window's name has changed, from the
+// counter's making on; a screen reader speaks the new name each time.
+class NameAnnouncements {
+public:
+    explicit NameAnnouncements(const CWnd& window);
+    ~NameAnnouncements();
+    NameAnnouncements(const NameAnnouncements&) = delete;
+    NameAnnouncements& operator=(const NameAnnouncements&) = delete;
+
+    int Count() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Menus
+
+// One entry of a menu as the user meets it.
+struct MenuItemFacts {
+    enum class Kind { Text, Separator, SubMenu, OwnerDrawn };
+    Kind kind = Kind::Text;
+    // A text item's text or a sub-menu's title, "&" marks included; owner-drawn items show
+    // what their owner draws and have none.
+    std::string text;
+    unsigned id = 0;
+    bool checked = false;
+    bool isDefault = false;
+    std::uintptr_t data = 0;
+    std::vector<MenuItemFacts> subMenu;  // a sub-menu entry's items
+
+    friend bool operator==(const MenuItemFacts&, const MenuItemFacts&) = default;
+};
+
+std::vector<MenuItemFacts> ItemsOf(const CMenu& menu);
+
+// While a menu is tracked: the innermost open menu, where it is on the screen and where each of
+// its entries lies inside it, relative to the menu's top-left corner.
+struct OpenMenuFacts {
+    Rect frame;
+    std::vector<MenuItemFacts> items;
+    std::vector<Rect> itemRects;
+};
+std::optional<OpenMenuFacts> ActiveMenu();
+
+// The innermost open menu as it looks now, frame included.
+Image GrabActiveMenu();
+
+// Waits until another menu than the one open now is the innermost one (a sub-menu has opened or
+// closed); false if none becomes.
+bool WaitForOtherMenu();
+
+// Real input to the innermost open menu; rows count separators.
+void HoverMenuItem(int row);
+void ClickMenuItem(int row, MouseButton button);
+void PressMenuKey(Key key);
+
+// Closes every open menu, the innermost first, without a choice.
+void CloseMenus();
+
+// Runs `open`, which blocks in a menu's tracking, and `steps` from inside that once the menu is
+// open; whatever the steps leave open is closed afterwards, so that a failing step cannot hang
+// the test, and a chosen command has reached its window when this returns.
+void RunWhileMenuOpen(const std::function<void()>& open, const std::function<void()>& steps);
 
 }  // namespace kolvar

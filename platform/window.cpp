@@ -9,7 +9,7 @@
 #include "platform/qt_conversions.h"
 #include "platform/scope_exit.h"
 #include "platform/surface_state.h"
-#include "platform/testing.h"
+#include "platform/qt_testing.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {

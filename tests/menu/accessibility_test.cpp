@@ -17,6 +17,7 @@
 #include "menu/colour_menu.h"
 #include "menu_inspection.h"
 #include "model/caption_text.h"
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "tests/platform/menu_driver.h"
 #include "view_fixture.h"
@@ -171,8 +172,8 @@ TEST_P(KeyboardMenu, OpensAtTheViewsCentreAndLeavesThePointerAlone) {
     QPoint cursor;
     RunWhileMenuOpen([&] { GetParam().ask(shown.widget()); },
                      [&] {
-                         ASSERT_NE(ActiveMenu(), nullptr);
-                         topLeft = ActiveMenu()->geometry().topLeft();
+                         ASSERT_NE(ActivePopup(), nullptr);
+                         topLeft = ActivePopup()->geometry().topLeft();
                          cursor = QCursor::pos();
                      });
     EXPECT_EQ(topLeft, QPoint(centre.x, centre.y));

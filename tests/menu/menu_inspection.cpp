@@ -1,5 +1,6 @@
 #include "menu_inspection.h"
 
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 
 namespace kolvar::test {
@@ -38,7 +39,7 @@ MenuEntry Describe(const QAction& action) {
         entry.kind = MenuEntry::SubMenu;
         return entry;
     }
-    const std::optional<MenuItemFacts> item = MenuItemOf(action);
+    const std::optional<ItemRecord> item = MenuItemOf(action);
     if (!item) {
         entry.text = "<not an item of its menu> " + entry.text;
         return entry;
@@ -77,7 +78,7 @@ QMenu* SubMenuTitled(const QMenu& menu, std::string_view title) {
 
 QAction* ActionWithId(const QMenu& menu, unsigned id) {
     for (QAction* action : menu.actions()) {
-        const std::optional<MenuItemFacts> item = MenuItemOf(*action);
+        const std::optional<ItemRecord> item = MenuItemOf(*action);
         if (item && item->id == id) {
             return action;
         }

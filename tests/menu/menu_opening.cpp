@@ -39,7 +39,7 @@ void CloseAllMenus() {
 }
 
 QMenu* OpenSubMenuByKeys(int downs) {
-    QMenu* root = ActiveMenu();
+    QMenu* root = ActivePopup();
     for (int step = 0; step < downs; ++step) {
         KeyClick(Qt::Key_Down);
     }

@@ -14,6 +14,7 @@
 #include "menu_inspection.h"
 #include "menu_opening.h"
 #include "platform/surface.h"
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "tests/platform/menu_driver.h"
 #include "view_fixture.h"
@@ -97,7 +98,7 @@ TEST_P(MenuOpening, TheMenuOpensWithItsTopLeftAtTheClickedPoint) {
     QPoint cursor;
     bool opened = false;
     const auto look = [&] {
-        QMenu* menu = ActiveMenu();
+        QMenu* menu = ActivePopup();
         ASSERT_NE(menu, nullptr);
         opened = true;
         topLeft = menu->geometry().topLeft();
@@ -152,13 +153,13 @@ TEST_F(MenuTracking, ChoosingTheFiveBandCodeChecksItAndAddsTheThirdDigitAtTheNex
     };
     std::vector<MenuEntry> fourBand;
     OpenMenuWhile(view, WM_RBUTTONDOWN, {20, 20}, [&] {
-        fourBand = Describe(*ActiveMenu());
+        fourBand = Describe(*ActivePopup());
         chooseFiveBand();
     });
     std::vector<MenuEntry> fiveBand;
     std::vector<MenuEntry> thirdDigit;
     OpenMenuWhile(view, WM_LBUTTONDBLCLK, {20, 20}, [&] {
-        QMenu* root = ActiveMenu();
+        QMenu* root = ActivePopup();
         fiveBand = Describe(*root);
         if (const QMenu* digit3 = SubMenuTitled(*root, expected::kDigit3Title)) {
             thirdDigit = Describe(*digit3);
@@ -196,7 +197,7 @@ TEST_P(MenuDismissal, ChangesNothingAndCausesNoPaint) {
     bool dismissed = false;
     OpenMenuWhile(view, WM_RBUTTONDOWN, {60, 30}, [&] {
         GetParam().dismiss();
-        dismissed = ActiveMenu() == nullptr;
+        dismissed = ActivePopup() == nullptr;
     });
     shown.Linger();
 
@@ -219,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                                }},
                     DismissRow{"ClickOutside",
                                [] {
-                                   QMenu* root = ActiveMenu();
+                                   QMenu* root = ActivePopup();
                                    HoverOver(*root, *root->actions().at(kFiveBandRow));
                                    QTest::mouseClick(root, Qt::LeftButton, Qt::NoModifier,
                                                      QPoint(-30, -30));

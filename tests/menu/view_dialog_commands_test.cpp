@@ -14,6 +14,7 @@
 #include "menu_inspection.h"
 #include "menu_opening.h"
 #include "platform/dialog.h"
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/resource_ids.h"
 #include "tests/platform/menu_driver.h"
@@ -42,7 +43,7 @@ long RunModal(CDialog& dialog, const std::function<void()>& step) {
 // Chooses "Закрыть" with the mouse in the view's menu.
 void CloseThroughTheMenu(CMarkingView& view) {
     OpenMenuWhile(view, WM_RBUTTONDOWN, {30, 30}, [] {
-        QMenu* root = ActiveMenu();
+        QMenu* root = ActivePopup();
         ASSERT_NE(root, nullptr);
         QAction* close = ActionWithId(*root, expected::kClose);
         ASSERT_NE(close, nullptr);

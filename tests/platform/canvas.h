@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/surface_state.h"
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 
 namespace kolvar {

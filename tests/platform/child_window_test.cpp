@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/surface.h"
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "platform/window.h"
 #include "window_test_resources.h"

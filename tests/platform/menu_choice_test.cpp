@@ -7,6 +7,7 @@
 
 #include "menu_driver.h"
 #include "platform/menu.h"
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "recording_owner.h"
 #include "test_menu.h"
@@ -19,7 +20,7 @@ using namespace test_menu;
 const QPoint kMenuAt(60, 50);
 
 QMenu* OpenSubMenuByHover(int row) {
-    QMenu* root = ActiveMenu();
+    QMenu* root = ActivePopup();
     HoverOver(*root, *root->actions().at(row));
     return WaitForOtherMenu(root);
 }
@@ -34,8 +35,8 @@ TEST_F(MenuChoice, TheMenuOpensWithItsTopLeftAtThePoint) {
     QPoint topLeft;
     bool visible = false;
     TrackWhile(menu, owner, kMenuAt, [&] {
-        topLeft = ActiveMenu()->geometry().topLeft();
-        visible = ActiveMenu()->isVisible();
+        topLeft = ActivePopup()->geometry().topLeft();
+        visible = ActivePopup()->isVisible();
     });
     EXPECT_TRUE(visible);
     EXPECT_EQ(topLeft, kMenuAt);
@@ -50,7 +51,7 @@ TEST_F(MenuChoice, TheMenuAndItsSubMenuAreTransientForTheOwnersWindow) {
     const QWindow* subMenuParent = nullptr;
     const QWindow* menuWindow = nullptr;
     TrackWhile(menu, owner, kMenuAt, [&] {
-        menuWindow = ActiveMenu()->windowHandle();
+        menuWindow = ActivePopup()->windowHandle();
         menuParent = menuWindow->transientParent();
         subMenuParent = OpenSubMenuByHover(kMoreRow)->windowHandle()->transientParent();
     });
@@ -119,7 +120,7 @@ TEST_F(MenuChoice, TheRightButtonChoosesAnItem) {
 
 TEST_F(MenuChoice, AClickOnATextItemChoosesIt) {
     TrackWhile(menu, owner, kMenuAt, [] {
-        QMenu* root = ActiveMenu();
+        QMenu* root = ActivePopup();
         ClickOn(*root, *root->actions().at(kAlphaRow), Qt::LeftButton);
     });
     EXPECT_EQ(owner.commands, std::vector<unsigned>{kAlpha});
@@ -134,7 +135,7 @@ TEST_F(MenuChoice, AnAccessKeyOpensItsSubMenu) {
     const QMenu* more = SubMenuAt(Widget(menu), kMoreRow);
     const QMenu* opened = nullptr;
     TrackWhile(menu, owner, kMenuAt, [&] {
-        QMenu* root = ActiveMenu();
+        QMenu* root = ActivePopup();
         KeyClick(Qt::Key_M);
         opened = WaitForOtherMenu(root);
     });
@@ -150,7 +151,7 @@ TEST_F(MenuChoice, EscapeSendsNothing) {
         KeyClick(Qt::Key_Right);
         KeyClick(Qt::Key_Escape);
         KeyClick(Qt::Key_Escape);
-        closed = ActiveMenu() == nullptr;
+        closed = ActivePopup() == nullptr;
     });
     EXPECT_TRUE(closed);
     EXPECT_TRUE(owner.commands.empty());
@@ -159,11 +160,11 @@ TEST_F(MenuChoice, EscapeSendsNothing) {
 TEST_F(MenuChoice, AClickOutsideSendsNothing) {
     bool closed = false;
     TrackWhile(menu, owner, kMenuAt, [&] {
-        QMenu* root = ActiveMenu();
+        QMenu* root = ActivePopup();
         HoverOver(*root, *root->actions().at(kAlphaRow));
         QTest::mouseClick(root, Qt::LeftButton, Qt::NoModifier, QPoint(-20, -20));
         Settle();
-        closed = ActiveMenu() == nullptr;
+        closed = ActivePopup() == nullptr;
     });
     EXPECT_TRUE(closed);
     EXPECT_TRUE(owner.commands.empty());

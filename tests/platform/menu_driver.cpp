@@ -35,16 +35,16 @@ void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>
     RunWhileMenuOpen([&] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, at.x(), at.y(), owner); }, steps);
 }
 
-QMenu* ActiveMenu() {
+QMenu* ActivePopup() {
     return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
 QMenu* WaitForOtherMenu(const QMenu* current) {
-    if (!QTest::qWaitFor([current] { return ActiveMenu() != current; }, kPatienceMs)) {
+    if (!QTest::qWaitFor([current] { return ActivePopup() != current; }, kPatienceMs)) {
         return nullptr;
     }
     Settle();
-    return ActiveMenu();
+    return ActivePopup();
 }
 
 void Settle() {
@@ -68,7 +68,7 @@ void ClickOn(QMenu& menu, QAction& action, Qt::MouseButton button) {
 }
 
 void KeyClick(Qt::Key key) {
-    if (QMenu* menu = ActiveMenu()) {
+    if (QMenu* menu = ActivePopup()) {
         QTest::keyClick(menu, key);
         Settle();
     }

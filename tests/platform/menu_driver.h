@@ -18,7 +18,7 @@ void RunWhileMenuOpen(const std::function<void()>& open, const std::function<voi
 void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>& steps);
 
 // The pop-up that has the keyboard and mouse, or null.
-QMenu* ActiveMenu();
+QMenu* ActivePopup();
 
 // Waits for another pop-up than `current` to become active; null if none does.
 QMenu* WaitForOtherMenu(const QMenu* current);

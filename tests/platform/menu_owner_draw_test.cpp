@@ -21,7 +21,7 @@ const QPoint kMenuAt(40, 30);
 
 // Down to the Colours entry and into its sub-menu, by keys only.
 QMenu* OpenColoursByKeys() {
-    QMenu* root = ActiveMenu();
+    QMenu* root = ActivePopup();
     KeyClick(Qt::Key_Down);
     KeyClick(Qt::Key_Down);
     KeyClick(Qt::Key_Right);
@@ -29,7 +29,7 @@ QMenu* OpenColoursByKeys() {
 }
 
 QMenu* OpenColoursByHover() {
-    QMenu* root = ActiveMenu();
+    QMenu* root = ActivePopup();
     HoverOver(*root, *root->actions().at(kColoursRow));
     return WaitForOtherMenu(root);
 }

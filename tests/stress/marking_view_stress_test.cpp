@@ -21,6 +21,7 @@
 #include "model/band_code.h"
 #include "platform/application.h"
 #include "platform/surface.h"
+#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 
