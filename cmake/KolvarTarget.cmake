@@ -1,14 +1,49 @@
-# Warnings are errors for everything we write; third-party headers come in as system headers.
+# How the project's targets are made: warnings, include roots and one library per folder.
+
+# Warnings for everything we write, in GCC's and Clang's spelling; KOLVAR_WERROR makes them
+# errors (CI turns it on). Third-party headers come in as system headers.
+option(KOLVAR_WERROR "Treat warnings as errors" OFF)
 function(kolvar_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-                                             -Wno-sign-conversion -Werror)
+    set(flags -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+    set(gcc_like "$<OR:$<COMPILE_LANG_AND_ID:CXX,GNU,Clang>,$<COMPILE_LANG_AND_ID:C,GNU,Clang>>")
+    target_compile_options(${target} PRIVATE
+        "$<${gcc_like}:${flags}>"
+        "$<$<AND:${gcc_like},$<BOOL:${KOLVAR_WERROR}>>:-Werror>")
 endfunction()
 
-# One folder, one static library: kolvar_library(name SOURCES ... DEPENDS ...)
+# Files are included by their folder's name ("model/band_code.h"), so the folders are reachable
+# only through include roots made of links in the build tree, one root per target: a target sees
+# the folders of the targets it links and nothing else of the source tree.
+set(KOLVAR_INCLUDE_ROOTS ${PROJECT_BINARY_DIR}/include CACHE INTERNAL "")
+
+# kolvar_include_folders(target scope folder...): the whole folders, as "<folder>/...".
+function(kolvar_include_folders target scope)
+    set(root ${KOLVAR_INCLUDE_ROOTS}/${target})
+    file(MAKE_DIRECTORY ${root})
+    foreach(folder IN LISTS ARGN)
+        get_filename_component(name ${folder} NAME)
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${name} SYMBOLIC)
+    endforeach()
+    target_include_directories(${target} ${scope} ${root})
+endfunction()
+
+# kolvar_include_files(target scope folder file...): only the named files of the folder.
+function(kolvar_include_files target scope folder)
+    set(root ${KOLVAR_INCLUDE_ROOTS}/${target}/${folder})
+    file(REMOVE_RECURSE ${root})
+    file(MAKE_DIRECTORY ${root})
+    foreach(file IN LISTS ARGN)
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder}/${file} ${root}/${file} SYMBOLIC)
+    endforeach()
+    target_include_directories(${target} ${scope} ${KOLVAR_INCLUDE_ROOTS}/${target})
+endfunction()
+
+# One folder, one static library, whose headers all are its interface:
+#   kolvar_library(name FOLDER folder SOURCES ... DEPENDS ... PRIVATE_DEPENDS ...)
 function(kolvar_library name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PRIVATE_DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "FOLDER" "SOURCES;DEPENDS;PRIVATE_DEPENDS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    kolvar_include_folders(${name} PUBLIC ${ARG_FOLDER})
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
     kolvar_warnings(${name})
 endfunction()

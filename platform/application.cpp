@@ -1,60 +1,27 @@
 #include "platform/application.h"
 
-#include <QApplication>
-#include <QWidget>
-#include <cerrno>
-
-#include "platform/dialog_widget.h"
+#include "platform/process.h"
 #include "platform/profile_store.h"
-#include "platform/program_messages.h"
-#include "platform/termination_signals.h"
-#include "platform/window.h"
 
 namespace kolvar {
 namespace {
 
+std::span<const std::byte> NoBytes(unsigned /*id*/) {
+    return {};
+}
+
+const DialogTemplate* NoDialog(unsigned /*id*/) {
+    return nullptr;
+}
+
 ResourceModule& InstalledModule() {
-    static ResourceModule module{
-        [](unsigned) { return std::span<const std::byte>{}; },
-        [](unsigned) { return std::span<const std::byte>{}; },
-        [](unsigned) -> const DialogTemplate* { return nullptr; },
-    };
+    static ResourceModule module{&NoBytes, &NoBytes, &NoDialog};
     return module;
 }
 
 CWinApp*& TheApp() {
     static CWinApp* app = nullptr;
     return app;
-}
-
-// An open pop-up menu runs a loop of its own, inside the dialog's.
-void ClosePopups() {
-    constexpr int kMostNestedPopups = 16;
-    for (int count = 0; count < kMostNestedPopups; ++count) {
-        QWidget* popup = QApplication::activePopupWidget();
-        if (popup == nullptr) {
-            return;
-        }
-        popup->close();
-    }
-}
-
-// As if the user had pressed Esc in every open dialog, so that the view is destroyed and saves.
-void EndOnSignal(int /*signal*/) {
-    ClosePopups();
-    if (CancelModalRuns()) {
-        return;
-    }
-    if (CWnd* mainWindow = AfxGetMainWnd(); mainWindow != nullptr && mainWindow->IsWindow()) {
-        mainWindow->SendMessage(WM_CLOSE);
-    }
-    QCoreApplication::quit();
-}
-
-// `argc` is the toolkit's to keep: it holds on to it for the application's life.
-std::unique_ptr<QApplication> StartToolkit(int& argc, char** argv, const std::string& program) {
-    const StartUpMessages messages(program);
-    return std::make_unique<QApplication>(argc, argv);
 }
 
 }  // namespace
@@ -74,7 +41,7 @@ bool CWinApp::InitInstance() {
 }
 
 void CWinApp::SetRegistryKey(std::string_view companyKey) {
-    store_ = std::make_unique<ProfileStore>(std::string(companyKey), appName_);
+    store_ = OpenProfileStore(companyKey, appName_);
 }
 
 int CWinApp::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const {
@@ -107,41 +74,24 @@ CWnd* AfxGetMainWnd() {
 }
 
 void AfxSetResourceModule(const ResourceModule& module) {
-    InstalledModule() = module;
+    InstalledModule() = {module.bitmap != nullptr ? module.bitmap : &NoBytes,
+                         module.icon != nullptr ? module.icon : &NoBytes,
+                         module.dialog != nullptr ? module.dialog : &NoDialog};
 }
 
 const ResourceModule& AfxGetResourceModule() {
     return InstalledModule();
 }
 
-int AfxWinMain(int argc, char** argv) {
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr) {
-        return 1;
+std::string ApplicationNameFromPath(std::string_view path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);
+    const std::size_t dot = name.find_last_of('.');
+    // A leading dot starts a hidden file's name, not an extension.
+    if (dot != std::string_view::npos && dot > 0) {
+        name = name.substr(0, dot);
     }
-    // When the command line does not name the executable, the toolkit knows it from the system.
-    if (app->appName_.empty() && argc > 0 && argv[0] != nullptr) {
-        app->appName_ = ApplicationNameFromPath(argv[0]);
-    }
-    const std::string program =
-        app->appName_.empty() ? program_invocation_short_name : app->appName_;
-    if (const std::string problem = NoDisplayProblem(argc, argv); !problem.empty()) {
-        WriteErrorLine(program, problem);
-        return 1;
-    }
-    const std::unique_ptr<QApplication> application = StartToolkit(argc, argv, program);
-    // Windows come and go inside InitInstance; only the main window's end ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-    if (app->appName_.empty()) {
-        app->appName_ =
-            ApplicationNameFromPath(QCoreApplication::applicationFilePath().toStdString());
-    }
-    QCoreApplication::setApplicationName(QString::fromStdString(app->appName_));
-    const TerminationSignals terminationSignals(EndOnSignal);
-    if (!app->InitInstance()) {
-        return 0;
-    }
-    return QApplication::exec();
+    return std::string(name);
 }
 
 }  // namespace kolvar

@@ -41,8 +41,8 @@ private:
     std::unique_ptr<ProfileStore> store_;
 };
 
-// The profile writes made while one of these lives reach the settings file together, in one
-// replace of it, when it ends: a save is never half of one selection and half of another.
+// The profile writes made while one of these lives are applied together when it ends, as
+// atomically as the store allows: a save is never half of one selection and half of another.
 class ProfileSaveScope {
 public:
     explicit ProfileSaveScope(CWinApp& app);
@@ -58,7 +58,8 @@ CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 
 // The program's resources, as the executable carries them. The program installs its module once
-// at start; the platform loads bitmaps, icons and dialogs from it by id.
+// at start; the platform loads bitmaps, icons and dialogs from it by id. A member left null
+// stands for no resources of that kind.
 struct ResourceModule {
     std::span<const std::byte> (*bitmap)(unsigned id) = nullptr;  // a BMP file
     std::span<const std::byte> (*icon)(unsigned id) = nullptr;    // an ICO file

@@ -1,10 +1,16 @@
 #include "platform/dialog.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/application.h"
-#include "platform/dialog_widget.h"
+#include "platform/scope_exit.h"
+#include "platform/window_state.h"
 
 namespace kolvar {
 namespace {
+
+constexpr std::int32_t kFailed = -1;
 
 // Without a parent of its own, a dialog belongs to the application's main window, unless it
 // is that window.
@@ -16,36 +22,50 @@ CWnd* ModalOwner(const CWnd& dialog, CWnd* parent) {
     return owner;
 }
 
-constexpr long kFailed = -1;
+// The dialogs in a modal run, the innermost last.
+std::vector<CWnd*>& RunningDialogs() {
+    static std::vector<CWnd*> dialogs;
+    return dialogs;
+}
 
 }  // namespace
+
+bool CancelModalRuns() {
+    const std::vector<CWnd*> running = RunningDialogs();
+    std::for_each(running.rbegin(), running.rend(),
+                  [](CWnd* dialog) { dialog->SendMessage(WM_COMMAND, kCancelCommand); });
+    return !running.empty();
+}
 
 CDialog::CDialog(unsigned templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
 CDialog::~CDialog() = default;
 
-long CDialog::DoModal() {
+std::int32_t CDialog::DoModal() {
     const DialogTemplate* dialogTemplate = AfxGetResourceModule().dialog(templateId_);
     if (dialogTemplate == nullptr || IsWindow()) {
         return kFailed;
     }
     CWnd* owner = ModalOwner(*this, parent_);
-    ImplOf(*this).parent = parent_ != nullptr ? parent_ : owner;
-    ImplOf(*this).modalEnded = false;
-    ImplOf(*this).modalResult = kFailed;
-    CreateDialogWindow(*this, *dialogTemplate, owner);
-    SendMessage(WM_INITDIALOG);
-    if (IsWindow() && !ImplOf(*this).modalEnded) {
-        RunModalLoop(*this, owner);
-    }
+    WindowState& state = StateOf(*this);
+    state.parent = parent_ != nullptr ? parent_ : owner;
+    state.owner = owner;
+    state.modalEnded = false;
+    state.modalResult = kFailed;
+    RunningDialogs().push_back(this);
+    const ScopeExit ended([this] { std::erase(RunningDialogs(), this); });
+    RunModalDialog(*this, *dialogTemplate, owner);
     DestroyWindow();
-    return ImplOf(*this).modalResult;
+    return state.modalResult;
 }
 
-void CDialog::EndDialog(long result) {
-    ImplOf(*this).modalResult = result;
-    ImplOf(*this).modalEnded = true;
-    EndModalLoop(*this);
+void CDialog::EndDialog(std::int32_t result) {
+    WindowState& state = StateOf(*this);
+    state.modalResult = result;
+    state.modalEnded = true;
+    if (IsWindow()) {
+        state.native->EndModalRun();
+    }
 }
 
 const MessageMap* CDialog::ClassMessageMap() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -60,9 +61,10 @@ public:
     explicit CDialog(unsigned templateId, CWnd* parent = nullptr);
     ~CDialog() override;
 
-    // Runs the dialog in a nested loop with the owner disabled; returns EndDialog's result.
-    long DoModal();
-    void EndDialog(long result);
+    // Runs the dialog in a nested loop with the owner disabled; returns EndDialog's result, or -1
+    // when the dialog could not be shown.
+    std::int32_t DoModal();
+    void EndDialog(std::int32_t result);
 
     static const MessageMap* ClassMessageMap();
 

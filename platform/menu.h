@@ -9,7 +9,7 @@
 namespace kolvar {
 
 class CWnd;
-struct MenuData;
+class NativeMenu;
 
 inline constexpr unsigned MF_STRING = 0x0000;
 inline constexpr unsigned MF_CHECKED = 0x0008;
@@ -24,7 +24,9 @@ struct ItemData {
     std::uintptr_t value = 0;
 };
 
-// A pop-up menu or sub-menu. Owns its sub-menus; destroying it destroys them.
+// A pop-up menu or sub-menu. Owns its sub-menus; destroying it destroys them. The window menu
+// that CWnd::GetSystemMenu hands out is the window system's: destroying that CMenu leaves the
+// menu itself as it is.
 class CMenu : CountedObject {
 public:
     CMenu();
@@ -35,7 +37,7 @@ public:
     bool CreatePopupMenu();
     bool CreateMenu();
     void DestroyMenu();
-    explicit operator bool() const { return data_ != nullptr; }
+    explicit operator bool() const { return native_ != nullptr; }
 
     // MF_STRING (with MF_CHECKED) or MF_SEPARATOR; "&" marks the access key.
     bool AppendMenu(unsigned flags, unsigned id, std::string_view text);
@@ -54,9 +56,12 @@ public:
     bool TrackPopupMenu(unsigned flags, int x, int y, CWnd& owner);
 
 private:
-    friend MenuData& DataOf(const CMenu& menu);
+    friend class CWnd;
+    friend NativeMenu* NativeOf(const CMenu& menu);
 
-    std::unique_ptr<MenuData> data_;
+    explicit CMenu(std::unique_ptr<NativeMenu> native);
+
+    std::unique_ptr<NativeMenu> native_;
 };
 
 }  // namespace kolvar

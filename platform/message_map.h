@@ -20,6 +20,32 @@ struct Message {
     LPARAM lParam = 0;
 };
 
+// What each message carries. Where the window system would pass a handle, the framework passes
+// the program's own object; each backend turns the one into the other in one place, where it
+// turns the window system's events into messages.
+//
+//   message             wParam                        lParam                     result
+//   WM_CREATE           0                             const CREATESTRUCT*        0, or -1: fail
+//   WM_DESTROY          0                             0                          0
+//   WM_PAINT            0                             0                          0
+//   WM_CLOSE            0                             0                          0
+//   WM_SYSCOLORCHANGE   0                             0                          0
+//   WM_ICONERASEBKGND   Surface* to paint on          0                          0
+//   WM_DRAWITEM         control id, 0 for menus       DRAWITEMSTRUCT*            1 if drawn
+//   WM_MEASUREITEM      control id, 0 for menus       MEASUREITEMSTRUCT*         1 if measured
+//   WM_GETFONT          0                             0                          const Font*, or 0
+//   WM_QUERYDRAGICON    0                             0                          const Icon*
+//   WM_CONTEXTMENU      CWnd* clicked                 screen point (MakePointParam), or
+//                                                     kKeyboardContextPoint from the keyboard
+//   WM_SETICON          ICON_BIG or ICON_SMALL        const Icon*, or 0          the previous one
+//   WM_INITDIALOG       0                             0                          1: focus given
+//   WM_COMMAND          command id (low word)         0                          0
+//   WM_SYSCOMMAND       system command                0                          0
+//   WM_LBUTTONDBLCLK,   MK_ key-state flags           client point (MakePointParam)
+//   WM_RBUTTONDOWN
+//
+// DRAWITEMSTRUCT::hDC likewise is a Surface*, valid for the one request.
+
 inline constexpr unsigned WM_CREATE = 0x0001;
 inline constexpr unsigned WM_DESTROY = 0x0002;
 inline constexpr unsigned WM_PAINT = 0x000F;

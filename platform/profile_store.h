@@ -1,50 +1,53 @@
 #pragma once
 
-#include "platform/profile_text.h"
+// Inside the platform only: the per-user settings store behind CWinApp's profile calls.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace kolvar {
 
-// Per-user integers kept across runs, under company key / application name / section / key.
-// Values are stored as unsigned 32-bit decimals and read back as two's complement. A missing,
-// unreadable or out-of-range entry yields the default; a store that cannot be written is
-// left as it was, and the failed save is reported on standard error.
-//
-// The file is read once, when the first value is asked for, and once more at each save, so
-// that a save keeps what another copy or the user wrote in the meantime.
+// Per-user 32-bit integers kept across runs, under company key / application name / section /
+// key. A missing, unreadable or out-of-range value yields the default. Writes made between
+// BeginSave and EndSave are applied together at EndSave; any other write at once.
 class ProfileStore {
 public:
-    ProfileStore(std::string companyKey, std::string applicationName);
+    ProfileStore() = default;
+    ProfileStore(const ProfileStore&) = delete;
+    ProfileStore& operator=(const ProfileStore&) = delete;
+    virtual ~ProfileStore() = default;
 
     int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
-    // Between BeginSave and EndSave the value waits for EndSave; otherwise it is saved at once.
     bool WriteProfileInt(std::string_view section, std::string_view key, int value);
 
     void BeginSave();
-    // The values written since BeginSave reach the file together, in one replace of it.
+    // False when the values could not all be saved; the store reports why.
     bool EndSave();
 
-    // Where the store lives: $XDG_CONFIG_HOME (or ~/.config)/company/application.conf, the home
-    // folder being $HOME or else the user's entry in the password database. Empty when there is
-    // no home folder.
-    std::string FilePath() const;
-
-private:
+protected:
     struct Entry {
         std::string section;
         std::string key;
-        std::string value;
+        std::uint32_t value = 0;
     };
 
-    const std::optional<ProfileText>& Text() const;
-    bool Save(const std::vector<Entry>& entries);
-    void Report(std::string_view problem) const;
+    // The stored value as the store keeps it, if there is one that is a 32-bit integer.
+    virtual std::optional<std::uint32_t> Read(std::string_view section,
+                                              std::string_view key) const = 0;
+    // Stores all the entries together; false, reported, when they could not be stored.
+    virtual bool Write(const std::vector<Entry>& entries) = 0;
 
-    std::string companyKey_;
-    std::string applicationName_;
-    mutable bool read_ = false;
-    mutable std::optional<ProfileText> text_;
+private:
     int openSaves_ = 0;
     std::vector<Entry> pending_;
 };
+
+// The store of the backend's platform for the application.
+std::unique_ptr<ProfileStore> OpenProfileStore(std::string_view companyKey,
+                                               std::string_view applicationName);
 
 }  // namespace kolvar

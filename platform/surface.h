@@ -16,6 +16,8 @@ struct SurfaceState;
 struct BitmapData;
 struct FontData;
 struct IconData;
+// What the platform's backend alone may see and make of the objects below.
+struct DrawingAccess;
 
 // Drawing objects
 
@@ -72,7 +74,7 @@ public:
     ~Font();
 
 private:
-    friend const FontData& DataOf(const Font& font);
+    friend struct DrawingAccess;
     std::unique_ptr<FontData> data_;
 };
 
@@ -88,7 +90,6 @@ struct BitmapInfo {
 class Bitmap : CountedObject {
 public:
     Bitmap();
-    explicit Bitmap(std::unique_ptr<BitmapData> data);
     Bitmap(Bitmap&&) noexcept;
     Bitmap& operator=(Bitmap&&) noexcept;
     ~Bitmap();
@@ -96,7 +97,8 @@ public:
     explicit operator bool() const { return data_ != nullptr; }
 
 private:
-    friend BitmapData& DataOf(const Bitmap& bitmap);
+    friend struct DrawingAccess;
+    explicit Bitmap(std::unique_ptr<BitmapData> data);
     std::unique_ptr<BitmapData> data_;
 };
 
@@ -113,7 +115,6 @@ BitmapInfo GetObject(const Bitmap& bitmap);
 class Icon : CountedObject {
 public:
     Icon();
-    explicit Icon(std::unique_ptr<IconData> data);
     Icon(Icon&&) noexcept;
     Icon& operator=(Icon&&) noexcept;
     ~Icon();
@@ -121,7 +122,8 @@ public:
     explicit operator bool() const { return data_ != nullptr; }
 
 private:
-    friend const IconData& DataOf(const Icon& icon);
+    friend struct DrawingAccess;
+    explicit Icon(std::unique_ptr<IconData> data);
     std::unique_ptr<IconData> data_;
 };
 
@@ -185,7 +187,7 @@ protected:
     explicit Surface(std::unique_ptr<SurfaceState> state);
 
 private:
-    friend SurfaceState& StateOf(const Surface& surface);
+    friend struct DrawingAccess;
     std::unique_ptr<SurfaceState> state_;
 };
 

@@ -8,8 +8,9 @@
 
 namespace kolvar {
 
-struct WindowImpl;
+struct WindowState;
 class CMenu;
+class Icon;
 
 inline constexpr unsigned WS_CHILD = 0x40000000;
 inline constexpr unsigned WS_VISIBLE = 0x10000000;
@@ -63,9 +64,11 @@ protected:
     virtual LRESULT DefWindowProc(const Message& message);
 
 private:
-    friend WindowImpl& ImplOf(const CWnd& window);
+    friend WindowState& StateOf(const CWnd& window);
 
-    std::unique_ptr<WindowImpl> impl_;
+    LRESULT SetIcon(WPARAM which, const Icon* icon);
+
+    std::unique_ptr<WindowState> state_;
     const Message* current_ = nullptr;
 };
 

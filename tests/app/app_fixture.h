@@ -12,7 +12,7 @@
 
 #include "app/marking_dialog.h"
 #include "platform/application.h"
-#include "platform/qt_testing.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 

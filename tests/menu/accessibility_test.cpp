@@ -17,7 +17,7 @@
 #include "menu/colour_menu.h"
 #include "menu_inspection.h"
 #include "model/caption_text.h"
-#include "platform/qt_testing.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "tests/platform/menu_driver.h"
 #include "view_fixture.h"

@@ -1,6 +1,6 @@
 #include "menu_inspection.h"
 
-#include "platform/qt_testing.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 
 namespace kolvar::test {

@@ -14,7 +14,7 @@
 #include "menu_inspection.h"
 #include "menu_opening.h"
 #include "platform/dialog.h"
-#include "platform/qt_testing.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/resource_ids.h"
 #include "tests/platform/menu_driver.h"

@@ -6,7 +6,7 @@
 
 #include "model/band_code_settings.h"
 #include "platform/application.h"
-#include "platform/qt_testing.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 

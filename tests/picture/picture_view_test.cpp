@@ -13,7 +13,7 @@
 
 #include "picture/picture_colours.h"
 #include "platform/application.h"
-#include "platform/qt_testing.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 

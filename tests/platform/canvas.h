@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/surface_state.h"
-#include "platform/qt_testing.h"
+#include "platform/qt/qt_testing.h"
+#include "platform/qt/surface_state.h"
 #include "platform/testing.h"
 
 namespace kolvar {

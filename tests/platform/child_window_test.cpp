@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <vector>
 
+#include "platform/qt/qt_testing.h"
 #include "platform/surface.h"
-#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "platform/window.h"
 #include "window_test_resources.h"

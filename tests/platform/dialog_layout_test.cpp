@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "platform/dialog_widget.h"
-#include "platform/program_messages.h"
+#include "platform/process.h"
+#include "platform/qt/dialog_widget.h"
 
 namespace kolvar {
 namespace {

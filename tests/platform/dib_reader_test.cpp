@@ -1,4 +1,4 @@
-#include "platform/dib_reader.h"
+#include "platform/qt/dib_reader.h"
 
 #include <gtest/gtest.h>
 

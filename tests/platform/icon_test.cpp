@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "canvas.h"
-#include "platform/qt_conversions.h"
-#include "platform/surface_state.h"
+#include "platform/qt/qt_conversions.h"
+#include "platform/qt/surface_state.h"
 #include "platform/system_metrics.h"
 #include "window_test_resources.h"
 

@@ -7,7 +7,7 @@
 
 #include "menu_driver.h"
 #include "platform/menu.h"
-#include "platform/qt_testing.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "recording_owner.h"
 #include "test_menu.h"

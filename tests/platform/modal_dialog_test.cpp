@@ -11,8 +11,8 @@
 
 #include "platform/application.h"
 #include "platform/dialog.h"
-#include "platform/dialog_widget.h"
-#include "platform/qt_testing.h"
+#include "platform/qt/dialog_widget.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "window_test_resources.h"
 

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/profile_store.h"
+#include "platform/posix/file_profile_store.h"
 
 namespace kolvar {
 namespace {
@@ -55,7 +55,7 @@ protected:
 
     QTemporaryDir home_;
     std::optional<std::string> previous_;
-    ProfileStore store{kCompany, "kolvar"};
+    FileProfileStore store{kCompany, "kolvar"};
 };
 
 TEST_F(Store, LivesUnderTheConfigurationDirectoryByCompanyAndApplication) {
@@ -286,7 +286,7 @@ TEST_F(Store, AWriteReplacesTheFileRatherThanRewritingIt) {
 }
 
 TEST_F(Store, ApplicationNamesKeepTheirValuesApart) {
-    ProfileStore other(kCompany, "renamed");
+    FileProfileStore other(kCompany, "renamed");
     ASSERT_TRUE(store.WriteProfileInt(kSection, "Power", 4));
     EXPECT_EQ(other.GetProfileInt(kSection, "Power", 3), 3);
     ASSERT_TRUE(other.WriteProfileInt(kSection, "Power", 8));

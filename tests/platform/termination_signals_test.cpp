@@ -5,8 +5,8 @@
 #include <csignal>
 
 #include "platform/dialog.h"
-#include "platform/dialog_widget.h"
-#include "platform/termination_signals.h"
+#include "platform/posix/termination_signals.h"
+#include "platform/qt/dialog_widget.h"
 #include "window_test_resources.h"
 
 namespace kolvar {

@@ -20,8 +20,8 @@
 #include "menu/marking_view.h"
 #include "model/band_code.h"
 #include "platform/application.h"
+#include "platform/qt/qt_testing.h"
 #include "platform/surface.h"
-#include "platform/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "platform/drawing_access.h"
 #include "platform/surface.h"
 
 namespace kolvar {
@@ -44,11 +45,6 @@ struct SurfaceState {
     int backgroundMode = OPAQUE;
     int logPixelsY = 96;
 };
-
-SurfaceState& StateOf(const Surface& surface);
-BitmapData& DataOf(const Bitmap& bitmap);
-const FontData& DataOf(const Font& font);
-const IconData& DataOf(const Icon& icon);
 
 // A surface over a painter that someone else owns, as a concrete object.
 class PainterSurface : public Surface {

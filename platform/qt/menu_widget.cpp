@@ -1,12 +1,14 @@
-#include "platform/menu_widget.h"
+#include "platform/qt/menu_widget.h"
 
 #include <QRegularExpression>
+#include <QWindow>
 #include <utility>
 
-#include "platform/qt_conversions.h"
+#include "platform/qt/qt_conversions.h"
+#include "platform/qt/qt_testing.h"
+#include "platform/qt/surface_state.h"
+#include "platform/qt/window_widget.h"
 #include "platform/scope_exit.h"
-#include "platform/surface_state.h"
-#include "platform/qt_testing.h"
 #include "platform/window.h"
 
 namespace kolvar {
@@ -97,6 +99,20 @@ std::pair<const MenuWidget*, const MenuItem*> OwnerDrawnItem(const QStyleOption*
     const MenuItem* item =
         menu != nullptr && option != nullptr ? menu->OwnerDrawnItemOf(*option) : nullptr;
     return {menu, item};
+}
+
+// A Wayland compositor places a pop-up only relative to a window of the same program: a menu
+// that names none becomes a top-level window of its own whenever the program lacks the keyboard
+// focus. Qt links each sub-menu to the menu it opens from. The transient parent is only a weak
+// link, so the menus stay owned by their QtMenu.
+void AttachToWindow(QMenu& menu, QWindow* parent) {
+    menu.winId();
+    menu.windowHandle()->setTransientParent(parent);
+}
+
+QWindow* WindowOf(const CWnd& owner) {
+    const QWidget* topLevel = TopLevelWidget(&owner);
+    return topLevel != nullptr ? topLevel->windowHandle() : nullptr;
 }
 
 }  // namespace
@@ -259,18 +275,61 @@ void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* opt
 }
 
 // Qt hands a widget's style on to none of its pop-ups, so every menu gets its own.
-MenuData::MenuData()
-    : style(std::make_unique<OwnerDrawStyle>()), widget(std::make_unique<MenuWidget>()) {
-    widget->setStyle(style.get());
+QtMenu::QtMenu()
+    : style_(std::make_unique<OwnerDrawStyle>()), widget_(std::make_unique<MenuWidget>()) {
+    widget_->setStyle(style_.get());
 }
 
-MenuData::~MenuData() = default;
+QtMenu::~QtMenu() = default;
 
-void MenuData::SetOwner(CWnd* owner) {
-    widget->SetOwner(owner);
-    for (const auto& subMenu : subMenus) {
+void QtMenu::AddText(unsigned id, std::string_view text, bool checked) {
+    widget_->AddTextItem(id, FromUtf8(text), checked);
+}
+
+void QtMenu::AddSeparator() {
+    widget_->addSeparator();
+}
+
+void QtMenu::AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
+                           std::string_view text) {
+    widget_->AddOwnerDrawnItem(id, ItemData{itemData}, checked, FromUtf8(text));
+}
+
+void QtMenu::AddSubMenu(std::unique_ptr<NativeMenu> subMenu, std::string_view title) {
+    std::unique_ptr<QtMenu> own(static_cast<QtMenu*>(subMenu.release()));
+    widget_->AddSubMenu(own->widget(), FromUtf8(title));
+    subMenus_.push_back(std::move(own));
+}
+
+bool QtMenu::SetDefaultItem(unsigned id) {
+    return widget_->SetDefaultItemById(id);
+}
+
+void QtMenu::Track(unsigned /*flags*/, Point screen, CWnd& owner) {
+    // The owner hears from the menu only while it is tracked.
+    SetOwner(&owner);
+    const ScopeExit tracked([this] { SetOwner(nullptr); });
+    AttachToWindow(*widget_, WindowOf(owner));
+    const std::optional<unsigned> command =
+        MenuWidget::CommandOf(widget_->exec(QPoint(screen.x, screen.y)));
+    if (command) {
+        PostToWindow(owner, Message{WM_COMMAND, *command, 0});
+    }
+}
+
+void QtMenu::SetOwner(CWnd* owner) {
+    widget_->SetOwner(owner);
+    for (const auto& subMenu : subMenus_) {
         subMenu->SetOwner(owner);
     }
+}
+
+std::unique_ptr<NativeMenu> CreateNativeMenu(bool /*popup*/) {
+    return std::make_unique<QtMenu>();
+}
+
+QMenu& PopupOf(const CMenu& menu) {
+    return static_cast<QtMenu*>(NativeOf(menu))->widget();
 }
 
 }  // namespace kolvar

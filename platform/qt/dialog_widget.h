@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "platform/dialog.h"
-#include "platform/window_widget.h"
+#include "platform/qt/window_widget.h"
 
 namespace kolvar {
 
@@ -49,22 +49,5 @@ protected:
 private:
     unsigned defaultCommand_;
 };
-
-// Creates the hidden window with its caption, frame, font and controls (statics, icons and push
-// buttons, whose clicks send their ids as WM_COMMAND); its client area is the template's size.
-// A dialog with an owner stays above it; one without gets a task bar entry.
-void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner);
-
-// Centres the dialog's window (over its owner, or on the screen without one), disables the
-// owner, shows the window and dispatches until the dialog ends; then enables the owner again,
-// gives back its focus and hides the window.
-void RunModalLoop(CWnd& dialog, CWnd* owner);
-
-// Ends the modal run the dialog is in, if any, with the window left to RunModalLoop.
-void EndModalLoop(CWnd& dialog);
-
-// Gives every dialog in a modal run IDCANCEL, the innermost first, as Esc would; false when
-// none was running.
-bool CancelModalRuns();
 
 }  // namespace kolvar

@@ -10,10 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/qt_conversions.h"
-#include "platform/surface_state.h"
+#include "platform/flood_fill.h"
+#include "platform/qt/qt_conversions.h"
+#include "platform/qt/surface_state.h"
+#include "platform/qt/window_widget.h"
 #include "platform/testing.h"
-#include "platform/window_widget.h"
 
 namespace kolvar {
 namespace {
@@ -25,7 +26,7 @@ Bitmap StockBitmap() {
     QImage image(1, 1, QImage::Format_Mono);
     image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     image.fill(0);
-    return Bitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
+    return MakeBitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
 }
 
 QImage* SelectedImage(const SurfaceState& state) {
@@ -179,137 +180,24 @@ QPoint CellOrigin(const Rect& rect, QSize cell, unsigned format) {
     return {x, y};
 }
 
-constexpr QRgb kRgbBits = 0x00FFFFFF;
-
-struct ShortOf {
-    QRgb border;
-    bool operator()(QRgb pixel) const { return (pixel & kRgbBits) != border; }
-};
-
-struct ExactlyOf {
-    QRgb surface;
-    bool operator()(QRgb pixel) const { return (pixel & kRgbBits) == surface; }
-};
-
-// Scanline fill with an explicit stack of seeds, so that no raster is too large for it. The fill
-// colour may itself belong to the area, so a separate mark tells which pixels are done.
-template <class Belongs>
-class ScanlineFill {
-public:
-    ScanlineFill(QImage& image, QRgb fill, Belongs belongs)
-        : bits_(image.bits()),
-          stride_(image.bytesPerLine()),
-          width_(image.width()),
-          height_(image.height()),
-          fill_(fill),
-          belongs_(belongs),
-          done_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0) {}
-
-    void Run(Point start) {
-        seeds_.push_back(start);
-        while (!seeds_.empty()) {
-            const Point seed = seeds_.back();
-            seeds_.pop_back();
-            FillSpanAround(seed);
-        }
-    }
-
-private:
-    QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits_ + stride_ * y); }
-    std::uint8_t* DoneRow(int y) {
-        return done_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
-    }
-
-    void FillSpanAround(Point seed) {
-        QRgb* row = Row(seed.y);
-        std::uint8_t* done = DoneRow(seed.y);
-        if (done[seed.x] || !belongs_(row[seed.x])) {
-            return;
-        }
-        int left = seed.x;
-        while (left > 0 && !done[left - 1] && belongs_(row[left - 1])) {
-            --left;
-        }
-        int right = seed.x + 1;
-        while (right < width_ && !done[right] && belongs_(row[right])) {
-            ++right;
-        }
-        std::fill(row + left, row + right, fill_);
-        std::fill(done + left, done + right, std::uint8_t{1});
-        if (seed.y > 0) {
-            SeedRuns(seed.y - 1, left, right);
-        }
-        if (seed.y + 1 < height_) {
-            SeedRuns(seed.y + 1, left, right);
-        }
-    }
-
-    // One seed for each run of pixels of the area that touches [left, right) from this row.
-    void SeedRuns(int y, int left, int right) {
-        const QRgb* row = Row(y);
-        const std::uint8_t* done = DoneRow(y);
-        bool inRun = false;
-        for (int x = left; x < right; ++x) {
-            const bool open = !done[x] && belongs_(row[x]);
-            if (open && !inRun) {
-                seeds_.push_back({x, y});
-            }
-            inRun = open;
-        }
-    }
-
-    uchar* bits_;
-    qsizetype stride_;
-    int width_;
-    int height_;
-    QRgb fill_;
-    Belongs belongs_;
-    std::vector<std::uint8_t> done_;
-    std::vector<Point> seeds_;
-};
-
-template <class Belongs>
-bool FillFrom(QImage& image, Point start, QRgb fill, Belongs belongs) {
-    const QRgb startPixel = reinterpret_cast<const QRgb*>(image.constScanLine(start.y))[start.x];
-    if (!belongs(startPixel)) {
-        return false;
-    }
-    ScanlineFill<Belongs>(image, fill, belongs).Run(start);
-    return true;
+Raster RasterOf(QImage& image) {
+    return {image.bits(), image.bytesPerLine(), image.width(), image.height()};
 }
 
-// Fills the area of a 32-bit raster around the start that spreads through edge neighbours only,
-// never diagonally: in border mode every pixel short of the key colour, in surface mode every
-// pixel of exactly the key colour. False, with nothing changed, when the start is outside the
-// raster or does not belong to the area.
-bool FloodFill(QImage& image, Point start, Colour key, Colour fill, FloodFillType type) {
-    if (!image.rect().contains(start.x, start.y)) {
-        return false;
-    }
-    const QRgb keyRgb = ToQRgb(key) & kRgbBits;
-    if (type == FLOODFILLBORDER) {
-        return FillFrom(image, start, ToQRgb(fill), ShortOf{keyRgb});
-    }
-    return FillFrom(image, start, ToQRgb(fill), ExactlyOf{keyRgb});
-}
-
-int WindowDpi(const WindowImpl& impl) {
-    return impl.widget ? impl.widget->logicalDpiY() : kDesignDpi;
+int WindowDpi(const CWnd& window) {
+    const QtWindow* native = QtWindowOf(window);
+    return native != nullptr && native->widget ? native->widget->logicalDpiY() : kDesignDpi;
 }
 
 // Outside a paint there is nothing to draw on, but the surface still measures.
 std::unique_ptr<SurfaceState> PaintState(const CWnd& window) {
-    const WindowImpl& impl = ImplOf(window);
-    const SurfaceKind kind =
-        impl.painter != nullptr ? SurfaceKind::painter : SurfaceKind::measuring;
-    return NewSurfaceState(kind, DefaultSurfaceFont(), WindowDpi(impl), impl.painter);
+    const QtWindow* native = QtWindowOf(window);
+    QPainter* painter = native != nullptr ? native->painter : nullptr;
+    const SurfaceKind kind = painter != nullptr ? SurfaceKind::painter : SurfaceKind::measuring;
+    return NewSurfaceState(kind, DefaultSurfaceFont(), WindowDpi(window), painter);
 }
 
 }  // namespace
-
-SurfaceState& StateOf(const Surface& surface) {
-    return *surface.state_;
-}
 
 Surface::Surface(std::unique_ptr<SurfaceState> state) : state_(std::move(state)) {}
 
@@ -408,7 +296,8 @@ void Surface::SetPixel(int x, int y, Colour colour) {
 
 bool Surface::ExtFloodFill(int x, int y, Colour colour, FloodFillType type) {
     QImage* image = DrawableImage(*state_);
-    return image != nullptr && FloodFill(*image, {x, y}, colour, BrushColour(*state_), type);
+    return image != nullptr &&
+           FloodFill(RasterOf(*image), {x, y}, colour, BrushColour(*state_), type);
 }
 
 int Surface::DrawText(std::string_view text, Rect& rect, unsigned format) {
@@ -464,8 +353,7 @@ CPaintDC::CPaintDC(CWnd& window) : Surface(PaintState(window)) {}
 CPaintDC::~CPaintDC() = default;
 
 CClientDC::CClientDC(CWnd& window)
-    : Surface(NewSurfaceState(SurfaceKind::measuring, DefaultSurfaceFont(),
-                              WindowDpi(ImplOf(window)))) {}
+    : Surface(NewSurfaceState(SurfaceKind::measuring, DefaultSurfaceFont(), WindowDpi(window))) {}
 
 CClientDC::~CClientDC() = default;
 

@@ -1,9 +1,8 @@
-#include "platform/termination_signals.h"
+#include "platform/posix/termination_signals.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QSocketNotifier>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -37,7 +36,7 @@ struct TerminationSignals::State {
     std::function<void(int)> onSignal;
     std::array<int, 2> pipe{-1, -1};
     std::array<struct sigaction, kTerminationSignals.size()> previous{};
-    std::unique_ptr<QSocketNotifier> notifier;
+    std::unique_ptr<DescriptorWatch> watch;
 
     void Drain() const {
         char buffer[16];
@@ -55,8 +54,7 @@ TerminationSignals::TerminationSignals(std::function<void(int signal)> onSignal)
     }
     receivedSignal = 0;
     signalWriteEnd = state_->pipe[1];
-    state_->notifier = std::make_unique<QSocketNotifier>(state_->pipe[0], QSocketNotifier::Read);
-    QObject::connect(state_->notifier.get(), &QSocketNotifier::activated, [state = state_.get()] {
+    state_->watch = WatchReadable(state_->pipe[0], [state = state_.get()] {
         state->Drain();
         if (state->onSignal) {
             state->onSignal(static_cast<int>(receivedSignal));
@@ -79,7 +77,7 @@ TerminationSignals::~TerminationSignals() {
     for (std::size_t index = 0; index < kTerminationSignals.size(); ++index) {
         sigaction(kTerminationSignals[index], &state_->previous[index], nullptr);
     }
-    state_->notifier.reset();
+    state_->watch.reset();
     signalWriteEnd = -1;
     close(state_->pipe[0]);
     close(state_->pipe[1]);

@@ -11,19 +11,13 @@
 #include <vector>
 
 #include "platform/application.h"
-#include "platform/dib_reader.h"
-#include "platform/qt_conversions.h"
-#include "platform/surface_state.h"
+#include "platform/qt/dib_reader.h"
+#include "platform/qt/qt_conversions.h"
+#include "platform/qt/surface_state.h"
 #include "platform/system_metrics.h"
 
 namespace kolvar {
 namespace {
-
-// One thread draws, so a plain counter is enough.
-int& LiveCount() {
-    static int count = 0;
-    return count;
-}
 
 int LineHeight(const QFont& font, int pixelSize) {
     QFont sized(font);
@@ -78,7 +72,7 @@ Bitmap FromImage(QImage image) {
     if (image.isNull()) {
         return Bitmap();
     }
-    return Bitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
+    return MakeBitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
 }
 
 // The tick is laid out on a 13-pixel grid, its size at 96 dots per inch, and scaled from there.
@@ -144,33 +138,12 @@ QSize SmallIconSize() {
 
 }  // namespace
 
-int LiveDrawingObjects() {
-    return LiveCount();
-}
-
-CountedObject::CountedObject() {
-    ++LiveCount();
-}
-
-// A copy, and a move too, makes one more C++ object that its own destructor will uncount.
-CountedObject::CountedObject(const CountedObject&) {
-    ++LiveCount();
-}
-
-CountedObject::~CountedObject() {
-    --LiveCount();
-}
-
 Font::Font(const LogFont& request)
     : data_(std::make_unique<FontData>(FontData{MatchFont(request)})) {}
 
 Font::Font(Font&&) noexcept = default;
 Font& Font::operator=(Font&&) noexcept = default;
 Font::~Font() = default;
-
-const FontData& DataOf(const Font& font) {
-    return *font.data_;
-}
 
 Bitmap::Bitmap() = default;
 
@@ -179,10 +152,6 @@ Bitmap::Bitmap(std::unique_ptr<BitmapData> data) : data_(std::move(data)) {}
 Bitmap::Bitmap(Bitmap&&) noexcept = default;
 Bitmap& Bitmap::operator=(Bitmap&&) noexcept = default;
 Bitmap::~Bitmap() = default;
-
-BitmapData& DataOf(const Bitmap& bitmap) {
-    return *bitmap.data_;
-}
 
 Bitmap CreateCompatibleBitmap(const Surface& surface, int width, int height) {
     if (width <= 0 || height <= 0) {
@@ -216,17 +185,13 @@ Icon::Icon(Icon&&) noexcept = default;
 Icon& Icon::operator=(Icon&&) noexcept = default;
 Icon::~Icon() = default;
 
-const IconData& DataOf(const Icon& icon) {
-    return *icon.data_;
-}
-
 Icon LoadIcon(unsigned id) {
     const std::vector<QImage> images = ReadIconFile(AfxGetResourceModule().icon(id));
     if (images.empty()) {
         return Icon();
     }
     const QSize large(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-    return Icon(std::make_unique<IconData>(
+    return MakeIcon(std::make_unique<IconData>(
         IconData{ImageOfSize(images, large), ImageOfSize(images, SmallIconSize())}));
 }
 

@@ -1,18 +1,12 @@
 #pragma once
 
+// Inside the platform only: what is said when Qt cannot start.
+
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace kolvar {
-
-// The application's name as the settings store knows it: the executable's file name without
-// directory and without its last extension.
-std::string ApplicationNameFromPath(std::string_view path);
-
-// One line on standard error, "program: message", written whole: the program reports nothing
-// else, so what it does report must not be lost or torn.
-void WriteErrorLine(std::string_view program, std::string_view message);
 
 // Why no window could be shown, said before the toolkit starts: a line for standard error when
 // no display is named and no window platform is chosen (QT_QPA_PLATFORM or -platform), else

@@ -1,4 +1,4 @@
-#include "platform/dialog_widget.h"
+#include "platform/qt/dialog_widget.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/qt_conversions.h"
-#include "platform/surface_state.h"
+#include "platform/qt/qt_conversions.h"
+#include "platform/qt/surface_state.h"
 
 namespace kolvar {
 namespace {
@@ -133,11 +133,6 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
     return QFont(FromUtf8(dialogTemplate.fontFace), dialogTemplate.fontPointSize);
 }
 
-std::vector<CWnd*>& RunningDialogs() {
-    static std::vector<CWnd*> dialogs;
-    return dialogs;
-}
-
 QRect CentringArea(const QWidget& dialog, const QWidget* ownerWindow) {
     if (ownerWindow != nullptr) {
         return ownerWindow->frameGeometry();
@@ -204,14 +199,9 @@ void ShowAndRun(CWnd& dialog, QWidget* ownerWindow) {
         }
     });
     QEventLoop loop;
-    RunningDialogs().push_back(&dialog);
-    ImplOf(dialog).modalLoop = &loop;
-    const ScopeExit ended([&dialog] {
-        ImplOf(dialog).modalLoop = nullptr;
-        auto& dialogs = RunningDialogs();
-        dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), &dialog), dialogs.end());
-    });
-    QWidget* widget = ImplOf(dialog).widget;
+    QtWindow& native = *QtWindowOf(dialog);
+    const auto running = Override(native.modalLoop, &loop);
+    QWidget* widget = native.widget;
     widget->setWindowModality(Qt::ApplicationModal);
     const CentredWhenFramed centredWhenFramed(*widget, ownerWindow);
     widget->show();
@@ -219,7 +209,7 @@ void ShowAndRun(CWnd& dialog, QWidget* ownerWindow) {
     Centre(*widget, ownerWindow);
     widget->raise();
     widget->activateWindow();
-    if (!ImplOf(dialog).modalEnded) {
+    if (!StateOf(dialog).modalEnded) {
         loop.exec(QEventLoop::DialogExec);
     }
 }
@@ -292,11 +282,15 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
     Dispatch([&command](CWnd& window) { window.SendMessage(WM_COMMAND, *command); });
 }
 
+namespace {
+
+// The hidden window with its caption, frame, font and controls (statics, icons and push buttons,
+// whose clicks send their ids as WM_COMMAND); its client area is the template's size. A dialog
+// with an owner stays above it; one without gets a task bar entry.
 void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner) {
     QWidget* ownerWindow = TopLevelWidget(owner);
     auto* widget = new DialogWidget(dialog, FrameFlags(dialogTemplate, ownerWindow != nullptr));
-    ImplOf(dialog).widget = widget;
-    ImplOf(dialog).owner = owner;
+    StateOf(dialog).native = std::make_unique<QtWindow>(dialog, widget);
 
     const DialogBaseUnits units = BaseUnitsOn(DialogScreen(ownerWindow));
     widget->setWindowTitle(FromUtf8(dialogTemplate.caption));
@@ -310,28 +304,29 @@ void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd
     }
 }
 
+// Centres the window (over its owner, or on the screen without one), disables the owner, shows
+// the window and dispatches until the dialog ends; then enables the owner again, gives back its
+// focus and hides the window.
 void RunModalLoop(CWnd& dialog, CWnd* owner) {
     const QPointer<QWidget> ownerWindow = TopLevelWidget(owner);
     const QPointer<QWidget> ownerFocus = ownerWindow ? ownerWindow->focusWidget() : nullptr;
-    Centre(*ImplOf(dialog).widget, ownerWindow);
+    QtWindow& native = *QtWindowOf(dialog);
+    Centre(*native.widget, ownerWindow);
     ShowAndRun(dialog, ownerWindow);
-    if (ImplOf(dialog).widget) {
-        ImplOf(dialog).widget->hide();
+    if (native.widget) {
+        native.widget->hide();
     }
     GiveBackFocus(ownerWindow, ownerFocus);
 }
 
-void EndModalLoop(CWnd& dialog) {
-    if (ImplOf(dialog).modalLoop != nullptr) {
-        ImplOf(dialog).modalLoop->exit();
-    }
-}
+}  // namespace
 
-bool CancelModalRuns() {
-    const std::vector<CWnd*> running = RunningDialogs();
-    std::for_each(running.rbegin(), running.rend(),
-                  [](CWnd* dialog) { dialog->SendMessage(WM_COMMAND, kCancelCommand); });
-    return !running.empty();
+void RunModalDialog(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner) {
+    CreateDialogWindow(dialog, dialogTemplate, owner);
+    dialog.SendMessage(WM_INITDIALOG);
+    if (dialog.IsWindow() && !StateOf(dialog).modalEnded) {
+        RunModalLoop(dialog, owner);
+    }
 }
 
 }  // namespace kolvar

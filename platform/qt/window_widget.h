@@ -1,7 +1,6 @@
 #pragma once
 
-// Inside the platform only: what a CWnd is made of on Qt, and the widgets that carry its
-// messages.
+// Inside the platform only: a CWnd's window on Qt, and the widgets that carry its messages.
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -11,6 +10,7 @@
 
 #include "platform/scope_exit.h"
 #include "platform/window.h"
+#include "platform/window_state.h"
 
 class QEventLoop;
 class QPainter;
@@ -19,36 +19,55 @@ namespace kolvar {
 
 class Icon;
 
-struct WindowImpl {
-    // Deleted by DestroyWindow, or by Qt together with the parent widget; QPointer notices.
+// The Qt side of a CWnd's window: the widget, and what dispatching to it on Qt needs.
+class QtWindow : public NativeWindow {
+public:
+    // The widget is deleted by Destroy, or by Qt together with its parent.
+    QtWindow(CWnd& window, QWidget* widget);
+    ~QtWindow() override;
+
+    bool Exists() const override { return !widget.isNull(); }
+    void Destroy() override;
+    void Show() override;
+    void Invalidate() override;
+    Size ClientSize() const override;
+    Point ClientToScreen(Point client) const override;
+    void SetFocus() override;
+    bool IsMinimised() const override;
+    void ShowIcons(const Icon* big, const Icon* small) override;
+    void SetAccessibleText(std::string_view name, std::string_view description) override;
+    std::vector<CWnd*> Children() const override;
+    std::unique_ptr<NativeMenu> SystemMenu() override;
+    LRESULT DefaultHandling(const Message& message) override;
+    void EndModalRun() override;
+
+    // The client area inside the widget: all of it, less any edge.
+    QRect ClientArea() const { return widget ? widget->contentsRect() : QRect(); }
+
     QPointer<QWidget> widget;
-    CWnd* parent = nullptr;
-    CWnd* owner = nullptr;
-    unsigned id = 0;
 
     // The painter of the paint event being dispatched, for CPaintDC.
     QPainter* painter = nullptr;
-    // Handlers running on this window's behalf, so that DestroyWindow does not pull the widget
-    // out from under its own event handler.
+    // Handlers running on this window's behalf, so that Destroy does not pull the widget out
+    // from under its own event handler.
     int dispatchDepth = 0;
     bool sysColourChangePending = false;
-
-    const Icon* bigIcon = nullptr;
-    const Icon* smallIcon = nullptr;
 
     // Posted messages wait here, and die unread with the window object.
     QObject postbox;
 
     // Modal run of a dialog.
     QEventLoop* modalLoop = nullptr;
-    long modalResult = -1;
-    bool modalEnded = false;
 
-    // The client area inside the widget: all of it, less any edge.
-    QRect ClientArea() const { return widget ? widget->contentsRect() : QRect(); }
+private:
+    CWnd& window_;
 };
 
-WindowImpl& ImplOf(const CWnd& window);
+// The Qt side of the window, or null while it has none.
+QtWindow* QtWindowOf(const CWnd& window);
+// The same, made without a widget for a CWnd that has had no window yet: what is posted to a
+// window object waits in its Qt side.
+QtWindow& QtWindowFor(CWnd& window);
 
 // The top-level widget the window is in, its own for a dialog; null while it is no window.
 QWidget* TopLevelWidget(const CWnd* window);
@@ -85,9 +104,9 @@ protected:
     template <class Handler>
     void Dispatch(Handler&& handler) {
         if (window_ != nullptr) {
-            WindowImpl& impl = ImplOf(*window_);
-            ++impl.dispatchDepth;
-            const ScopeExit dispatched([&impl] { --impl.dispatchDepth; });
+            QtWindow& native = *QtWindowOf(*window_);
+            ++native.dispatchDepth;
+            const ScopeExit dispatched([&native] { --native.dispatchDepth; });
             std::forward<Handler>(handler)(*window_);
         }
     }

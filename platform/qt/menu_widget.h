@@ -1,6 +1,6 @@
 #pragma once
 
-// Inside the platform only: the Qt pop-up behind a CMenu, and the style it is drawn with.
+// Inside the platform only: a CMenu's menu on Qt, and the style it is drawn with.
 
 #include <QMenu>
 #include <QProxyStyle>
@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/menu.h"
 
 namespace kolvar {
@@ -97,23 +98,34 @@ public:
                      const QWidget* widget) const override;
 };
 
-// What a CMenu holds.
-struct MenuData {
-    MenuData();
-    ~MenuData();
-    MenuData(const MenuData&) = delete;
-    MenuData& operator=(const MenuData&) = delete;
+// A CMenu's menu on Qt: the pop-up with its sub-menus, each drawn in the owner-draw style.
+class QtMenu : public NativeMenu {
+public:
+    QtMenu();
+    ~QtMenu() override;
 
+    void AddText(unsigned id, std::string_view text, bool checked) override;
+    void AddSeparator() override;
+    void AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
+                       std::string_view text) override;
+    void AddSubMenu(std::unique_ptr<NativeMenu> subMenu, std::string_view title) override;
+    bool SetDefaultItem(unsigned id) override;
+    // The chosen command is posted, so that the owner handles it once the menu has closed,
+    // tracking has returned and the menu may be gone; the handler may open dialogs of its own or
+    // end the program's dialog.
+    void Track(unsigned flags, Point screen, CWnd& owner) override;
+
+    MenuWidget& widget() const { return *widget_; }
+
+private:
     // Measure and draw requests of this menu and all its sub-menus go to the owner.
     void SetOwner(CWnd* owner);
 
     // Declared in this order so that the sub-menus go first, then the pop-up, and the style,
     // which Qt does not own, last of all.
-    std::unique_ptr<OwnerDrawStyle> style;
-    std::unique_ptr<MenuWidget> widget;
-    std::vector<std::unique_ptr<MenuData>> subMenus;
+    std::unique_ptr<OwnerDrawStyle> style_;
+    std::unique_ptr<MenuWidget> widget_;
+    std::vector<std::unique_ptr<QtMenu>> subMenus_;
 };
-
-MenuData& DataOf(const CMenu& menu);
 
 }  // namespace kolvar

@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <algorithm>
 
-#include "platform/qt_conversions.h"
+#include "platform/qt/qt_conversions.h"
 
 namespace kolvar {
 namespace {

@@ -1,0 +1,111 @@
+#pragma once
+
+// Inside the Win32 backend only, and the one place where <windows.h> is included. The platform's
+// public headers declare, in namespace kolvar, names that <windows.h> defines as macros: message
+// and style constants, and functions it renames to their ...A or ...W form. Once it has been
+// included, this header undefines every one of those names, so that the public headers mean
+// what they say after it as well; the backend then calls the wide functions by their own names
+// (SendMessageW, DrawTextW, ...) and uses the framework's constants, which have the platform's
+// values, from namespace kolvar.
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+// The system's check-mark bitmap, OBM_CHECK, is an OEM resource.
+#ifndef OEMRESOURCE
+#define OEMRESOURCE
+#endif
+#ifndef UNICODE
+#define UNICODE
+#endif
+
+#include <windows.h>
+
+#undef AppendMenu
+#undef BS_DEFPUSHBUTTON
+#undef CLR_INVALID
+#undef COLOR_HIGHLIGHT
+#undef COLOR_HIGHLIGHTTEXT
+#undef COLOR_MENU
+#undef COLOR_MENUTEXT
+#undef COLOR_WINDOW
+#undef DEFAULT_CHARSET
+#undef DS_MODALFRAME
+#undef DS_SETFONT
+#undef DT_BOTTOM
+#undef DT_CENTER
+#undef DT_SINGLELINE
+#undef DT_VCENTER
+#undef DefWindowProc
+#undef DrawText
+#undef FLOODFILLBORDER
+#undef FLOODFILLSURFACE
+#undef FW_BOLD
+#undef FW_NORMAL
+#undef GetObject
+#undef GetProfileInt
+#undef GetTextExtentPoint32
+#undef ICON_BIG
+#undef ICON_SMALL
+#undef LOGPIXELSY
+#undef LoadBitmap
+#undef LoadIcon
+#undef MF_CHECKED
+#undef MF_OWNERDRAW
+#undef MF_POPUP
+#undef MF_SEPARATOR
+#undef MF_STRING
+#undef MK_CONTROL
+#undef MK_LBUTTON
+#undef MK_RBUTTON
+#undef MK_SHIFT
+#undef OBM_CHECK
+#undef ODA_DRAWENTIRE
+#undef ODA_SELECT
+#undef ODS_CHECKED
+#undef ODS_SELECTED
+#undef ODT_MENU
+#undef OPAQUE
+#undef RUSSIAN_CHARSET
+#undef SC_CLOSE
+#undef SC_MINIMIZE
+#undef SC_RESTORE
+#undef SM_CXICON
+#undef SM_CYICON
+#undef SM_CYMENU
+#undef SRCCOPY
+#undef SS_ICON
+#undef SS_NOPREFIX
+#undef SendMessage
+#undef TPM_RIGHTBUTTON
+#undef TRANSPARENT
+#undef WM_CLOSE
+#undef WM_COMMAND
+#undef WM_CONTEXTMENU
+#undef WM_CREATE
+#undef WM_DESTROY
+#undef WM_DRAWITEM
+#undef WM_GETFONT
+#undef WM_ICONERASEBKGND
+#undef WM_INITDIALOG
+#undef WM_LBUTTONDBLCLK
+#undef WM_MEASUREITEM
+#undef WM_PAINT
+#undef WM_QUERYDRAGICON
+#undef WM_RBUTTONDOWN
+#undef WM_SETICON
+#undef WM_SYSCOLORCHANGE
+#undef WM_SYSCOMMAND
+#undef WS_CAPTION
+#undef WS_CHILD
+#undef WS_EX_APPWINDOW
+#undef WS_EX_CLIENTEDGE
+#undef WS_GROUP
+#undef WS_MINIMIZEBOX
+#undef WS_POPUP
+#undef WS_SYSMENU
+#undef WS_TABSTOP
+#undef WS_VISIBLE

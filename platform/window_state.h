@@ -1,0 +1,41 @@
+#pragma once
+
+// Inside the platform only: what the framework keeps about a window, whatever the backend, and
+// the framework's services that backends call back into.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "platform/backend.h"
+#include "platform/menu.h"
+#include "platform/window.h"
+
+namespace kolvar {
+
+struct WindowState {
+    // The window system's part; null until a window is made.
+    std::unique_ptr<NativeWindow> native;
+
+    CWnd* parent = nullptr;
+    CWnd* owner = nullptr;
+    unsigned id = 0;
+
+    const Icon* bigIcon = nullptr;
+    const Icon* smallIcon = nullptr;
+
+    // The window menu as a CMenu that does not own it, once asked for.
+    std::optional<CMenu> systemMenu;
+
+    // A dialog's modal run.
+    std::int32_t modalResult = -1;
+    bool modalEnded = false;
+};
+
+WindowState& StateOf(const CWnd& window);
+
+// Gives every dialog in a modal run IDCANCEL, the innermost first, as Esc would; false when none
+// was running. For ending the program the normal way when the system asks it to end.
+bool CancelModalRuns();
+
+}  // namespace kolvar
