@@ -5,7 +5,6 @@
 
 #include "platform/menu_widget.h"
 #include "platform/qt_conversions.h"
-#include "platform/qt_testing.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {
@@ -104,10 +103,6 @@ bool CMenu::TrackPopupMenu(unsigned /*flags*/, int x, int y, CWnd& owner) {
 
 MenuData& DataOf(const CMenu& menu) {
     return *menu.data_;
-}
-
-QMenu& PopupOf(const CMenu& menu) {
-    return *DataOf(menu).widget;
 }
 
 }  // namespace kolvar

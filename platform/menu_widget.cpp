@@ -6,7 +6,6 @@
 #include "platform/qt_conversions.h"
 #include "platform/scope_exit.h"
 #include "platform/surface_state.h"
-#include "platform/qt_testing.h"
 #include "platform/window.h"
 
 namespace kolvar {
@@ -154,14 +153,6 @@ std::optional<unsigned> MenuWidget::CommandOf(const QAction* action) {
         return std::nullopt;
     }
     return item->id;
-}
-
-std::optional<ItemRecord> MenuItemOf(const QAction& action) {
-    const MenuItem* item = ItemBehind(&action);
-    if (item == nullptr) {
-        return std::nullopt;
-    }
-    return ItemRecord{item->id, item->ownerDrawn, item->checked, item->data.value};
 }
 
 const MenuItem* MenuWidget::ItemOf(const QAction* action) const {

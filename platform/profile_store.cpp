@@ -13,7 +13,6 @@
 #include <utility>
 
 #include "platform/program_messages.h"
-#include "platform/testing.h"
 
 namespace kolvar {
 namespace {
@@ -175,12 +174,6 @@ bool ProfileStore::Save(const std::vector<Entry>& entries) {
 void ProfileStore::Report(std::string_view problem) const {
     WriteErrorLine(applicationName_,
                    "cannot save settings to " + FilePath() + ": " + std::string(problem));
-}
-
-int StoredProfileInt(std::string_view companyKey, std::string_view appName,
-                     std::string_view section, std::string_view key, int missing) {
-    return ProfileStore(std::string(companyKey), std::string(appName))
-        .GetProfileInt(section, key, missing);
 }
 
 }  // namespace kolvar

@@ -12,7 +12,6 @@
 
 #include "platform/qt_conversions.h"
 #include "platform/surface_state.h"
-#include "platform/testing.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {
@@ -471,10 +470,5 @@ CClientDC::~CClientDC() = default;
 
 PainterSurface::PainterSurface(QPainter& painter, const QFont& defaultFont, int logPixelsY)
     : Surface(NewSurfaceState(SurfaceKind::painter, defaultFont, logPixelsY, &painter)) {}
-
-ScreenSurface::ScreenSurface(int logPixelsY)
-    : Surface(NewSurfaceState(SurfaceKind::measuring, QFont(), logPixelsY)) {}
-
-ScreenSurface::~ScreenSurface() = default;
 
 }  // namespace kolvar

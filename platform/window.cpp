@@ -9,7 +9,6 @@
 #include "platform/qt_conversions.h"
 #include "platform/scope_exit.h"
 #include "platform/surface_state.h"
-#include "platform/qt_testing.h"
 #include "platform/window_widget.h"
 
 namespace kolvar {
@@ -102,14 +101,6 @@ LRESULT SetWindowIcon(CWnd& window, WPARAM which, const Icon* icon) {
 
 WindowImpl& ImplOf(const CWnd& window) {
     return *window.impl_;
-}
-
-QWidget* WidgetBehind(const CWnd& window) {
-    return ImplOf(window).widget;
-}
-
-QRect ClientAreaOf(const CWnd& window) {
-    return ImplOf(window).ClientArea();
 }
 
 CWnd::CWnd() : impl_(std::make_unique<WindowImpl>()) {}
