@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/profile_store.h"
@@ -138,13 +139,12 @@ ScreenSurface::~ScreenSurface() = default;
 Image ImageOf(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     Image pixels{rgb.width(), rgb.height(), {}};
-    pixels.pixels.reserve(static_cast<std::size_t>(rgb.width()) *
-                          static_cast<std::size_t>(rgb.height()));
+    pixels.pixels.resize(static_cast<std::size_t>(rgb.width()) *
+                         static_cast<std::size_t>(rgb.height()));
+    auto next = pixels.pixels.begin();
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
-            pixels.pixels.push_back(FromQRgb(line[x]));
-        }
+        next = std::transform(line, line + rgb.width(), next, FromQRgb);
     }
     return pixels;
 }

@@ -90,9 +90,20 @@ bool WaitForShown(const CWnd& window) {
     return widget != nullptr && QTest::qWaitForWindowExposed(widget->window());
 }
 
+// Rendered straight into an image of the pixels' own format, as a long test grabs after every
+// paint; the image takes the screen's resolution, so that text comes out as it shows there.
 Image GrabClientArea(const CWnd& window) {
     QWidget* widget = WidgetBehind(window);
-    return widget != nullptr ? ImageOf(widget->grab(ClientAreaOf(window)).toImage()) : Image();
+    if (widget == nullptr) {
+        return {};
+    }
+    constexpr double kMetresPerInch = 0.0254;
+    const QRect client = ClientAreaOf(window);
+    QImage image(client.size(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(widget->logicalDpiX() / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(widget->logicalDpiY() / kMetresPerInch));
+    widget->render(&image, QPoint(), QRegion(client));
+    return ImageOf(image);
 }
 
 // Not parented to the widget: the counter may outlive it, and Qt drops the filter of a dead
