@@ -51,8 +51,8 @@ void ProcessEvents(std::chrono::milliseconds atLeast = std::chrono::milliseconds
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds patience = std::chrono::seconds(3));
 
-// How many event loops are running inside one another now: the outermost, a dialog's modal run
-// and a menu's tracking each count one.
+// How many event loops are running inside one another now: a dialog's modal run and a menu's
+// tracking each add one.
 int EventLoopDepth();
 
 // Runs the step from the event loop once the delay has passed, unless the object dies first.
@@ -111,7 +111,6 @@ struct Image {
     int height = 0;
     std::vector<Colour> pixels;
 
-    bool empty() const { return pixels.empty(); }
     Colour At(int x, int y) const {
         return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                       static_cast<std::size_t>(x)];
@@ -269,9 +268,6 @@ void ClickMenuItem(int row, MouseButton button);
 void PressMenuKey(Key key);
 // A left click beside the innermost open menu, above and left of it.
 void ClickOutsideMenus();
-
-// Closes every open menu, the innermost first, without a choice.
-void CloseMenus();
 
 // Runs `open`, which blocks in a menu's tracking, and `steps` from inside that once the menu is
 // open; whatever the steps leave open is closed afterwards, so that a failing step cannot hang

@@ -80,6 +80,13 @@ void HoverOver(QMenu& menu, QAction& action) {
     Settle();
 }
 
+// Every open menu, the innermost first, without a choice.
+void CloseMenus() {
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+}
+
 }  // namespace
 
 std::vector<MenuItemFacts> ItemsOf(const CMenu& menu) {
@@ -138,12 +145,6 @@ void ClickOutsideMenus() {
     if (QMenu* menu = ActivePopup()) {
         QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, QPoint(-30, -30));
         Settle();
-    }
-}
-
-void CloseMenus() {
-    while (QWidget* popup = QApplication::activePopupWidget()) {
-        popup->close();
     }
 }
 
