@@ -2,34 +2,13 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 namespace kolvar {
 namespace {
 
 constexpr int kPatienceMs = 3000;
 
-void CloseAllMenus() {
-    while (QWidget* popup = QApplication::activePopupWidget()) {
-        popup->close();
-    }
-}
-
 }  // namespace
-
-void RunWhileMenuOpen(const std::function<void()>& open, const std::function<void()>& steps) {
-    QTimer start;
-    start.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, [&steps] {
-        Settle();
-        steps();
-        CloseAllMenus();
-    });
-    start.start(0);
-    open();
-    // The choice is posted to the owner: handle it before the test looks.
-    QCoreApplication::sendPostedEvents();
-}
 
 void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>& steps) {
     RunWhileMenuOpen([&] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, at.x(), at.y(), owner); }, steps);
