@@ -16,9 +16,9 @@
 #include <stdexcept>
 
 #include "platform/posix/file_profile_store.h"
-#include "platform/qt/testing_conversions.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/surface_state.h"
+#include "platform/qt/testing_conversions.h"
 
 namespace kolvar {
 

@@ -5,9 +5,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/qt/testing_conversions.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_testing.h"
+#include "platform/qt/testing_conversions.h"
 #include "platform/testing.h"
 
 namespace kolvar {

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/qt/testing_conversions.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_testing.h"
-#include "platform/testing.h"
+#include "platform/qt/testing_conversions.h"
 #include "platform/qt/window_widget.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 
