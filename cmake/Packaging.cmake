@@ -12,8 +12,17 @@ a pop-up menu of swatches, and the choice is kept for the next start. The
 interface is in Russian.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(cmake/PackageDocuments.cmake)
-# Debug information stays in the build tree; the package gets what runs.
+# Debug information stays in the build tree; the package gets what runs, without the compilers'
+# version notes in .comment either.
 set(CPACK_STRIP_FILES ON)
+if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF" AND CMAKE_OBJCOPY)
+    set(program ${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:kolvar>)
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
