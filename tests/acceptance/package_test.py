@@ -26,9 +26,9 @@ INSTALLED_FILES = {
 SIGTERM_BIT = 1 << (signal.SIGTERM - 1)
 
 
-def missing_tools():
-    missing = [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
-    for variable in ("KOLVAR_BUILD_DIR", "KOLVAR_CMAKE", "KOLVAR_CPACK"):
+def missing_tools(tools=REQUIRED_TOOLS, variables=()):
+    missing = [tool for tool in tools if shutil.which(tool) is None]
+    for variable in ("KOLVAR_BUILD_DIR", "KOLVAR_CMAKE", "KOLVAR_CPACK") + variables:
         if not os.environ.get(variable):
             missing.append(f"the variable {variable}, which CTest sets")
     return missing
@@ -44,14 +44,11 @@ def run(*command, **options):
 
 
 def make_package(build, output, **options):
-    """Packs the build tree into a .deb in output; returns its path."""
+    """Packs the build tree into output; returns the path of the one kolvar_1.0.0_<arch>.deb."""
     run(os.environ["KOLVAR_CPACK"], "-G", "DEB", "-B", output, "--config",
         os.path.join(build, "CPackConfig.cmake"), **options)
-    packages = glob.glob(os.path.join(output, "kolvar_*.deb"))
-    if len(packages) != 1 or not re.fullmatch(r"kolvar_1\.0\.0_[a-z0-9]+\.deb",
-                                              os.path.basename(packages[0])):
-        raise AssertionError(f"expected one package kolvar_1.0.0_<arch>.deb, found {packages}")
-    return packages[0]
+    (package,) = glob.glob(os.path.join(output, "kolvar_1.0.0_*.deb"))
+    return package
 
 
 def catches_sigterm(pid):
@@ -135,19 +132,14 @@ class PackageTest(unittest.TestCase):
 
     def test_packaged_program_is_hardened(self):
         program = os.path.join(self.extracted, "usr/bin/kolvar")
-        # hardening-check reads control-flow protection from an ELF note that the linker writes
-        # only when every object carries it, and Debian 12's C start files do not; so that one is
-        # judged from the code below. A protection it cannot judge it reports as "unknown".
-        check = subprocess.run(["hardening-check", "--nocfprotection", program],
-                               capture_output=True, text=True, timeout=300)
-        print(check.stdout + check.stderr)
-        self.assertEqual(check.returncode, 0, "hardening-check found a protection missing")
+        # Fails on any protection found missing. Control-flow protection is judged from the code:
+        # hardening-check reads an ELF note that the linker writes only when every object has it,
+        # and Debian 12's C start files do not.
+        print(run("hardening-check", "--nocfprotection", program))
         if platform.machine() == "x86_64":
             # -fcf-protection starts each function that may be called indirectly with endbr64.
             code = run("objdump", "-d", "--no-show-raw-insn", program)
-            landing_pads, returns = code.count("endbr64"), len(re.findall(r"\sret\b", code))
-            self.assertGreater(landing_pads, returns // 2,
-                               "too few endbr64 landing pads for -fcf-protection")
+            self.assertGreater(code.count("endbr64"), len(re.findall(r"\sret\b", code)) // 2)
 
     def assert_runs_and_saves(self, program):
         config = os.path.join(self.work, "config")
