@@ -14,8 +14,6 @@ namespace kolvar {
 namespace {
 
 constexpr int kViewMargin = 5;
-// The low four bits of a system command belong to the window system.
-constexpr unsigned kSystemCommandMask = 0xFFF0;
 
 }  // namespace
 

@@ -21,8 +21,8 @@ inline constexpr unsigned SS_ICON = 0x03;
 inline constexpr unsigned SS_NOPREFIX = 0x80;
 inline constexpr unsigned BS_DEFPUSHBUTTON = 0x01;
 
-// The commands the dialog framework itself gives and takes; the program's resources name the
-// same numbers IDOK and IDCANCEL.
+// The commands the dialog framework itself gives and takes; the program's resources call them
+// IDOK and IDCANCEL.
 inline constexpr unsigned kOkCommand = 1;
 inline constexpr unsigned kCancelCommand = 2;
 

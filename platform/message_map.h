@@ -70,6 +70,8 @@ inline constexpr WPARAM ICON_BIG = 1;
 inline constexpr unsigned SC_MINIMIZE = 0xF020;
 inline constexpr unsigned SC_CLOSE = 0xF060;
 inline constexpr unsigned SC_RESTORE = 0xF120;
+// A system command's low four bits are the window system's own: compare the rest.
+inline constexpr unsigned kSystemCommandMask = 0xFFF0;
 
 // Mouse key-state flags.
 inline constexpr unsigned MK_LBUTTON = 0x0001;

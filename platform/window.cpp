@@ -6,9 +6,6 @@
 namespace kolvar {
 namespace {
 
-// The low four bits of a system command are the window system's own.
-constexpr unsigned kSystemCommandMask = 0xFFF0;
-
 bool Matches(const MessageMapEntry& entry, const Message& message) {
     if (entry.message != message.message) {
         return false;

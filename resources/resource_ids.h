@@ -3,11 +3,13 @@
 // Numeric ids of the program's resources. Colour menu items use the id of their label as their
 // command id, so the string ids below double as command ids.
 
+#include "platform/dialog.h"
+
 namespace kolvar {
 
-// Commands that are not string ids.
-inline constexpr unsigned IDOK = 1;
-inline constexpr unsigned IDCANCEL = 2;
+// Commands that are not string ids. OK and Cancel are the dialog framework's own.
+inline constexpr unsigned IDOK = kOkCommand;
+inline constexpr unsigned IDCANCEL = kCancelCommand;
 inline constexpr unsigned ID_ABOUT = 16;
 
 // Dialog templates, icon, picture, child window.

@@ -91,8 +91,7 @@ int RowOnSegment(QPoint from, QPoint to, int x) {
 
 // A one-bit tick, side by side pixels: the mark is 0 bits, the rest 1 bits.
 QImage CheckMarkImage(int side) {
-    QImage image(side, side, QImage::Format_Mono);
-    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    QImage image = OneBitImage(side, side);
     image.fill(1);
     const QPoint start(Scaled(3, side), Scaled(6, side));
     const QPoint bottom(Scaled(5, side), Scaled(8, side));

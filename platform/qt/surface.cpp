@@ -22,10 +22,7 @@ constexpr Colour kStockBrushColour = 0xFFFFFF;
 constexpr Colour kStockPenColour = 0x000000;
 
 Bitmap StockBitmap() {
-    QImage image(1, 1, QImage::Format_Mono);
-    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    image.fill(0);
-    return MakeBitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
+    return MakeBitmap(std::make_unique<BitmapData>(BitmapData{OneBitImage(1, 1)}));
 }
 
 QImage* SelectedImage(const SurfaceState& state) {

@@ -15,6 +15,15 @@ struct BitmapData {
     QImage image;  // Format_RGB32 for colour bitmaps, Format_Mono for one-bit ones
 };
 
+// A one-bit raster as a bitmap keeps it, all 0 bits: read alone, 0 is black and 1 white; copied
+// onto a surface, the bits take that surface's colours instead.
+inline QImage OneBitImage(int width, int height) {
+    QImage image(width, height, QImage::Format_Mono);
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    image.fill(0);
+    return image;
+}
+
 struct FontData {
     QFont font;
 };
