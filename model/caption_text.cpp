@@ -39,7 +39,9 @@ std::string CaptionText(const BandCode& code) {
     double value = IsFiveBand(code) ? number * 0.01 : number * 0.1;
     const int shift = IsFiveBand(code) ? code.power + 2 : code.power + 1;
 
-    // Unsigned like the original arithmetic; shift + 3 is at least 2 for every displayable code.
+    // The count of whole thousands picks the unit by its offset from the first unit's string id,
+    // so it is counted as string ids are, unsigned. It cannot wrap: silver, the smallest
+    // multiplier, still leaves shift + 3 at 2.
     const auto shifted = static_cast<std::uint32_t>(shift + 3);
     const std::uint32_t thousands = shifted / 3;
     for (std::uint32_t i = 0; i < shifted % 3; ++i) {

@@ -8,6 +8,12 @@
 namespace kolvar {
 namespace {
 
+// Where the bands go in the generated picture: the 200 columns from column 75 on. They start on
+// the left cap's flat top (columns 63 to 102), cross the waist and end on the right cap's (250
+// to 289), clear of the steep curves at the body's ends (columns 50 and 302).
+constexpr int kBandAreaLeft = 75;
+constexpr int kBandAreaWidth = 200;
+
 // A window colour equal to the outline would make the outside a border of its own: the edge
 // lines would find no outline and every band would flood the body. One step lighter looks the
 // same and keeps the outline the only border.
@@ -42,7 +48,8 @@ void PaintBand(Surface& surface, SlotColumns columns, int height, ColourCode cod
 
 SlotColumns BandSlotColumns(int bandCount, int slot) {
     const int edges = bandCount * 2;
-    return {MulDiv(2 * slot, 200, edges) + 75, MulDiv(2 * slot + 1, 200, edges) + 75};
+    return {MulDiv(2 * slot, kBandAreaWidth, edges) + kBandAreaLeft,
+            MulDiv(2 * slot + 1, kBandAreaWidth, edges) + kBandAreaLeft};
 }
 
 void PreparePictureBackground(Bitmap& picture, const Surface& compatibleWith, Colour windowColour) {

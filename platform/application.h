@@ -16,7 +16,7 @@ struct DialogTemplate;
 // InitInstance once; FALSE ends the program without a message loop of its own.
 class CWinApp {
 public:
-    // Without a name the application is named after its executable.
+    // Without a name, the application is named after its executable when AfxWinMain starts it.
     explicit CWinApp(std::string_view appName = {});
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -24,7 +24,8 @@ public:
 
     virtual bool InitInstance();
 
-    // The application's name: the executable's base name.
+    // The name given to the constructor, or else, from AfxWinMain on, the executable's file name
+    // without its folder and extension.
     const std::string& AppName() const { return appName_; }
 
     void SetRegistryKey(std::string_view companyKey);
