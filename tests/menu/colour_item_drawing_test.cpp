@@ -173,35 +173,5 @@ TEST(ColourItemGeometry, TheSwatchSpansNineteenToOneHundredNineteen) {
     EXPECT_EQ(canvas.At(midColumn, kItem.bottom - 2), kColours.menu);
 }
 
-// "нет цвета" is one line centred across the swatch against its top, as the text drawing
-// service places such a line itself.
-TEST(ColourItemGeometry, NoColourTextStandsCentredAgainstTheTopOfTheSwatch) {
-    const Rect swatch{kItem.left + kItemHeight, kItem.top + 2, kItem.left + kItemHeight + 100,
-                      kItem.bottom - 2};
-    const Rect inside{swatch.left + 1, swatch.top + 1, swatch.right - 1, swatch.bottom - 1};
-    ItemSurface drawn(kItem.right, kItem.bottom, kUntouched);
-    DRAWITEMSTRUCT request;
-    request.itemID = expected::kNoBandItem;
-    request.hDC = &drawn.surface();
-    request.rcItem = kItem;
-    DrawColourItem(request, kColours);
-
-    ItemSurface reference(kItem.right, kItem.bottom, kColours.menu);
-    reference.surface().SetBkMode(TRANSPARENT);
-    reference.surface().SetTextColor(kColours.menuText);
-    Rect area = swatch;
-    reference.surface().DrawText(expected::kNoColourText, area, DT_CENTER | DT_SINGLELINE);
-
-    int differing = 0;
-    for (int y = inside.top; y < inside.bottom; ++y) {
-        for (int x = inside.left; x < inside.right; ++x) {
-            differing += drawn.At(x, y) != reference.At(x, y) ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(differing, 0);
-    EXPECT_LT(InkBox(ReaderOf(reference.surface()), inside, kColours.menu).left, inside.right)
-        << "the reference drew no text";
-}
-
 }  // namespace
 }  // namespace kolvar::test

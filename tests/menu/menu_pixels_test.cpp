@@ -20,15 +20,12 @@ namespace {
 constexpr BandCode kDefaults{0, 1, 2, 5, 3, -2};
 constexpr int kMarkSide = 13;
 
-// The view with a menu item height of the test's choosing.
-class SizedView : public CMarkingView {
-public:
-    void SetMenuItemHeight(int height) { sysColours_.menuItemHeight = height; }
-};
-
-int LabelWidth(CWnd& view, std::string_view label) {
-    CClientDC surface(view);
-    return surface.GetTextExtentPoint32(label).cx;
+// w: the label's width in the platform's default font for a fresh window, which the view never
+// changes, measured on a window of the test's own.
+int LabelWidth(std::string_view label) {
+    CWnd window;
+    window.CreateEx(0, 0, {0, 0, 50, 20}, nullptr, 0);
+    return CClientDC(window).GetTextExtentPoint32(label).cx;
 }
 
 // The open sub-menu as it looked at one moment.
@@ -124,7 +121,7 @@ TEST_P(OpenMenuPixels, ItemsTakeTheMeasuredSize) {
     const int height = GetSystemMetrics(SM_CYMENU);
     int widest = 0;
     for (const expected::ColourItem& item : row.subMenu->items) {
-        widest = std::max(widest, height + LabelWidth(view, item.label) + 100);
+        widest = std::max(widest, height + LabelWidth(item.label) + 100);
     }
     ASSERT_EQ(items.size(), row.subMenu->items.size());
     for (const Rect& item : items) {
@@ -144,19 +141,20 @@ INSTANTIATE_TEST_SUITE_P(SubMenus, OpenMenuPixels,
 
 struct MeasureRow {
     unsigned id;
-    std::string label;
+    std::string label;  // 16 and 35047 have none
     bool swatch;
 };
 
-// The label is measured in the view's own font; a colour item adds the swatch to it.
+// h + w, and 100 more for the swatch of the ids from 35006 to 35059, by h.
 TEST(MeasureRequest, AnItemIsItsCellItsSwatchAndItsLabelWideAndOneMenuItemHigh) {
     TestSettings settings{kDefaults};
-    SizedView view;
+    CMarkingView view;
     ShownView shown{view};
-    view.SetMenuItemHeight(19);
+    const int h = GetSystemMetrics(SM_CYMENU);
     for (const MeasureRow& row : {
              MeasureRow{35006, "1", true},
              MeasureRow{35046, "10e+9", true},
+             MeasureRow{35047, "", true},
              MeasureRow{35048, "± 10 %", true},
              MeasureRow{35059, "± 20 %", true},
              MeasureRow{35000, "Пятишриховый код", false},
@@ -166,11 +164,10 @@ TEST(MeasureRequest, AnItemIsItsCellItsSwatchAndItsLabelWideAndOneMenuItemHigh) 
         MEASUREITEMSTRUCT request;
         request.itemID = row.id;
         view.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
-        const int labelWidth = LabelWidth(view, row.label);
         EXPECT_EQ(request.itemWidth,
-                  static_cast<unsigned>(19 + labelWidth + (row.swatch ? 100 : 0)))
+                  static_cast<unsigned>(h + LabelWidth(row.label) + (row.swatch ? 100 : 0)))
             << row.id;
-        EXPECT_EQ(request.itemHeight, 19U) << row.id;
+        EXPECT_EQ(request.itemHeight, static_cast<unsigned>(h)) << row.id;
     }
 }
 

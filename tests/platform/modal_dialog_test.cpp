@@ -178,10 +178,9 @@ TEST_F(ModalDialog, TheClientAreaIsTheTemplateSizeAtTheScreensResolution) {
         client = dialog.GetClientRect();
         dialog.EndDialog(0);
     });
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const DialogBaseUnits units = DialogBaseUnitsForDpi(qRound(screen->logicalDotsPerInchX()),
-                                                        qRound(screen->logicalDotsPerInchY()));
-    EXPECT_EQ(client, (Rect{0, 0, DialogXToPixels(320, units), DialogYToPixels(200, units)}));
+    // 320 x 200 dialog units with base units of 6 x 13 at 96 dpi.
+    ASSERT_EQ(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY()), 96);
+    EXPECT_EQ(client, (Rect{0, 0, 480, 325}));
 }
 
 TEST_F(ModalDialog, TheMainDialogIsCentredOnTheScreenWithAFixedFrame) {
