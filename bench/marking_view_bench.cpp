@@ -75,12 +75,12 @@ struct ColourItem {
 // Every colour item the menu shows for this selection, in menu order.
 std::vector<ColourItem> ColourItems(const BandCode& code) {
     std::vector<ColourItem> items;
-    for (const BandMenu& band : BandMenus()) {
+    for (const BandMenu& band : kBandMenus) {
         if (band.fiveBandOnly && !IsFiveBand(code)) {
             continue;
         }
         for (ColourCode colour : band.codes) {
-            items.push_back({band.base + static_cast<unsigned>(colour), colour});
+            items.push_back({band.IdOf(colour), colour});
         }
     }
     return items;

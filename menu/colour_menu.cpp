@@ -1,31 +1,12 @@
 #include "menu/colour_menu.h"
 
-#include <array>
+#include <algorithm>
 #include <string>
 
-#include "resources/resource_ids.h"
 #include "resources/string_table.h"
 
 namespace kolvar {
 namespace {
-
-constexpr std::array<ColourCode, 9> kFirstDigits = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-constexpr std::array<ColourCode, 10> kDigits = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-constexpr std::array<ColourCode, 12> kPowers = {-2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-// Black, orange and yellow mark no tolerance, so they are not offered.
-constexpr std::array<ColourCode, 9> kTolerances = {-2, -1, 1, 2, 5, 6, 7, 8, 9};
-
-constexpr std::array kBandMenus = {
-    BandMenu{ID_DIGIT1_TITLE, ID_DIGIT1_BASE, &BandCode::digit1, kFirstDigits, false},
-    BandMenu{ID_DIGIT2_TITLE, ID_DIGIT2_BASE, &BandCode::digit2, kDigits, false},
-    BandMenu{ID_DIGIT3_TITLE, ID_DIGIT3_BASE, &BandCode::digit3, kDigits, true},
-    BandMenu{ID_POWER_TITLE, ID_POWER_BASE, &BandCode::power, kPowers, false},
-    BandMenu{ID_OVERSHOOT_TITLE, ID_OVERSHOOT_BASE, &BandCode::overshoot, kTolerances, false},
-};
-
-unsigned ItemId(const BandMenu& band, ColourCode code) {
-    return band.base + static_cast<unsigned>(code);
-}
 
 // "100, красный": the label as drawn, then what the swatch shows.
 std::string AccessibleItemText(unsigned id, ColourCode code) {
@@ -40,7 +21,7 @@ CMenu BuildBandMenu(const BandMenu& band, ColourCode current) {
     menu.CreateMenu();
     for (ColourCode code : band.codes) {
         const unsigned checked = code == current ? MF_CHECKED : 0;
-        const unsigned id = ItemId(band, code);
+        const unsigned id = band.IdOf(code);
         menu.AppendMenu(MF_OWNERDRAW | checked, id, ItemData{ColourItemData(id, code)},
                         AccessibleItemText(id, code));
     }
@@ -57,8 +38,10 @@ void AppendSeparator(CMenu& menu) {
 
 }  // namespace
 
-std::span<const BandMenu> BandMenus() {
-    return kBandMenus;
+const BandMenu* BandOfCommand(unsigned id) {
+    const auto* band =
+        std::ranges::find_if(kBandMenus, [id](const BandMenu& menu) { return menu.Covers(id); });
+    return band != kBandMenus.end() ? band : nullptr;
 }
 
 std::uintptr_t ColourItemData(unsigned id, ColourCode code) {

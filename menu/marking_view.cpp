@@ -22,11 +22,8 @@ const MessageMap* CMarkingView::ClassMessageMap() {
         OnWmMeasureItem<&CMarkingView::OnMeasureItem>(),
         OnWmDrawItem<&CMarkingView::OnDrawItem>(),
         OnCommand<ID_FIVE_BAND, &CMarkingView::OnFiveBand>(),
-        OnCommandRange<35006, 35014, &CMarkingView::OnDigit1>(),
-        OnCommandRange<35015, 35024, &CMarkingView::OnDigit2>(),
-        OnCommandRange<35025, 35034, &CMarkingView::OnDigit3>(),
-        OnCommandRange<35035, 35046, &CMarkingView::OnPower>(),
-        OnCommandRange<35048, 35059, &CMarkingView::OnOvershoot>(),
+        OnCommandRange<kBandMenus.front().FirstId(), kBandMenus.back().LastId(),
+                       &CMarkingView::OnColourItem>(),
         OnCommand<ID_ABOUT, &CMarkingView::OnAboutItem>(),
         OnCommand<IDOK, &CMarkingView::OnCloseItem>(),
     };
@@ -57,7 +54,7 @@ void CMarkingView::TrackColourMenu(Point point) {
 }
 
 void CMarkingView::ShowColourMenu(Point screenPoint) {
-    CMenu menu = BuildColourMenu(bandCode_);
+    CMenu menu = BuildColourMenu(bandCode());
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, *this);
 }
 
@@ -72,46 +69,29 @@ void CMarkingView::OnMeasureItem(int, MEASUREITEMSTRUCT& item) {
         selectedFont.emplace(surface, *font);
     }
     const int labelWidth = surface.GetTextExtentPoint32(label).cx;
-    item.itemWidth = ColourItemWidth(item.itemID, sysColours_.menuItemHeight, labelWidth);
-    item.itemHeight = static_cast<unsigned>(sysColours_.menuItemHeight);
+    item.itemWidth = ColourItemWidth(item.itemID, sysColours().menuItemHeight, labelWidth);
+    item.itemHeight = static_cast<unsigned>(sysColours().menuItemHeight);
     Default();
 }
 
 void CMarkingView::OnDrawItem(int, DRAWITEMSTRUCT& item) {
-    DrawColourItem(item, sysColours_);
+    DrawColourItem(item, sysColours());
     Default();
 }
 
 void CMarkingView::OnFiveBand() {
-    ToggleFiveBand(bandCode_);
-    SelectionChanged(false);
+    BandCode code = bandCode();
+    ToggleFiveBand(code);
+    ChangeSelection(code, false);
 }
 
-// The command table's ranges are the only bound on the ids that arrive here.
-void CMarkingView::OnDigit1(unsigned id) {
-    SetDigit1(bandCode_, static_cast<ColourCode>(id - ID_DIGIT1_BASE));
-    SelectionChanged(true);
-}
-
-void CMarkingView::OnDigit2(unsigned id) {
-    SetDigit2(bandCode_, static_cast<ColourCode>(id - ID_DIGIT2_BASE));
-    SelectionChanged(true);
-}
-
-void CMarkingView::OnDigit3(unsigned id) {
-    SetDigit3(bandCode_, static_cast<ColourCode>(id - ID_DIGIT3_BASE));
-    SelectionChanged(true);
-}
-
-void CMarkingView::OnPower(unsigned id) {
-    SetPower(bandCode_, static_cast<ColourCode>(id) - static_cast<ColourCode>(ID_POWER_BASE));
-    SelectionChanged(true);
-}
-
-void CMarkingView::OnOvershoot(unsigned id) {
-    SetOvershoot(bandCode_,
-                 static_cast<ColourCode>(id) - static_cast<ColourCode>(ID_OVERSHOOT_BASE));
-    SelectionChanged(true);
+// Every band's commands arrive here; an id between two bands' ranges changes nothing.
+void CMarkingView::OnColourItem(unsigned id) {
+    if (const BandMenu* band = BandOfCommand(id)) {
+        BandCode code = bandCode();
+        code.*band->field = band->CodeOf(id);
+        ChangeSelection(code, true);
+    }
 }
 
 // The main dialog answers the About command modally, so this returns after the box has closed.

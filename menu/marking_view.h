@@ -24,11 +24,7 @@ private:
     void OnDrawItem(int controlId, DRAWITEMSTRUCT& item);
 
     void OnFiveBand();
-    void OnDigit1(unsigned id);
-    void OnDigit2(unsigned id);
-    void OnDigit3(unsigned id);
-    void OnPower(unsigned id);
-    void OnOvershoot(unsigned id);
+    void OnColourItem(unsigned id);
     void OnAboutItem();
     void OnCloseItem();
 };

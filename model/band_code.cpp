@@ -44,20 +44,5 @@ bool IsDisplayable(const BandCode& code) {
 void ToggleFiveBand(BandCode& code) {
     code.extended = code.extended == 0 ? 1 : 0;
 }
-void SetDigit1(BandCode& code, ColourCode value) {
-    code.digit1 = value;
-}
-void SetDigit2(BandCode& code, ColourCode value) {
-    code.digit2 = value;
-}
-void SetDigit3(BandCode& code, ColourCode value) {
-    code.digit3 = value;
-}
-void SetPower(BandCode& code, ColourCode value) {
-    code.power = value;
-}
-void SetOvershoot(BandCode& code, ColourCode value) {
-    code.overshoot = value;
-}
 
 }  // namespace kolvar

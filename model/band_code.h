@@ -34,12 +34,7 @@ int SignificantNumber(const BandCode& code);
 // True when every colour field holds a code from -2 to 9, which the picture and caption need.
 bool IsDisplayable(const BandCode& code);
 
-// The menu's setters store the chosen code unchanged; the toggle negates `extended`.
+// Four bands become five and five four; any non-zero `extended` counts as five.
 void ToggleFiveBand(BandCode& code);
-void SetDigit1(BandCode& code, ColourCode value);
-void SetDigit2(BandCode& code, ColourCode value);
-void SetDigit3(BandCode& code, ColourCode value);
-void SetPower(BandCode& code, ColourCode value);
-void SetOvershoot(BandCode& code, ColourCode value);
 
 }  // namespace kolvar

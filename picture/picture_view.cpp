@@ -89,7 +89,8 @@ void CPictureView::OnSysColorChange() {
     InvalidateRect(false);
 }
 
-void CPictureView::SelectionChanged(bool erase) {
+void CPictureView::ChangeSelection(const BandCode& code, bool erase) {
+    bandCode_ = code;
     InvalidateRect(erase);
     DescribeSelection();
 }

@@ -26,18 +26,18 @@ protected:
     void OnPaint();
     void OnSysColorChange();
 
-    // The selection has changed: the view is repainted and assistive technology hears the new
-    // reading.
-    void SelectionChanged(bool erase);
-
-    BandCode bandCode_;
-    SysColours sysColours_;
-    Bitmap picture_;
+    // The one way to change the selection: the view is repainted, erased first if asked, and
+    // assistive technology hears the new reading, also when the code is the same as before.
+    void ChangeSelection(const BandCode& code, bool erase);
 
 private:
     // Assistive technology reads the caption as it is drawn, and the bands left to right in
     // words.
     void DescribeSelection();
+
+    BandCode bandCode_;
+    SysColours sysColours_;
+    Bitmap picture_;
 };
 
 }  // namespace kolvar

@@ -79,21 +79,6 @@ INSTANTIATE_TEST_SUITE_P(EveryCode, ToleranceBand,
                                          ToleranceRow{8, true}, ToleranceRow{9, false},
                                          ToleranceRow{-3, false}, ToleranceRow{10, false}));
 
-TEST(BandCode, SettersStoreTheCodeUnchanged) {
-    BandCode code;
-    SetDigit1(code, 9);
-    SetDigit2(code, 0);
-    SetDigit3(code, 7);
-    SetPower(code, kSilver);
-    SetOvershoot(code, kWhite);
-    EXPECT_EQ(code, (BandCode{.extended = 0,
-                              .digit1 = 9,
-                              .digit2 = 0,
-                              .digit3 = 7,
-                              .power = kSilver,
-                              .overshoot = kWhite}));
-}
-
 TEST(BandCode, DisplayableOnlyWithEveryColourFieldInRange) {
     EXPECT_TRUE(IsDisplayable(BandCode{}));
     EXPECT_TRUE(IsDisplayable(BandCode{.extended = -5, .digit1 = 0, .overshoot = 3}));

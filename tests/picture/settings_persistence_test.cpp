@@ -17,7 +17,7 @@ constexpr const char* kCompany = "Local AppWizard-Generated Applications";
 // A view whose selection the test can change, as the menu would.
 class ChangeableView : public CPictureView {
 public:
-    BandCode& code() { return bandCode_; }
+    void Choose(const BandCode& code) { ChangeSelection(code, true); }
 };
 
 class SettingsPersistence : public testing::Test {
@@ -92,7 +92,7 @@ TEST_F(SettingsPersistence, ExecutablesOfDifferentNamesKeepTheirOwnValues) {
     {
         auto app = StartApp("kolvar");
         ChangeableView view;
-        view.code() = BandCode{1, 9, 9, 9, 9, 9};
+        view.Choose(BandCode{1, 9, 9, 9, 9, 9});
     }
     EXPECT_EQ(LoadedByView("kolvar-copy"), BandCode{});
     EXPECT_EQ(LoadedByView("kolvar"), (BandCode{1, 9, 9, 9, 9, 9}));
