@@ -13,9 +13,11 @@ namespace kolvar {
 // empty.
 std::string NoDisplayProblem(int argc, char** argv);
 
-// While the toolkit starts, its messages are held back. A fatal one (a display that is named
-// but cannot be reached) becomes one line of our own on standard error and exit status 1,
-// rather than the toolkit's advice to reinstall and an abort; the rest are passed on at the end.
+// While the toolkit starts, its messages are held back. A fatal one becomes one line of our own
+// on standard error and exit status 1, rather than the toolkit's advice to reinstall and an
+// abort: a display that is named but refused the connection is named as unreachable; any other
+// failure is said in the toolkit's words, such as the platform plugin it could not find, or could
+// not load and why. Without a failure, the held messages are passed on at the end.
 class StartUpMessages {
 public:
     explicit StartUpMessages(std::string program);

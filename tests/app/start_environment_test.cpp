@@ -151,6 +151,14 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  1,
                  "kolvar: cannot reach the display :99 to show the window on"},
+        // Without its platform's plugin the toolkit never tries the display, which is not to blame.
+        StartRow{"NoSuchPlatformPlugin",
+                 {{"DISPLAY", ":99"}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", "nosuch"}},
+                 0,
+                 false,
+                 1,
+                 "kolvar: cannot show the window: Could not find the Qt platform plugin \"nosuch\" "
+                 "in \"\""},
         // nobody's home in the password database does not exist and cannot be made
         StartRow{"EmptyHomeTakesThePasswordEntry",
                  {{"HOME", ""}, {"XDG_CONFIG_HOME", nullptr}, {"QT_QPA_PLATFORM", "offscreen"}},
