@@ -9,11 +9,12 @@
 #include "platform/application.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
+#include "tests/support/company_key.h"
 
 namespace kolvar {
 
 inline constexpr const char* kTestAppName = "kolvar-app-test";
-inline constexpr const char* kCompanyKey = "Local AppWizard-Generated Applications";
+using test::kCompanyKey;
 inline constexpr long kTimedOut = -99;
 
 // The program's resources and application object, with settings in a fresh store.

@@ -18,6 +18,7 @@
 
 #include "signal_readiness.h"
 #include "tests/support/child_process.h"
+#include "tests/support/company_key.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kolvar {
@@ -32,7 +33,7 @@ struct StartRow {
     uid_t user;  // 0: the test's own; another needs root
     bool runs;   // shows its window until asked to end
     int status;
-    const char* line;  // "{home}" stands for the user's home in the password database
+    std::string line;  // "{home}" stands for the user's home in the password database
 };
 
 std::string ExpectedLine(const StartRow& row) {
@@ -132,9 +133,8 @@ TEST_P(Start, SaysWhatIsMissingInOneLineAndWritesNothing) {
     }
 }
 
-constexpr const char* kSavedInHome =
-    "kolvar: cannot save settings to {home}/.config/Local AppWizard-Generated "
-    "Applications/kolvar.conf: Permission denied";
+const std::string kSavedInHome = std::string("kolvar: cannot save settings to {home}/.config/") +
+                                 test::kCompanyKey + "/kolvar.conf: Permission denied";
 
 INSTANTIATE_TEST_SUITE_P(
     Environments, Start,

@@ -10,13 +10,12 @@
 #include "platform/testing.h"
 #include "signal_readiness.h"
 #include "tests/support/child_process.h"
+#include "tests/support/company_key.h"
 
 namespace kolvar {
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr const char* kCompanyKey = "Local AppWizard-Generated Applications";
 
 class Termination : public testing::TestWithParam<int> {};
 
@@ -35,10 +34,10 @@ TEST_P(Termination, EndsLikeEscAndSavesAllSixKeys) {
 
     const int kAbsent = 1000;
     for (const char* key : {"Extended", "Digit 1", "Digit 2", "Digit 3", "Power", "Overshoot"}) {
-        EXPECT_NE(StoredProfileInt(kCompanyKey, "kolvar", "Settings", key, kAbsent), kAbsent)
+        EXPECT_NE(StoredProfileInt(test::kCompanyKey, "kolvar", "Settings", key, kAbsent), kAbsent)
             << key;
     }
-    EXPECT_EQ(StoredProfileInt(kCompanyKey, "kolvar", "Settings", "Overshoot", kAbsent), -2);
+    EXPECT_EQ(StoredProfileInt(test::kCompanyKey, "kolvar", "Settings", "Overshoot", kAbsent), -2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, Termination, testing::Values(SIGTERM, SIGINT, SIGHUP));

@@ -19,11 +19,11 @@
 #include "platform/surface.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
+#include "tests/support/company_key.h"
 
 namespace kolvar {
 namespace {
 
-constexpr const char* kCompany = "Local AppWizard-Generated Applications";
 constexpr const char* kApplication = "kolvar";
 // Large enough for the whole picture, which lands at its centre.
 constexpr Rect kTarget{0, 0, 400, 200};
@@ -105,8 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kolvar;
     // A fresh application object reads the file afresh, as a new run of the program does.
     CWinApp app(kApplication);
-    app.SetRegistryKey(kCompany);
-    WriteFile(ConfigHome() / kCompany / (std::string(kApplication) + ".conf"), data, size);
+    app.SetRegistryKey(test::kCompanyKey);
+    WriteFile(ConfigHome() / test::kCompanyKey / (std::string(kApplication) + ".conf"), data, size);
 
     const BandCode code = LoadBandCode(app);
     if (!IsDisplayable(code) || CaptionText(code).empty()) {

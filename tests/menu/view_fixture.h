@@ -9,6 +9,7 @@
 #include "platform/application.h"
 #include "platform/geometry.h"
 #include "platform/testing.h"
+#include "tests/support/company_key.h"
 
 namespace kolvar {
 
@@ -21,7 +22,6 @@ inline void PrintTo(const BandCode& code, std::ostream* out) {
 
 namespace kolvar::test {
 
-inline constexpr std::string_view kCompanyKey = "Local AppWizard-Generated Applications";
 inline constexpr std::string_view kAppName = "kolvar-menu-test";
 
 // An application object whose settings live in a store of their own for the life of the

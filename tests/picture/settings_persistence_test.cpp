@@ -8,11 +8,12 @@
 #include "picture/picture_view.h"
 #include "platform/application.h"
 #include "platform/testing.h"
+#include "tests/support/company_key.h"
 
 namespace kolvar {
 namespace {
 
-constexpr const char* kCompany = "Local AppWizard-Generated Applications";
+using test::kCompanyKey;
 
 // A view whose selection the test can change, as the menu would.
 class ChangeableView : public CPictureView {
@@ -25,15 +26,15 @@ protected:
     // The application object as the program makes it, under another executable's name.
     static std::unique_ptr<CWinApp> StartApp(const std::string& name) {
         auto app = std::make_unique<CWinApp>(name);
-        app->SetRegistryKey(kCompany);
+        app->SetRegistryKey(kCompanyKey);
         return app;
     }
 
     static void WriteStore(const char* appName, std::string_view text) {
-        ASSERT_TRUE(ReplaceStoredText(kCompany, appName, text));
+        ASSERT_TRUE(ReplaceStoredText(kCompanyKey, appName, text));
     }
 
-    static std::string ReadStore(const char* appName) { return StoredText(kCompany, appName); }
+    static std::string ReadStore(const char* appName) { return StoredText(kCompanyKey, appName); }
 
     BandCode LoadedByView(const char* appName) {
         auto app = StartApp(appName);

@@ -21,6 +21,7 @@
 
 #include "platform/profile_text.h"
 #include "tests/support/child_process.h"
+#include "tests/support/company_key.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kolvar {
@@ -29,7 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr const char* kCompany = "Local AppWizard-Generated Applications";
 constexpr std::array<const char*, 6> kKeys = {"Extended", "Digit 1", "Digit 2",
                                               "Digit 3",  "Power",   "Overshoot"};
 constexpr auto kPatience = 60s;
@@ -62,7 +62,7 @@ class ConcurrentRuns : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(configHome_.path().empty());
-        storeDir_ = configHome_.path() / kCompany;
+        storeDir_ = configHome_.path() / test::kCompanyKey;
         fs::create_directories(storeDir_);
         store_ = storeDir_ / (executable_.stem().string() + ".conf");
         watch_ = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
