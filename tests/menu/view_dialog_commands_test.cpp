@@ -147,12 +147,15 @@ TEST(AboutItem, SendsTheAboutSystemCommandToTheMainWindowNotToTheParent) {
     EXPECT_EQ(view.bandCode(), kDefaults);
 }
 
+// The command goes nowhere else instead, not even to the window the view is in.
 TEST(AboutItem, WithoutAMainWindowNothingHappens) {
     TestSettings settings{kDefaults};
+    SystemCommandProbe parent;
+    parent.CreateEx(0, WS_VISIBLE, {10, 10, 400, 300}, nullptr, 0);
     CMarkingView view;
-    ShownView shown(view);
+    view.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, {5, 5, 300, 200}, &parent, 10000);
     view.SendMessage(WM_COMMAND, expected::kAbout, 0);
-    EXPECT_EQ(view.bandCode(), kDefaults);
+    EXPECT_TRUE(parent.commands.empty());
 }
 
 // The main dialog shows the About box modally, so the command returns only once it has closed.
