@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "platform/application.h"
+#include "platform/dialog.h"
 #include "tests/platform/canvas.h"
 
 namespace kolvar::test {
@@ -78,15 +79,18 @@ std::span<const std::byte> ServedBitmap(unsigned id) {
                      : std::span<const std::byte>();
 }
 
+// From a module of bitmaps alone: the icons and dialogs it leaves out are as if it had none.
 TEST(LoadBitmap, ProgramBitmapsKeepTheirPaletteColoursExactly) {
     const ResourceModule installed = AfxGetResourceModule();
-    ResourceModule module = installed;
-    module.bitmap = ServedBitmap;
-    AfxSetResourceModule(module);
+    AfxSetResourceModule(ResourceModule{.bitmap = ServedBitmap});
     Bitmap picture = LoadBitmap(129);
     const bool missing = static_cast<bool>(LoadBitmap(130));
+    const bool icon = static_cast<bool>(LoadIcon(128));
+    const std::int32_t dialog = CDialog(102).DoModal();
     AfxSetResourceModule(installed);
     EXPECT_FALSE(missing);
+    EXPECT_FALSE(icon);
+    EXPECT_EQ(dialog, -1);
     Screen screen;
     MemorySurface surface(screen);
     Selected<Bitmap> selection(surface, picture);
