@@ -52,9 +52,13 @@ def missing_tools():
         missing.append("the virtual pointer client (built with libwayland-dev)")
     if not qt_wayland_plugin_installed():
         missing.append("qt6-wayland")
-    if os.geteuid() != 0:
-        missing.append("root, to run sway as the user nobody")
+    if shutil.which("setpriv") is not None and not can_run_as_nobody():
+        missing.append("the capabilities to run sway as the user nobody (CAP_SETUID, CAP_SETGID)")
     return missing
+
+
+def can_run_as_nobody():
+    return subprocess.run([*AS_NOBODY, "true"], capture_output=True, check=False).returncode == 0
 
 
 def hand_to_user(path):

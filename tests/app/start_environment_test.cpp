@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 #include <pwd.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -30,7 +28,7 @@ using namespace std::chrono_literals;
 struct StartRow {
     const char* name;
     std::vector<std::pair<const char*, const char*>> variables;  // a null value removes one
-    uid_t user;  // 0: the test's own; another needs root
+    uid_t user;  // 0: the test's own; another needs the right to change users
     bool runs;   // shows its window until asked to end
     int status;
     std::string line;  // "{home}" stands for the user's home in the password database
@@ -46,30 +44,31 @@ std::string ExpectedLine(const StartRow& row) {
     return line;
 }
 
-bool OnPath(const std::string& program) {
-    std::istringstream folders(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
-    for (std::string folder; std::getline(folders, folder, ':');) {
-        if (access((folder + '/' + program).c_str(), X_OK) == 0) {
-            return true;
-        }
-    }
-    return false;
+bool CanRunAs(uid_t user) {
+    const std::string id = std::to_string(user);
+    test::ChildProcess probe(
+        {"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups", "true"}, {});
+    return probe.Wait(10s) == test::ChildProcess::Ending{true, 0};
 }
 
 // Why the row cannot be run here, if it cannot.
 std::string Unrunnable(const StartRow& row) {
+    for (const auto& [name, value] : row.variables) {
+        if (std::string_view(name) == "DISPLAY" && value != nullptr &&
+            row.line.find(value) != std::string::npos &&
+            fs::exists("/tmp/.X11-unix/X" + std::string(value + 1))) {
+            return std::string("the row needs no display at ") + value + ", but one exists";
+        }
+    }
     if (row.user == 0) {
-        return fs::exists("/tmp/.X11-unix/X99") ? "a display :99 exists here" : "";
+        return "";
     }
-    if (geteuid() != 0) {
-        return "running the program as another user needs root";
-    }
-    if (!OnPath("setpriv")) {
-        return "setpriv (util-linux) is not installed";
+    if (!CanRunAs(row.user)) {
+        return "setpriv (util-linux) cannot run a program as user " + std::to_string(row.user) +
+               ", which needs the capabilities to change users (CAP_SETUID, CAP_SETGID)";
     }
     const passwd* entry = getpwuid(row.user);
-    if ((entry != nullptr) !=
-        (std::string_view(row.line).find("{home}") != std::string_view::npos)) {
+    if ((entry != nullptr) != (row.line.find("{home}") != std::string::npos)) {
         return "the password database does not have the user this row needs";
     }
     return entry != nullptr && fs::exists(entry->pw_dir)

@@ -225,7 +225,8 @@ TEST_P(InterruptedSave, LeavesThePreviousFileWholeAndSaysWhyInOneLine) {
     const QString folder = QFileInfo(Path()).absolutePath();
     const QString immutable = row.folderImmutable ? folder : row.fileImmutable ? Path() : "";
     if (!immutable.isEmpty() && !SetImmutable(immutable, true)) {
-        GTEST_SKIP() << "cannot make " << immutable.toStdString() << " immutable (needs root)";
+        GTEST_SKIP() << "cannot make " << immutable.toStdString() << " immutable, which needs "
+                     << "CAP_LINUX_IMMUTABLE and a file system with the immutable attribute";
     }
     rlimit previousLimit{};
     getrlimit(RLIMIT_FSIZE, &previousLimit);
