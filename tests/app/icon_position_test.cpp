@@ -1,4 +1,5 @@
 #include "app/icon_position.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,10 @@ struct IconRow {
     int expected;
 };
 
+void PrintTo(const IconRow& row, std::ostream* out) {
+    *out << "client " << row.client;
+}
+
 class MinimisedIcon : public testing::TestWithParam<IconRow> {};
 
 TEST_P(MinimisedIcon, IsCentredTruncatingTowardZero) {
@@ -19,7 +24,8 @@ TEST_P(MinimisedIcon, IsCentredTruncatingTowardZero) {
 
 INSTANTIATE_TEST_SUITE_P(ClientSizes, MinimisedIcon,
                          testing::Values(IconRow{32, 0}, IconRow{33, 1}, IconRow{30, 0},
-                                         IconRow{29, -1}, IconRow{100, 34}));
+                                         IconRow{29, -1}, IconRow{100, 34}),
+                         test::RowName());
 
 TEST(MinimisedIconPosition, TreatsWidthAndHeightApart) {
     EXPECT_EQ(MinimisedIconPosition({64, 33}, {32, 16}), (Point{16, 9}));

@@ -5,6 +5,7 @@
 #include "platform/message_map.h"
 #include "resources/resource_ids.h"
 #include "tests/app/app_fixture.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar {
 namespace {
@@ -87,7 +88,7 @@ TEST_P(SystemCommand, OpensTheAboutBoxWhateverItsLowBits) {
     EXPECT_EQ(about.title, "О программе Kolvar");
 }
 
-INSTANTIATE_TEST_SUITE_P(AboutIds, SystemCommand, testing::Range(16u, 32u));
+INSTANTIATE_TEST_SUITE_P(AboutIds, SystemCommand, testing::Range(16u, 32u), test::RowName());
 
 TEST_F(MainDialog, ViewsAboutItemOpensTheSameBox) {
     CMarkingDialog dialog;
@@ -149,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
         Ending{"Esc", [](CMarkingDialog& d) { PressKey(d.view(), Key::Escape); }, IDCANCEL},
         Ending{"CloseBox", [](CMarkingDialog& d) { ClickCloseBox(d); }, IDCANCEL},
         Ending{"SystemClose", [](CMarkingDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); },
-               IDCANCEL}));
+               IDCANCEL}),
+    test::RowName());
 
 }  // namespace
 }  // namespace kolvar

@@ -17,6 +17,7 @@
 #include "signal_readiness.h"
 #include "tests/support/child_process.h"
 #include "tests/support/company_key.h"
+#include "tests/support/row_name.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kolvar {
@@ -172,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
             true,
             0,
             "kolvar: cannot save settings: no home folder (set HOME or XDG_CONFIG_HOME)"}),
-    [](const testing::TestParamInfo<StartRow>& tested) { return tested.param.name; });
+    test::RowName());
 
 }  // namespace
 }  // namespace kolvar

@@ -11,6 +11,7 @@
 #include "signal_readiness.h"
 #include "tests/support/child_process.h"
 #include "tests/support/company_key.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar {
 namespace {
@@ -40,7 +41,8 @@ TEST_P(Termination, EndsLikeEscAndSavesAllSixKeys) {
     EXPECT_EQ(StoredProfileInt(test::kCompanyKey, "kolvar", "Settings", "Overshoot", kAbsent), -2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, Termination, testing::Values(SIGTERM, SIGINT, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Signals, Termination, testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         test::RowName());
 
 }  // namespace
 }  // namespace kolvar

@@ -12,6 +12,7 @@
 #include "model/caption_text.h"
 #include "platform/system_metrics.h"
 #include "platform/testing.h"
+#include "tests/support/row_name.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -67,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingRow{"ThirdDigitWhileHidden", 35031, "коричневый, красный, оранжевый, серебристый"},
         ReadingRow{"Multiplier", 35041, "коричневый, красный, жёлтый, серебристый"},
         ReadingRow{"ToleranceWithoutBand", 35059, "коричневый, красный, оранжевый"}),
-    [](const testing::TestParamInfo<ReadingRow>& row) { return row.param.name; });
+    test::RowName());
 
 // What a screen reader says for each item of a sub-menu, and which one it hears as checked.
 struct ItemsRow {
@@ -78,7 +79,7 @@ struct ItemsRow {
 };
 
 void PrintTo(const ItemsRow& row, std::ostream* out) {
-    *out << row.subMenu->title;
+    *out << "items " << row.subMenu->items.front().id << " to " << row.subMenu->items.back().id;
 }
 
 class ColourItemsReading : public testing::TestWithParam<ItemsRow> {};
@@ -116,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                              {"± 10 %, серебристый", "± 5 %, золотистый", "± 1 %, коричневый",
                               "± 2 %, красный", "± 0.5 %, зелёный", "± 0.25 %, синий",
                               "± 0.1 %, фиолетовый", "± 0.05 %, серый", "± 20 %, нет цвета"},
-                             8}));
+                             8}),
+    test::RowName());
 
 struct KeyboardRow {
     std::string name;
@@ -152,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(KeyboardRow{"ShiftF10",
                                 [](CWnd& view) { PressKey(view, Key::F10, KeyModifier::Shift); }},
                     KeyboardRow{"ContextMenuKey", [](CWnd& view) { PressKey(view, Key::Menu); }}),
-    [](const testing::TestParamInfo<KeyboardRow>& row) { return row.param.name; });
+    test::RowName());
 
 }  // namespace
 }  // namespace kolvar::test

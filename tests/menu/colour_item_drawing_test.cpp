@@ -9,6 +9,7 @@
 #include "picture/sys_colours.h"
 #include "platform/message_map.h"
 #include "platform/surface.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar::test {
 namespace {
@@ -143,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                             kSelected | kChecked, true},
                     DrawRow{"NoSwatchBelowTheRange", 35005, 0, ODA_DRAWENTIRE, kChecked, false},
                     DrawRow{"NoSwatchAboveTheRange", 35060, 0, ODA_SELECT, kSelected, true}),
-    [](const testing::TestParamInfo<DrawRow>& row) { return row.param.name; });
+    test::RowName());
 
 // With h = 19 the swatch runs from 19 to 119 pixels from the item's left, two pixels in from its
 // top and bottom.

@@ -9,6 +9,7 @@
 #include "model/band_code.h"
 #include "platform/surface.h"
 #include "resources/string_table.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar::test {
 namespace {
@@ -143,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckRow{"MiddleTolerances", Code(1, 5, 6, 8, 6, 6)},
                     CheckRow{"ValuesTheMenuDoesNotOffer", Code(0, 0, 2, 5, 3, 3)},
                     CheckRow{"ToleranceZeroAndFour", Code(1, 0, 2, 5, 3, 4)}),
-    [](const testing::TestParamInfo<CheckRow>& row) { return row.param.name; });
+    test::RowName());
 
 TEST(ColourMenuStructure, AStoredValueNoItemOffersLeavesItsSubMenuWithoutACheck) {
     for (const int overshoot : {0, 3, 4}) {

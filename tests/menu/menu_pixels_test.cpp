@@ -12,6 +12,7 @@
 #include "platform/surface.h"
 #include "platform/system_metrics.h"
 #include "platform/testing.h"
+#include "tests/support/row_name.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -135,9 +136,7 @@ INSTANTIATE_TEST_SUITE_P(SubMenus, OpenMenuPixels,
                                          SubMenuRow{"SecondDigit", &expected::kDigit2, 3, 2},
                                          SubMenuRow{"Multiplier", &expected::kPower, 4, 3},
                                          SubMenuRow{"Tolerance", &expected::kTolerance, 5, -2}),
-                         [](const testing::TestParamInfo<SubMenuRow>& row) {
-                             return row.param.name;
-                         });
+                         test::RowName());
 
 struct MeasureRow {
     unsigned id;

@@ -11,6 +11,7 @@
 #include "menu_opening.h"
 #include "platform/surface.h"
 #include "platform/testing.h"
+#include "tests/support/row_name.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -115,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OpeningRow{"AtTheClientOrigin", WM_RBUTTONDOWN, {0, 0}, false},
                     OpeningRow{"RightButtonPress", WM_RBUTTONDOWN, {57, 11}, true},
                     OpeningRow{"LeftDoubleClick", WM_LBUTTONDBLCLK, {140, 66}, true}),
-    [](const testing::TestParamInfo<OpeningRow>& row) { return row.param.name; });
+    test::RowName());
 
 TEST_F(MenuTracking, AChosenItemArrivesAsItsCommandOnceTheMenuHasClosed) {
     bool changedWhileOpen = true;
@@ -214,9 +215,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, MenuDismissal,
                                                         HoverMenuItem(kFiveBandRow);
                                                         ClickOutsideMenus();
                                                     }}),
-                         [](const testing::TestParamInfo<DismissRow>& row) {
-                             return row.param.name;
-                         });
+                         test::RowName());
 
 }  // namespace
 }  // namespace kolvar::test

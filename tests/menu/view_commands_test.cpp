@@ -6,7 +6,7 @@
 
 #include "expected_menu.h"
 #include "menu/marking_view.h"
-#include "model/caption_text.h"
+#include "tests/support/row_name.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                    ShownBand{false, 3, kBody}},
         CommandRow{"ToleranceFour", kFiveBand, 35054, With(kFiveBand, &BandCode::overshoot, 4),
                    ShownBand{true, 4, kBody}}),
-    [](const testing::TestParamInfo<CommandRow>& row) { return row.param.name; });
+    test::RowName());
 
 TEST(ViewCommands, TolerancesTheMenuDoesNotOfferReadFalseInTheCaption) {
     for (const unsigned id : {35050U, 35053U, 35054U}) {

@@ -14,6 +14,7 @@
 #include "platform/dialog.h"
 #include "platform/testing.h"
 #include "resources/resource_ids.h"
+#include "tests/support/row_name.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -85,9 +86,7 @@ TEST_P(CloseItem, EndsTheMainDialogWithOkAndTheSelectionIsSavedOnTheWayOut) {
 INSTANTIATE_TEST_SUITE_P(Routes, CloseItem,
                          testing::Values(CloseRow{"Command", CloseByCommand},
                                          CloseRow{"MenuItem", CloseThroughTheMenu}),
-                         [](const testing::TestParamInfo<CloseRow>& row) {
-                             return row.param.name;
-                         });
+                         test::RowName());
 
 // A view whose owner is another dialog than its parent ends its owner.
 TEST(CloseItemOwner, TheOwnerEndsRatherThanTheParent) {

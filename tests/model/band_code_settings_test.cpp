@@ -1,4 +1,5 @@
 #include "model/band_code_settings.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,10 @@ struct StoredValue {
     BandCode expected;
 };
 
+void PrintTo(const StoredValue& row, std::ostream* out) {
+    *out << row.key << " " << row.stored;
+}
+
 class LoadingStoredValue : public testing::TestWithParam<StoredValue> {};
 
 TEST_P(LoadingStoredValue, KeepsCodesAndReplacesTheRestPerKey) {
@@ -81,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, LoadingStoredValue,
                                          StoredValue{"Power", 2147483647, BandCode{}},
                                          StoredValue{"Overshoot", 3, BandCode{.overshoot = 3}},
                                          StoredValue{"Overshoot", -1, BandCode{.overshoot = -1}},
-                                         StoredValue{"Overshoot", -2147483647 - 1, BandCode{}}));
+                                         StoredValue{"Overshoot", -2147483647 - 1, BandCode{}}),
+                         test::RowName());
 
 }  // namespace
 }  // namespace kolvar

@@ -1,4 +1,5 @@
 #include "model/band_code.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,10 @@ struct ToleranceRow {
     bool hasBand;
 };
 
+void PrintTo(const ToleranceRow& row, std::ostream* out) {
+    *out << "tolerance " << row.overshoot;
+}
+
 class ToleranceBand : public testing::TestWithParam<ToleranceRow> {};
 
 TEST_P(ToleranceBand, LeavesTheLastSlotEmptyWithoutABand) {
@@ -77,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(EveryCode, ToleranceBand,
                                          ToleranceRow{4, false}, ToleranceRow{5, true},
                                          ToleranceRow{6, true}, ToleranceRow{7, true},
                                          ToleranceRow{8, true}, ToleranceRow{9, false},
-                                         ToleranceRow{-3, false}, ToleranceRow{10, false}));
+                                         ToleranceRow{-3, false}, ToleranceRow{10, false}),
+                         test::RowName());
 
 TEST(BandCode, DisplayableOnlyWithEveryColourFieldInRange) {
     EXPECT_TRUE(IsDisplayable(BandCode{}));

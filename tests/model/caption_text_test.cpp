@@ -9,6 +9,7 @@
 
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar {
 namespace {
@@ -17,6 +18,12 @@ struct Reading {
     BandCode code;
     const char* caption;
 };
+
+void PrintTo(const Reading& row, std::ostream* out) {
+    const BandCode& code = row.code;
+    *out << "digits " << code.digit1 << code.digit2;
+    *out << (IsFiveBand(code) ? std::to_string(code.digit3) : "") << " power " << code.power;
+}
 
 class WorkedReading : public testing::TestWithParam<Reading> {};
 
@@ -45,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                 .extended = 1, .digit1 = 9, .digit2 = 9, .digit3 = 9, .power = 9, .overshoot = 8},
             "999 ГОм ± 0.05 %"},
         // Stored values the menu never offers are still read safely.
-        Reading{BandCode{.digit1 = 0, .digit2 = 0, .power = 0, .overshoot = 3}, "0 Ом false"}));
+        Reading{BandCode{.digit1 = 0, .digit2 = 0, .power = 0, .overshoot = 3}, "0 Ом false"}),
+    test::RowName());
 
 // The expected reading computed independently: exact milliohms, then the largest unit that
 // leaves at least 1, decimals without trailing zeros.
@@ -125,7 +133,7 @@ TEST_P(CaptionUnderLocale, KeepsTheDecimalPoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DecimalComma, CaptionUnderLocale,
-                         testing::Values("ru_RU.UTF-8", "de_DE.UTF-8"));
+                         testing::Values("ru_RU.UTF-8", "de_DE.UTF-8"), test::RowName());
 
 }  // namespace
 }  // namespace kolvar

@@ -2,6 +2,7 @@
 
 #include "model/colour_code.h"
 #include "tests/picture/picture_fixture.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar {
 namespace {
@@ -130,6 +131,10 @@ struct Centring {
     int expectedTop;
 };
 
+void PrintTo(const Centring& row, std::ostream* out) {
+    *out << row.areaWidth << "x" << row.areaHeight;
+}
+
 class PictureCentring : public PictureTest, public testing::WithParamInterface<Centring> {};
 
 TEST_P(PictureCentring, MovesTheAreaToThePictureCorner) {
@@ -153,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Centring{364, 164, 5, 5},    // odd difference: the spare pixel right
                     Centring{343, 143, -5, -5},  // smaller: clipped evenly
                     Centring{342, 142, -5, -5},  // -11 / 2 truncates toward zero
-                    Centring{400, 153, 23, 0}));
+                    Centring{400, 153, 23, 0}),
+    test::RowName());
 
 TEST(MissingPicture, PaintsNothingAndLeavesTheArea) {
     MemorySurface screen;

@@ -4,6 +4,7 @@
 
 #include "platform/process.h"
 #include "platform/qt/dialog_widget.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar {
 namespace {
@@ -32,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Templates, DialogUnits,
                          testing::Values(UnitsRow{96, 320, 200, {480, 325}},
                                          UnitsRow{96, 235, 55, {353, 89}},
                                          UnitsRow{120, 320, 200, {640, 400}},
-                                         UnitsRow{144, 320, 200, {720, 500}}));
+                                         UnitsRow{144, 320, 200, {720, 500}}),
+                         test::RowName());
 
 TEST(DialogUnitsOfControls, MapEachCoordinateOnItsOwn) {
     const DialogBaseUnits units = DialogBaseUnitsForDpi(96, 96);
@@ -64,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, DialogKeys,
                                          KeyRow{Qt::Key_Escape, Qt::NoModifier, 2u},
                                          KeyRow{Qt::Key_Escape, Qt::ControlModifier, std::nullopt},
                                          KeyRow{Qt::Key_Return, Qt::AltModifier, std::nullopt},
-                                         KeyRow{Qt::Key_A, Qt::NoModifier, std::nullopt}));
+                                         KeyRow{Qt::Key_A, Qt::NoModifier, std::nullopt}),
+                         test::RowName());
 
 TEST(ApplicationName, IsTheExecutablesBaseNameWithoutExtension) {
     EXPECT_EQ(ApplicationNameFromPath("/usr/bin/kolvar"), "kolvar");

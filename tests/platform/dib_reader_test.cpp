@@ -1,4 +1,5 @@
 #include "platform/qt/dib_reader.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DamageRow{"not an icon", true, 0, 0x20000, false},
                     DamageRow{"image beyond the end", true, 18, 0xFFFFFFF0, false},
                     DamageRow{"image longer than the file", true, 14, 0xFFFFFF00, false},
-                    DamageRow{"directory cut short", true, 20, 0, true}));
+                    DamageRow{"directory cut short", true, 20, 0, true}),
+    test::RowName());
 
 }  // namespace
 }  // namespace kolvar

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/platform/canvas.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar::test {
 namespace {
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                 false,
                 kDiamond},
         FillRow{"StartOutsideRaster", kDiamond, {5, 0}, kGrey, FLOODFILLBORDER, false, kDiamond}),
-    [](const testing::TestParamInfo<FillRow>& row) { return row.param.name; });
+    test::RowName());
 
 TEST(FloodFillLarge, SnakesThroughA2000By2000Maze) {
     constexpr int kSide = 2000;

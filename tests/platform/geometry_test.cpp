@@ -1,4 +1,5 @@
 #include "platform/geometry.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                     MulDivRow{INT_MIN, INT_MIN, INT_MIN, INT_MIN},
                     MulDivRow{INT_MIN, 1, 1, INT_MIN}, MulDivRow{INT_MIN, -1, 1, -1},
                     MulDivRow{INT_MIN, 1, -1, -1}, MulDivRow{INT_MAX, 2, 1, -1},
-                    MulDivRow{INT_MAX, 2, 2, INT_MAX}, MulDivRow{INT_MAX, INT_MAX, 1, -1}));
+                    MulDivRow{INT_MAX, 2, 2, INT_MAX}, MulDivRow{INT_MAX, INT_MAX, 1, -1}),
+    test::RowName());
 
 }  // namespace
 }  // namespace kolvar

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/window.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar {
 namespace {
@@ -94,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RangeRow{kFirstInRange, kFirstInRange}, RangeRow{105, 105u},
                     RangeRow{kLastInRange, kLastInRange}, RangeRow{kLastInRange + 1, std::nullopt},
                     // The notification code in the high word does not change the command.
-                    RangeRow{WPARAM{1} << 16 | kLastInRange, kLastInRange}));
+                    RangeRow{WPARAM{1} << 16 | kLastInRange, kLastInRange}),
+    test::RowName());
 
 TEST(MessageTable, FallsThroughToTheBaseClassTable) {
     DerivedWindow window;

@@ -14,6 +14,7 @@
 #include "platform/qt/dialog_widget.h"
 #include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
+#include "tests/support/row_name.h"
 #include "window_test_resources.h"
 
 namespace kolvar {
@@ -125,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         EndingRow{"CloseBox", [](TestDialog& d) { d.Widget().close(); }, test::kCommandCancel},
         EndingRow{"SystemClose", [](TestDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE); },
                   test::kCommandCancel},
-        EndingRow{"EndDialog", [](TestDialog& d) { d.EndDialog(42); }, 42}));
+        EndingRow{"EndDialog", [](TestDialog& d) { d.EndDialog(42); }, 42}),
+    test::RowName());
 
 class ModalDialog : public testing::Test {
 protected:

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/posix/file_profile_store.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar {
 namespace {
@@ -83,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Values, StoreRoundTrip,
                          testing::Values(RoundTripRow{-2, "4294967294"},
                                          RoundTripRow{-1, "4294967295"}, RoundTripRow{0, "0"},
                                          RoundTripRow{9, "9"}, RoundTripRow{INT_MIN, "2147483648"},
-                                         RoundTripRow{INT_MAX, "2147483647"}));
+                                         RoundTripRow{INT_MAX, "2147483647"}),
+                         test::RowName());
 
 TEST_F(Store, KeysWithSpacesStayApartFromTheirLookAlikes) {
     ASSERT_TRUE(store.WriteProfileInt(kSection, "Digit 1", 4));
@@ -126,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                     StoredTextRow{"-2", std::nullopt}, StoredTextRow{"+2", std::nullopt},
                     StoredTextRow{"", std::nullopt}, StoredTextRow{"abc", std::nullopt},
                     StoredTextRow{"0x10", std::nullopt}, StoredTextRow{"1, 2", std::nullopt},
-                    StoredTextRow{"@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)", std::nullopt}));
+                    StoredTextRow{"@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)", std::nullopt}),
+    test::RowName());
 
 TEST_F(Store, AFileItDoesNotUnderstandGivesDefaultsAndStaysAsItWas) {
     QByteArray garbage;
@@ -193,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "[Settings]\nDigit 1=4\0\n"sv},
         HandEditedRow{"InvalidUtf8", "[Settings]\nDigit 1=4\xFF\n", 0, false,
                       "[Settings]\nDigit 1=4\xFF\n"}),
-    [](const testing::TestParamInfo<HandEditedRow>& tested) { return tested.param.name; });
+    test::RowName());
 
 // An immutable folder takes no new file and an immutable file cannot be replaced, even by root.
 bool SetImmutable(const QString& path, bool immutable) {
@@ -257,9 +260,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, InterruptedSave,
                          testing::Values(InterruptedRow{"Create", true, false, 0},
                                          InterruptedRow{"Write", false, false, 200},
                                          InterruptedRow{"Rename", false, true, 0}),
-                         [](const testing::TestParamInfo<InterruptedRow>& tested) {
-                             return tested.param.name;
-                         });
+                         test::RowName());
 
 TEST_F(Store, AFileThatCannotBeReadGivesDefaultsAndStaysAsItWas) {
     ASSERT_TRUE(QDir().mkpath(Path()));

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "platform/system_metrics.h"
+#include "tests/support/row_name.h"
 
 namespace kolvar {
 namespace {
@@ -49,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(Indices, SystemColour,
                                          ColourRow{COLOR_HIGHLIGHT, "QMenu", QPalette::Highlight},
                                          ColourRow{COLOR_HIGHLIGHTTEXT, "QMenu",
                                                    QPalette::HighlightedText},
-                                         ColourRow{COLOR_WINDOW, nullptr, QPalette::Base}));
+                                         ColourRow{COLOR_WINDOW, nullptr, QPalette::Base}),
+                         test::RowName());
 
 TEST(SystemMetrics, IconsAreSquareAndScaleWithTheScreen) {
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());

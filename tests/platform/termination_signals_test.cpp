@@ -7,6 +7,7 @@
 #include "platform/dialog.h"
 #include "platform/posix/termination_signals.h"
 #include "platform/qt/dialog_widget.h"
+#include "tests/support/row_name.h"
 #include "window_test_resources.h"
 
 namespace kolvar {
@@ -28,7 +29,8 @@ TEST_P(TerminationSignal, ReachesTheEventLoopAndNotTheDefaultAction) {
     EXPECT_EQ(WaitForSignal(received), GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, testing::Values(SIGTERM, SIGINT, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         test::RowName());
 
 void Ignore(int) {}
 
