@@ -3,10 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "picture/band_picture.h"
 #include "platform/application.h"
+#include "platform/testing.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 
@@ -46,7 +45,7 @@ BENCHMARK(PrepareBackground)->Unit(benchmark::kMicrosecond);
 }  // namespace kolvar
 
 int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
+    const kolvar::TestPlatform platform(argc, argv);
     kolvar::AfxSetResourceModule(kolvar::ProgramResources());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

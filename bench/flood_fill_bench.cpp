@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cmath>
 #include <numbers>
 
@@ -95,10 +94,9 @@ BENCHMARK(BorderFillSquareMegapixel)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace kolvar
 
-// Fonts and surfaces want an application object; no display is needed.
+// Fonts and surfaces want the platform set up; no display is needed.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    const kolvar::TestPlatform platform(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

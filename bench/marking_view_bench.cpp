@@ -4,16 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QImage>
-#include <QWidget>
 #include <vector>
 
 #include "menu/colour_item.h"
 #include "menu/colour_menu.h"
 #include "menu/marking_view.h"
 #include "platform/application.h"
-#include "platform/qt/qt_testing.h"
 #include "platform/surface.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
@@ -36,13 +32,12 @@ public:
         if (fiveBand) {
             view_.SendMessage(WM_COMMAND, ID_FIVE_BAND, 0);
         }
-        QApplication::processEvents();
+        ProcessEvents();
     }
     ShownView(const ShownView&) = delete;
     ShownView& operator=(const ShownView&) = delete;
 
     CMarkingView& view() { return view_; }
-    QWidget& widget() { return *WidgetBehind(view_); }
 
 private:
     CWnd frame_;
@@ -54,7 +49,8 @@ private:
 void WholeViewRepaint(benchmark::State& state) {
     ShownView shown(state.range(0) != 0);
     for (auto _ : state) {
-        shown.widget().repaint();
+        shown.view().InvalidateRect(false);
+        ProcessEvents();
     }
     state.SetLabel(state.range(0) != 0 ? "five bands" : "four bands");
 }
@@ -63,10 +59,9 @@ BENCHMARK(WholeViewRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // The same paint rendered into an image that is kept, as tests read it back.
 void WholeViewRender(benchmark::State& state) {
     ShownView shown(state.range(0) != 0);
-    QImage image(shown.widget().size(), QImage::Format_RGB32);
     for (auto _ : state) {
-        shown.widget().render(&image);
-        benchmark::DoNotOptimize(image.constBits());
+        const Image image = GrabClientArea(shown.view());
+        benchmark::DoNotOptimize(image.pixels.data());
     }
     state.SetLabel(state.range(0) != 0 ? "five bands" : "four bands");
 }
@@ -168,10 +163,9 @@ BENCHMARK(MultiplierSubMenuDraw)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace kolvar
 
-// Windows want an application object; the offscreen platform needs no display.
+// Windows want the platform set up; it needs no display.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    const kolvar::TestPlatform platform(argc, argv);
     kolvar::AfxSetResourceModule(kolvar::ProgramResources());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

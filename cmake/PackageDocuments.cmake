@@ -36,7 +36,8 @@ function(kolvar_write_copyright license output)
 endfunction()
 
 # One entry per release of the AppStream data, newest first, dated by it; its newest release must
-# be the version being built, or the package would contradict its own changelog.
+# be the version being built, or the package would contradict its own changelog. Sets
+# KOLVAR_RELEASE_EPOCH to the newest release's date in seconds since 1970.
 function(kolvar_write_changelog metainfo output)
     file(READ ${metainfo} text)
     string(REGEX MATCHALL "<release version=\"[^\"]+\" date=\"[^\"]+\"" releases "${text}")
@@ -44,9 +45,16 @@ function(kolvar_write_changelog metainfo output)
     foreach(release IN LISTS releases)
         string(REGEX MATCH "version=\"([^\"]+)\" date=\"([^\"]+)\"" fields "${release}")
         set(version ${CMAKE_MATCH_1})
-        execute_process(COMMAND date -u -R -d ${CMAKE_MATCH_2}
+        set(day ${CMAKE_MATCH_2})
+        execute_process(COMMAND date -u -R -d ${day}
                         OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE
                         COMMAND_ERROR_IS_FATAL ANY)
+        if(NOT DEFINED epoch)
+            execute_process(COMMAND date -u -d ${day} +%s
+                            OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
+                            COMMAND_ERROR_IS_FATAL ANY)
+            set(KOLVAR_RELEASE_EPOCH ${epoch} PARENT_SCOPE)
+        endif()
         string(APPEND changelog "${PROJECT_NAME} (${version}) unstable; urgency=medium\n\n"
                "  * Release ${version}.\n\n -- ${CPACK_PACKAGE_CONTACT}  ${date}\n\n")
     endforeach()

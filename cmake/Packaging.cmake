@@ -12,8 +12,25 @@ a pop-up menu of swatches, and the choice is kept for the next start. The
 interface is in Russian.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(cmake/PackageDocuments.cmake)
-# Debug information stays in the build tree; the package gets what runs.
+# Debug information stays in the build tree; the package gets what runs, without the compilers'
+# version notes in .comment either.
 set(CPACK_STRIP_FILES ON)
+if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF" AND CMAKE_OBJCOPY)
+    set(program ${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:kolvar>)
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+endif()
+# The same commit gives the same bytes: CPack packs the members in name order and owned by root;
+# cmake/PackageDate.cmake dates them and cmake/PackageModes.cmake fixes the archive's own modes.
+find_package(Git QUIET)
+set(CPACK_KOLVAR_GIT "${GIT_EXECUTABLE}")
+set(CPACK_KOLVAR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_KOLVAR_RELEASE_EPOCH ${KOLVAR_RELEASE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageDate.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageModes.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -18,6 +18,7 @@
 #include "platform/geometry.h"
 #include "platform/menu.h"
 #include "platform/surface.h"
+#include "platform/system_metrics.h"
 #include "platform/window.h"
 
 namespace kolvar {
@@ -38,6 +39,9 @@ private:
     std::unique_ptr<State> state_;
 };
 
+// The name the platform shows for the running program where it names it, as for its icons.
+std::string ProgramDisplayName();
+
 // The event loop
 
 // Lets what is pending happen, for at least the given time.
@@ -47,8 +51,8 @@ void ProcessEvents(std::chrono::milliseconds atLeast = std::chrono::milliseconds
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds patience = std::chrono::seconds(3));
 
-// How many event loops are running inside one another now: the outermost, a dialog's modal run
-// and a menu's tracking each count one.
+// How many event loops are running inside one another now: a dialog's modal run and a menu's
+// tracking each add one.
 int EventLoopDepth();
 
 // Runs the step from the event loop once the delay has passed, unless the object dies first.
@@ -68,7 +72,7 @@ private:
 // Settings
 
 // A per-user settings store of its own, empty at first, for the life of the object: every
-// application object reads and writes there meanwhile.
+// application object reads and writes there meanwhile, also those of programs the test starts.
 class SettingsSandbox {
 public:
     SettingsSandbox();
@@ -84,6 +88,12 @@ private:
 // A value straight from the store, as the next run of the named application reads it.
 int StoredProfileInt(std::string_view companyKey, std::string_view appName,
                      std::string_view section, std::string_view key, int missing);
+
+// What the store keeps for the named application, as the user could read and edit it; empty
+// while it keeps nothing. The second replaces it, as the user might; false if it cannot.
+std::string StoredText(std::string_view companyKey, std::string_view appName);
+bool ReplaceStoredText(std::string_view companyKey, std::string_view appName,
+                       std::string_view text);
 
 // Drawing
 
@@ -101,7 +111,6 @@ struct Image {
     int height = 0;
     std::vector<Colour> pixels;
 
-    bool empty() const { return pixels.empty(); }
     Colour At(int x, int y) const {
         return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                       static_cast<std::size_t>(x)];
@@ -109,6 +118,10 @@ struct Image {
 };
 
 // System colours
+
+// The colour of text in windows: the program never asks for it, but a test may change it to
+// show that the program draws its own.
+inline constexpr int COLOR_WINDOWTEXT = 8;
 
 // Makes the platform report the colour for the COLOR_ index from now on, and tells the windows
 // that the system colours have changed, as the user's settings would. Undone when the object
@@ -144,6 +157,9 @@ std::string WindowTitle(const CWnd& window);
 // Whether the user can change the size of a top-level window.
 bool IsResizable(const CWnd& window);
 
+// Asks a top-level window to close, as its title bar's close box does.
+void ClickCloseBox(const CWnd& window);
+
 // Waits until the window shows on the screen; false if it does not.
 bool WaitForShown(const CWnd& window);
 
@@ -178,8 +194,8 @@ Point CursorPosition();
 // The innermost modal dialog running and shown now, or null.
 CWnd* ActiveModalDialog();
 
-// Clicks the dialog's push button with that command id; false when it has none.
-bool ClickDialogButton(const CWnd& dialog, unsigned id);
+// Clicks the dialog's push button that shows the text; false when it has none.
+bool ClickDialogButton(const CWnd& dialog, std::string_view text);
 
 // What assistive technology reads of a window, a dialog or a menu: its role ("graphic",
 // "dialog", "menu", "menu item", "text", "push button", ...), name and description, and its
@@ -188,6 +204,7 @@ struct AccessibleFacts {
     std::string role;
     std::string name;
     std::string description;
+    bool checkable = false;
     bool checked = false;
     std::vector<AccessibleFacts> children;
 };
@@ -222,10 +239,9 @@ struct MenuItemFacts {
     unsigned id = 0;
     bool checked = false;
     bool isDefault = false;
+    bool bold = false;  // as the default item shows
     std::uintptr_t data = 0;
     std::vector<MenuItemFacts> subMenu;  // a sub-menu entry's items
-
-    friend bool operator==(const MenuItemFacts&, const MenuItemFacts&) = default;
 };
 
 std::vector<MenuItemFacts> ItemsOf(const CMenu& menu);
@@ -242,17 +258,16 @@ std::optional<OpenMenuFacts> ActiveMenu();
 // The innermost open menu as it looks now, frame included.
 Image GrabActiveMenu();
 
-// Waits until another menu than the one open now is the innermost one (a sub-menu has opened or
-// closed); false if none becomes.
-bool WaitForOtherMenu();
+// How many menus are open: one while a menu is tracked, and one more for each sub-menu open in
+// it.
+int OpenMenuCount();
 
 // Real input to the innermost open menu; rows count separators.
 void HoverMenuItem(int row);
 void ClickMenuItem(int row, MouseButton button);
 void PressMenuKey(Key key);
-
-// Closes every open menu, the innermost first, without a choice.
-void CloseMenus();
+// A left click beside the innermost open menu, above and left of it.
+void ClickOutsideMenus();
 
 // Runs `open`, which blocks in a menu's tracking, and `steps` from inside that once the menu is
 // open; whatever the steps leave open is closed afterwards, so that a failing step cannot hang

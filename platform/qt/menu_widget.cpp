@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "platform/qt/qt_conversions.h"
-#include "platform/qt/qt_testing.h"
 #include "platform/qt/surface_state.h"
 #include "platform/qt/window_widget.h"
 #include "platform/scope_exit.h"
@@ -172,14 +171,6 @@ std::optional<unsigned> MenuWidget::CommandOf(const QAction* action) {
     return item->id;
 }
 
-std::optional<ItemRecord> MenuItemOf(const QAction& action) {
-    const MenuItem* item = ItemBehind(&action);
-    if (item == nullptr) {
-        return std::nullopt;
-    }
-    return ItemRecord{item->id, item->ownerDrawn, item->checked, item->data.value};
-}
-
 const MenuItem* MenuWidget::ItemOf(const QAction* action) const {
     const auto found = items_.find(action);
     return found != items_.end() ? &found->second : nullptr;
@@ -326,10 +317,6 @@ void QtMenu::SetOwner(CWnd* owner) {
 
 std::unique_ptr<NativeMenu> CreateNativeMenu(bool /*popup*/) {
     return std::make_unique<QtMenu>();
-}
-
-QMenu& PopupOf(const CMenu& menu) {
-    return static_cast<QtMenu*>(NativeOf(menu))->widget();
 }
 
 }  // namespace kolvar

@@ -14,7 +14,6 @@
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/surface_state.h"
 #include "platform/qt/window_widget.h"
-#include "platform/testing.h"
 
 namespace kolvar {
 namespace {
@@ -359,10 +358,5 @@ CClientDC::~CClientDC() = default;
 
 PainterSurface::PainterSurface(QPainter& painter, const QFont& defaultFont, int logPixelsY)
     : Surface(NewSurfaceState(SurfaceKind::painter, defaultFont, logPixelsY, &painter)) {}
-
-ScreenSurface::ScreenSurface(int logPixelsY)
-    : Surface(NewSurfaceState(SurfaceKind::measuring, QFont(), logPixelsY)) {}
-
-ScreenSurface::~ScreenSurface() = default;
 
 }  // namespace kolvar

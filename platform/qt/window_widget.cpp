@@ -13,7 +13,6 @@
 
 #include "platform/application.h"
 #include "platform/qt/qt_conversions.h"
-#include "platform/qt/qt_testing.h"
 #include "platform/qt/surface_state.h"
 
 namespace kolvar {
@@ -268,16 +267,6 @@ bool CreateNativeWindow(CWnd& window, const CREATESTRUCT& create, CWnd* parent) 
         return false;
     }
     return true;
-}
-
-QWidget* WidgetBehind(const CWnd& window) {
-    const QtWindow* native = QtWindowOf(window);
-    return native != nullptr ? native->widget.data() : nullptr;
-}
-
-QRect ClientAreaOf(const CWnd& window) {
-    const QtWindow* native = QtWindowOf(window);
-    return native != nullptr ? native->ClientArea() : QRect();
 }
 
 QWidget* TopLevelWidget(const CWnd* window) {

@@ -2,6 +2,8 @@
 
 import glob
 import os
+import platform
+import re
 import shutil
 import signal
 import subprocess
@@ -13,7 +15,7 @@ from kolvar_app import COMPANY_FOLDER
 from x_display import stop_process, wait_until
 
 REQUIRED_TOOLS = ("desktop-file-validate", "appstreamcli", "dpkg-deb", "dpkg-shlibdeps",
-                  "apt-get", "identify", "lintian")
+                  "apt-get", "identify", "lintian", "hardening-check", "objdump")
 INSTALLED_FILES = {
     "usr/bin/kolvar": None,
     "usr/share/applications/kolvar.desktop": None,
@@ -24,20 +26,29 @@ INSTALLED_FILES = {
 SIGTERM_BIT = 1 << (signal.SIGTERM - 1)
 
 
-def missing_tools():
-    missing = [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
-    for variable in ("KOLVAR_BUILD_DIR", "KOLVAR_CMAKE", "KOLVAR_CPACK"):
+def missing_tools(tools=REQUIRED_TOOLS, variables=()):
+    missing = [tool for tool in tools if shutil.which(tool) is None]
+    for variable in ("KOLVAR_BUILD_DIR", "KOLVAR_CMAKE", "KOLVAR_CPACK") + variables:
         if not os.environ.get(variable):
             missing.append(f"the variable {variable}, which CTest sets")
     return missing
 
 
 def run(*command, **options):
-    result = subprocess.run(command, capture_output=True, text=True, timeout=300, **options)
+    options.setdefault("timeout", 300)
+    result = subprocess.run(command, capture_output=True, text=True, **options)
     if result.returncode != 0:
         raise AssertionError(f"{' '.join(command)} failed ({result.returncode}):\n"
                              f"{result.stdout}\n{result.stderr}")
     return result.stdout
+
+
+def make_package(build, output, **options):
+    """Packs the build tree into output; returns the path of the one kolvar_1.0.0_<arch>.deb."""
+    run(os.environ["KOLVAR_CPACK"], "-G", "DEB", "-B", output, "--config",
+        os.path.join(build, "CPackConfig.cmake"), **options)
+    (package,) = glob.glob(os.path.join(output, "kolvar_1.0.0_*.deb"))
+    return package
 
 
 def catches_sigterm(pid):
@@ -63,6 +74,14 @@ def read_settings(path):
 
 
 class PackageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.packed = tempfile.mkdtemp(prefix="kolvar-package-")
+        cls.addClassCleanup(shutil.rmtree, cls.packed, ignore_errors=True)
+        cls.package = make_package(os.environ["KOLVAR_BUILD_DIR"], cls.packed)
+        cls.extracted = os.path.join(cls.packed, "extracted")
+        run("dpkg-deb", "-x", cls.package, cls.extracted)
+
     def setUp(self):
         self.work = tempfile.mkdtemp(prefix="kolvar-package-")
         self.addCleanup(shutil.rmtree, self.work, ignore_errors=True)
@@ -88,7 +107,7 @@ class PackageTest(unittest.TestCase):
             os.path.join(root, "usr/share/metainfo/io.github.kolvar.metainfo.xml"))
 
     def test_debian_package_resolves_installs_and_runs(self):
-        package = self.make_package()
+        package = self.package
         fields = run("dpkg-deb", "--field", package, "Package", "Version", "Depends")
         self.assertIn("Package: kolvar", fields)
         self.assertIn("Version: 1.0.0", fields)
@@ -99,27 +118,28 @@ class PackageTest(unittest.TestCase):
                          os.path.abspath(package))
         self.assertRegex(simulation, r"(?m)^Inst kolvar |kolvar is already the newest")
 
-        root = os.path.join(self.work, "extracted")
-        run("dpkg-deb", "-x", package, root)
-        self.assert_installed_tree(root)
-        self.assert_runs_and_saves(os.path.join(root, "usr/bin/kolvar"))
+        self.assert_installed_tree(self.extracted)
+        self.assert_runs_and_saves(os.path.join(self.extracted, "usr/bin/kolvar"))
 
     def test_debian_package_passes_lintian(self):
-        package = self.make_package()
-        # Any error or warning fails; informational and pedantic tags are only listed. Builds run
-        # as root on CI, which lintian would otherwise warn about on its own account.
+        # Any error or warning fails; informational and pedantic tags are only listed, except
+        # those of a program built without Debian's hardening or not stripped as Debian strips.
+        # Builds run as root on CI, which lintian would otherwise warn about on its own account.
         report = run("lintian", "--allow-root", "--fail-on", "error,warning", "--display-info",
-                     "--pedantic", package)
+                     "--pedantic", self.package)
         print(report or "lintian: no tags")
+        self.assertNotRegex(report, r"\b(hardening-no-[a-z-]+|binary-has-unneeded-section)\b")
 
-    def make_package(self):
-        output = os.path.join(self.work, "package")
-        run(os.environ["KOLVAR_CPACK"], "-G", "DEB", "-B", output, "--config",
-            os.path.join(self.build, "CPackConfig.cmake"))
-        packages = glob.glob(os.path.join(output, "kolvar_*.deb"))
-        self.assertEqual(len(packages), 1, f"expected one package, found {packages}")
-        self.assertRegex(os.path.basename(packages[0]), r"^kolvar_1\.0\.0_[a-z0-9]+\.deb$")
-        return packages[0]
+    def test_packaged_program_is_hardened(self):
+        program = os.path.join(self.extracted, "usr/bin/kolvar")
+        # Fails on any protection found missing. Control-flow protection is judged from the code:
+        # hardening-check reads an ELF note that the linker writes only when every object has it,
+        # and Debian 12's C start files do not.
+        print(run("hardening-check", "--nocfprotection", program))
+        if platform.machine() == "x86_64":
+            # -fcf-protection starts each function that may be called indirectly with endbr64.
+            code = run("objdump", "-d", "--no-show-raw-insn", program)
+            self.assertGreater(code.count("endbr64"), len(re.findall(r"\sret\b", code)) // 2)
 
     def assert_runs_and_saves(self, program):
         config = os.path.join(self.work, "config")

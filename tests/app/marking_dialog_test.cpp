@@ -1,7 +1,5 @@
 #include "app/marking_dialog.h"
 
-#include <QAccessible>
-#include <QKeyEvent>
 #include <string>
 
 #include "platform/message_map.h"
@@ -13,46 +11,32 @@ namespace {
 
 constexpr unsigned kGoldTolerance = 35049;
 
-QWidget& WidgetOf(const CWnd& window) {
-    return *WidgetBehind(window);
-}
-
-// Keys go to the view, which has the focus; the offscreen platform never activates a window,
-// so Qt may not report a focus widget there.
-void PressKey(CMarkingDialog& dialog, int key) {
-    QWidget* target = QApplication::focusWidget();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(target != nullptr ? target : &WidgetOf(dialog.view()), &press);
-}
-
 class MainDialog : public AppTest {};
 
 TEST_F(MainDialog, ViewFillsTheClientAreaLessFivePixels) {
     CMarkingDialog dialog;
     Rect client;
-    QRect viewGeometry;
+    Rect view;
     RunMainDialog(app, dialog, [&] {
         client = dialog.GetClientRect();
-        viewGeometry = WidgetOf(dialog.view()).geometry();
+        view = WindowRect(dialog.view());
         dialog.EndDialog(IDOK);
     });
     EXPECT_EQ(client, (Rect{0, 0, 480, 325}));
-    EXPECT_EQ(viewGeometry, QRect(5, 5, 470, 315));
+    EXPECT_EQ(view, (Rect{5, 5, 475, 320}));
 }
 
 TEST_F(MainDialog, HasTheTitleAndCannotBeResized) {
     CMarkingDialog dialog;
-    QString title;
-    QSize minimum;
-    QSize maximum;
+    std::string title;
+    bool resizable = true;
     RunMainDialog(app, dialog, [&] {
-        title = WidgetOf(dialog).windowTitle();
-        minimum = WidgetOf(dialog).minimumSize();
-        maximum = WidgetOf(dialog).maximumSize();
+        title = WindowTitle(dialog);
+        resizable = IsResizable(dialog);
         dialog.EndDialog(IDOK);
     });
-    EXPECT_EQ(title.toStdString(), "Цветная маркировка резистора");
-    EXPECT_EQ(minimum, maximum);
+    EXPECT_EQ(title, "Цветная маркировка резистора");
+    EXPECT_FALSE(resizable);
 }
 
 // What the About box shows as its title, and what a screen reader reads with it.
@@ -62,13 +46,12 @@ struct AboutReading {
     std::string iconName;
 };
 
-AboutReading ReadAbout(QWidget& about) {
-    AboutReading reading{about.windowTitle().toStdString(), {}, {}};
-    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&about);
-    reading.description = box->text(QAccessible::Description).toStdString();
-    for (int index = 0; index < box->childCount(); ++index) {
-        if (box->child(index)->role() == QAccessible::Graphic) {
-            reading.iconName = box->child(index)->text(QAccessible::Name).toStdString();
+AboutReading ReadAbout(const CWnd& about) {
+    const AccessibleFacts box = AccessibleOf(about);
+    AboutReading reading{WindowTitle(about), box.description, {}};
+    for (const AccessibleFacts& child : box.children) {
+        if (child.role == "graphic") {
+            reading.iconName = child.name;
         }
     }
     return reading;
@@ -81,12 +64,10 @@ bool AboutOpensModallyThrough(CWinApp& app, CMarkingDialog& dialog,
     bool closed = false;
     bool returnedAfterClosing = false;
     RunMainDialog(app, dialog, [&] {
-        QTimer::singleShot(0, [&] {
-            QWidget* about = WaitForModalAbove(&WidgetOf(dialog));
-            if (about != nullptr) {
+        const LaterStep closing(std::chrono::milliseconds(0), [&] {
+            if (const CWnd* about = WaitForModalAbove(dialog)) {
                 reading = ReadAbout(*about);
-                about->findChild<QPushButton*>()->click();
-                closed = true;
+                closed = ClickDialogButton(*about, "OK");
             }
         });
         open();
@@ -116,7 +97,7 @@ TEST_F(MainDialog, ViewsAboutItemOpensTheSameBox) {
     EXPECT_EQ(about.title, "О программе Kolvar");
     // A screen reader announcing the box reads its text with it, and can name the icon.
     EXPECT_EQ(about.description, "Kolvar Версия 1.0\n© 2026\nРазработчики Kolvar");
-    EXPECT_EQ(about.iconName, QGuiApplication::applicationDisplayName().toStdString());
+    EXPECT_EQ(about.iconName, ProgramDisplayName());
     EXPECT_FALSE(about.iconName.empty());
 }
 
@@ -125,7 +106,7 @@ TEST_F(MainDialog, PlatformSystemCommandsKeepTheirEffect) {
     bool minimised = false;
     const long result = RunMainDialog(app, dialog, [&] {
         dialog.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        QApplication::processEvents();
+        ProcessEvents();
         minimised = dialog.IsIconic();
         dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     });
@@ -161,15 +142,14 @@ TEST_P(EndingSaves, TheChangedSelection) {
 
 INSTANTIATE_TEST_SUITE_P(
     Routes, EndingSaves,
-    testing::Values(Ending{"MenuClose",
-                           [](CMarkingDialog& d) { d.view().SendMessage(WM_COMMAND, IDOK, 0); },
-                           IDOK},
-                    Ending{"Enter", [](CMarkingDialog& d) { PressKey(d, Qt::Key_Return); }, IDOK},
-                    Ending{"Esc", [](CMarkingDialog& d) { PressKey(d, Qt::Key_Escape); }, IDCANCEL},
-                    Ending{"CloseBox", [](CMarkingDialog& d) { WidgetOf(d).close(); }, IDCANCEL},
-                    Ending{"SystemClose",
-                           [](CMarkingDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); },
-                           IDCANCEL}));
+    testing::Values(
+        Ending{"MenuClose", [](CMarkingDialog& d) { d.view().SendMessage(WM_COMMAND, IDOK, 0); },
+               IDOK},
+        Ending{"Enter", [](CMarkingDialog& d) { PressKey(d.view(), Key::Return); }, IDOK},
+        Ending{"Esc", [](CMarkingDialog& d) { PressKey(d.view(), Key::Escape); }, IDCANCEL},
+        Ending{"CloseBox", [](CMarkingDialog& d) { ClickCloseBox(d); }, IDCANCEL},
+        Ending{"SystemClose", [](CMarkingDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); },
+               IDCANCEL}));
 
 }  // namespace
 }  // namespace kolvar

@@ -1,21 +1,20 @@
 #pragma once
 
-#include <QFile>
-#include <QProcess>
-#include <QString>
-#include <QThread>
+#include <sys/types.h>
+
+#include <chrono>
+#include <fstream>
+#include <string>
+#include <thread>
 
 namespace kolvar {
 
 // True once the process has its own handler for the signal, read from what the kernel reports.
-inline bool CatchesSignal(qint64 pid, int signal) {
-    QFile status(QString("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("SigCgt:")) {
-            const unsigned long long caught = line.mid(7).trimmed().toULongLong(nullptr, 16);
+inline bool CatchesSignal(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("SigCgt:")) {
+            const unsigned long long caught = std::stoull(line.substr(7), nullptr, 16);
             return (caught >> (signal - 1) & 1) != 0;
         }
     }
@@ -23,12 +22,12 @@ inline bool CatchesSignal(qint64 pid, int signal) {
 }
 
 // The program sets up its signal handling once its toolkit has started.
-inline bool WaitUntilCatches(const QProcess& process, int signal) {
+inline bool WaitUntilCatches(pid_t pid, int signal) {
     for (int attempt = 0; attempt < 500; ++attempt) {
-        if (CatchesSignal(process.processId(), signal)) {
+        if (CatchesSignal(pid, signal)) {
             return true;
         }
-        QThread::msleep(10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;
 }

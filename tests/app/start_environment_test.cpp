@@ -5,22 +5,26 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QThread>
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include "signal_readiness.h"
+#include "tests/support/child_process.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kolvar {
 namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 struct StartRow {
     const char* name;
@@ -31,76 +35,100 @@ struct StartRow {
     const char* line;  // "{home}" stands for the user's home in the password database
 };
 
-QString ExpectedLine(const StartRow& row) {
-    QString line = row.line;
+std::string ExpectedLine(const StartRow& row) {
+    std::string line = row.line;
     if (const passwd* entry = getpwuid(row.user); entry != nullptr) {
-        line.replace("{home}", entry->pw_dir);
+        if (const std::size_t home = line.find("{home}"); home != std::string::npos) {
+            line.replace(home, 6, entry->pw_dir);
+        }
     }
     return line;
 }
 
+bool OnPath(const std::string& program) {
+    std::istringstream folders(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        if (access((folder + '/' + program).c_str(), X_OK) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Why the row cannot be run here, if it cannot.
-QString Unrunnable(const StartRow& row) {
+std::string Unrunnable(const StartRow& row) {
     if (row.user == 0) {
-        return QFileInfo::exists("/tmp/.X11-unix/X99") ? "a display :99 exists here" : "";
+        return fs::exists("/tmp/.X11-unix/X99") ? "a display :99 exists here" : "";
     }
     if (geteuid() != 0) {
         return "running the program as another user needs root";
     }
-    if (QStandardPaths::findExecutable("setpriv").isEmpty()) {
+    if (!OnPath("setpriv")) {
         return "setpriv (util-linux) is not installed";
     }
     const passwd* entry = getpwuid(row.user);
-    if ((entry != nullptr) != QString(row.line).contains("{home}")) {
+    if ((entry != nullptr) !=
+        (std::string_view(row.line).find("{home}") != std::string_view::npos)) {
         return "the password database does not have the user this row needs";
     }
-    return entry != nullptr && QFileInfo::exists(entry->pw_dir)
+    return entry != nullptr && fs::exists(entry->pw_dir)
                ? "the user's home exists, so the program could write there"
                : "";
+}
+
+// The lines of the text that begin as the program's own do.
+std::vector<std::string> OwnLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        if (line.starts_with("kolvar: ")) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
 }
 
 class Start : public testing::TestWithParam<StartRow> {};
 
 TEST_P(Start, SaysWhatIsMissingInOneLineAndWritesNothing) {
     const StartRow& row = GetParam();
-    if (const QString reason = Unrunnable(row); !reason.isEmpty()) {
-        GTEST_SKIP() << reason.toStdString();
+    if (const std::string reason = Unrunnable(row); !reason.empty()) {
+        GTEST_SKIP() << reason;
     }
-    QTemporaryDir configHome;
-    ASSERT_TRUE(configHome.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", configHome.path());
+    const test::ScratchFolder configHome;
+    ASSERT_FALSE(configHome.path().empty());
+    std::vector<test::ChildProcess::Variable> variables = {
+        {"XDG_CONFIG_HOME", configHome.path().string()}};
     for (const auto& [name, value] : row.variables) {
-        value != nullptr ? environment.insert(name, value) : environment.remove(name);
+        std::erase_if(variables, [name](const auto& variable) { return variable.first == name; });
+        variables.emplace_back(name,
+                               value != nullptr ? std::optional<std::string>(value) : std::nullopt);
     }
-    QProcess kolvar;
-    kolvar.setProcessEnvironment(environment);
-    if (row.user == 0) {
-        kolvar.start(KOLVAR_EXECUTABLE, {});
-    } else {
-        const QString id = QString::number(row.user);
-        kolvar.start("setpriv",
-                     {"--reuid=" + id, "--regid=" + id, "--clear-groups", KOLVAR_EXECUTABLE});
-    }
-    ASSERT_TRUE(kolvar.waitForStarted());
+    const std::string id = std::to_string(row.user);
+    test::ChildProcess kolvar(
+        row.user == 0 ? std::vector<std::string>{KOLVAR_EXECUTABLE}
+                      : std::vector<std::string>{"setpriv", "--reuid=" + id, "--regid=" + id,
+                                                 "--clear-groups", KOLVAR_EXECUTABLE},
+        variables);
+    ASSERT_TRUE(kolvar.Started());
     if (row.runs) {
-        ASSERT_TRUE(WaitUntilCatches(kolvar, SIGTERM)) << "kolvar never set up its signals";
-        QThread::msleep(300);  // let the main window come up
-        ::kill(static_cast<pid_t>(kolvar.processId()), SIGTERM);
+        ASSERT_TRUE(WaitUntilCatches(kolvar.Pid(), SIGTERM)) << "kolvar never set up its signals";
+        std::this_thread::sleep_for(300ms);  // let the main window come up
+        kolvar.Signal(SIGTERM);
     }
-    ASSERT_TRUE(kolvar.waitForFinished(10000));
+    const std::optional<test::ChildProcess::Ending> ending = kolvar.Wait(10s);
+    ASSERT_TRUE(ending);
 
-    EXPECT_EQ(kolvar.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(kolvar.exitCode(), row.status);
-    const QString errors = QString::fromUtf8(kolvar.readAllStandardError());
-    const QStringList ours = errors.split('\n').filter(QRegularExpression("^kolvar: "));
-    EXPECT_EQ(ours, QStringList{ExpectedLine(row)}) << errors.toStdString();
+    EXPECT_TRUE(ending->exited);
+    EXPECT_EQ(ending->status, row.status);
+    const std::string& errors = kolvar.Errors();
+    EXPECT_EQ(OwnLines(errors), std::vector<std::string>{ExpectedLine(row)}) << errors;
     if (!row.runs) {
         EXPECT_EQ(errors, ExpectedLine(row) + '\n');  // and nothing of the toolkit's
     }
-    EXPECT_TRUE(QDir(configHome.path()).isEmpty());
+    EXPECT_TRUE(fs::is_empty(configHome.path()));
     if (const passwd* entry = getpwuid(row.user); row.user != 0 && entry != nullptr) {
-        EXPECT_FALSE(QFileInfo::exists(entry->pw_dir));
+        EXPECT_FALSE(fs::exists(entry->pw_dir));
     }
 }
 

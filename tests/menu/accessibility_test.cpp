@@ -1,15 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
-#include <QAccessible>
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QCursor>
-#include <QMenu>
-#include <QTest>
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,9 +10,8 @@
 #include "menu/colour_menu.h"
 #include "menu_inspection.h"
 #include "model/caption_text.h"
-#include "platform/qt/qt_testing.h"
+#include "platform/system_metrics.h"
 #include "platform/testing.h"
-#include "tests/platform/menu_driver.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -27,44 +19,15 @@ namespace {
 
 constexpr BandCode kDefaults{0, 1, 2, 5, 3, -2};
 
-// The objects whose accessible name changed, as assistive technology would hear of them.
-std::vector<QObject*> gRenamed;
-
-void NoteRename(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::NameChanged) {
-        gRenamed.push_back(event->object());
-    }
-}
-
-// Qt tells assistive technology of changes only while a screen reader is there, which the
-// platform reports; offscreen, that is for the test to say.
-void SetScreenReaderPresent(bool present) {
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(present);
-}
-
 // The marking view as a child window, as in the program, with what assistive technology hears.
 class AccessibleView : public testing::Test {
 protected:
-    void SetUp() override {
-        gRenamed.clear();
-        QAccessible::installUpdateHandler(&NoteRename);
-        SetScreenReaderPresent(true);
-    }
-    void TearDown() override {
-        SetScreenReaderPresent(false);
-        QAccessible::installUpdateHandler(nullptr);
-    }
-
-    QAccessibleInterface& Interface() const {
-        return *QAccessible::queryAccessibleInterface(&shown.widget());
-    }
-    std::string Text(QAccessible::Text text) const { return Interface().text(text).toStdString(); }
-
     TestSettings settings{kDefaults};
     CWnd frame;
     bool framed = frame.CreateEx(0, WS_VISIBLE, ShownView::kPlace, nullptr, 0);
     CMarkingView view;
     ShownView shown{view, &frame};
+    NameAnnouncements announcements{view};
 };
 
 struct ReadingRow {
@@ -84,15 +47,14 @@ class ViewReading : public AccessibleView, public testing::WithParamInterface<Re
 TEST_P(ViewReading, IsTheCaptionAndTheBandsAndIsAnnouncedOnEachChoice) {
     const ReadingRow& row = GetParam();
     ASSERT_TRUE(framed && view.IsWindow());
-    std::vector<QObject*> announced;
     if (row.id != 0) {
         view.SendMessage(WM_COMMAND, row.id, 0);
-        announced.push_back(&shown.widget());
     }
-    EXPECT_EQ(gRenamed, announced);
-    EXPECT_EQ(Interface().role(), QAccessible::Graphic);
-    EXPECT_EQ(Text(QAccessible::Name), CaptionText(view.bandCode()));
-    EXPECT_EQ(Text(QAccessible::Description), row.bands);
+    EXPECT_EQ(announcements.Count(), row.id != 0 ? 1 : 0);
+    const AccessibleFacts reading = AccessibleOf(view);
+    EXPECT_EQ(reading.role, "graphic");
+    EXPECT_EQ(reading.name, CaptionText(view.bandCode()));
+    EXPECT_EQ(reading.description, row.bands);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -124,16 +86,20 @@ class ColourItemsReading : public testing::TestWithParam<ItemsRow> {};
 TEST_P(ColourItemsReading, NameTheLabelAndTheColourAndTheCheck) {
     const ItemsRow& row = GetParam();
     const CMenu menu = BuildColourMenu(row.code);
-    QMenu* subMenu = SubMenuTitled(WidgetOf(menu), row.subMenu->title);
-    ASSERT_NE(subMenu, nullptr);
-    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(subMenu);
-    EXPECT_EQ(reader->text(QAccessible::Name).toStdString(), row.subMenu->title);
-    ASSERT_EQ(reader->childCount(), static_cast<int>(row.names.size()));
-    for (int index = 0; index < reader->childCount(); ++index) {
-        const QAccessibleInterface* item = reader->child(index);
-        EXPECT_EQ(item->text(QAccessible::Name).toStdString(), row.names[index]);
-        EXPECT_TRUE(item->state().checkable) << row.names[index];
-        EXPECT_EQ(item->state().checked, index == row.checked) << row.names[index];
+    const AccessibleFacts root = AccessibleOf(menu);
+    const auto entry =
+        std::find_if(root.children.begin(), root.children.end(), [&row](const auto& item) {
+            return item.name == row.subMenu->title && item.children.size() == 1;
+        });
+    ASSERT_NE(entry, root.children.end());
+    const AccessibleFacts& reader = entry->children[0];
+    EXPECT_EQ(reader.name, row.subMenu->title);
+    ASSERT_EQ(reader.children.size(), row.names.size());
+    for (std::size_t index = 0; index < reader.children.size(); ++index) {
+        const AccessibleFacts& item = reader.children[index];
+        EXPECT_EQ(item.name, row.names[index]);
+        EXPECT_TRUE(item.checkable) << row.names[index];
+        EXPECT_EQ(item.checked, static_cast<int>(index) == row.checked) << row.names[index];
     }
 }
 
@@ -154,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct KeyboardRow {
     std::string name;
-    std::function<void(QWidget&)> ask;
+    std::function<void(CWnd&)> ask;
 };
 
 void PrintTo(const KeyboardRow& row, std::ostream* out) {
@@ -164,33 +130,28 @@ void PrintTo(const KeyboardRow& row, std::ostream* out) {
 class KeyboardMenu : public AccessibleView, public testing::WithParamInterface<KeyboardRow> {};
 
 TEST_P(KeyboardMenu, OpensAtTheViewsCentreAndLeavesThePointerAlone) {
-    const QPoint pointer(7, 9);
-    QCursor::setPos(pointer);
+    const Point pointer{7, 9};
+    SetCursorPos(pointer.x, pointer.y);
     const Rect client = view.GetClientRect();
     const Point centre = view.ClientToScreen({client.Width() / 2, client.Height() / 2});
-    QPoint topLeft;
-    QPoint cursor;
-    RunWhileMenuOpen([&] { GetParam().ask(shown.widget()); },
+    Point topLeft;
+    Point cursor;
+    RunWhileMenuOpen([&] { GetParam().ask(view); },
                      [&] {
-                         ASSERT_NE(ActivePopup(), nullptr);
-                         topLeft = ActivePopup()->geometry().topLeft();
-                         cursor = QCursor::pos();
+                         const std::optional<OpenMenuFacts> menu = ActiveMenu();
+                         ASSERT_TRUE(menu);
+                         topLeft = {menu->frame.left, menu->frame.top};
+                         cursor = CursorPosition();
                      });
-    EXPECT_EQ(topLeft, QPoint(centre.x, centre.y));
+    EXPECT_EQ(topLeft, centre);
     EXPECT_EQ(cursor, pointer);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyboardMenu,
-    testing::Values(
-        KeyboardRow{"ShiftF10",
-                    [](QWidget& view) { QTest::keyClick(&view, Qt::Key_F10, Qt::ShiftModifier); }},
-        // The context-menu key reaches the focused widget as Qt's keyboard context-menu event.
-        KeyboardRow{"ContextMenuKey",
-                    [](QWidget& view) {
-                        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-                        QApplication::sendEvent(&view, &event);
-                    }}),
+    testing::Values(KeyboardRow{"ShiftF10",
+                                [](CWnd& view) { PressKey(view, Key::F10, KeyModifier::Shift); }},
+                    KeyboardRow{"ContextMenuKey", [](CWnd& view) { PressKey(view, Key::Menu); }}),
     [](const testing::TestParamInfo<KeyboardRow>& row) { return row.param.name; });
 
 }  // namespace

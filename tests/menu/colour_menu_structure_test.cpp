@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QMenu>
 #include <string>
 #include <vector>
 
@@ -16,15 +14,15 @@ namespace kolvar::test {
 namespace {
 
 MenuEntry TextEntry(std::string_view text, unsigned id, bool checked = false) {
-    return {MenuEntry::Text, std::string(text), id, checked, 0};
+    return {Kind::Text, std::string(text), id, checked, 0};
 }
 
 MenuEntry SeparatorEntry() {
-    return {MenuEntry::Separator, "", 0, false, 0};
+    return {Kind::Separator, "", 0, false, 0};
 }
 
 MenuEntry SubMenuEntry(std::string_view title) {
-    return {MenuEntry::SubMenu, std::string(title), 0, false, 0};
+    return {Kind::SubMenu, std::string(title), 0, false, 0};
 }
 
 // The top level, with the third-digit entry only in the five-band code.
@@ -56,7 +54,7 @@ std::vector<MenuEntry> ExpectedTopLevel(bool fiveBand) {
 std::vector<MenuEntry> ExpectedItems(const expected::SubMenu& subMenu, int value) {
     std::vector<MenuEntry> entries;
     for (const expected::ColourItem& item : subMenu.items) {
-        entries.push_back({MenuEntry::OwnerDrawn, "", item.id, item.code == value, item.data});
+        entries.push_back({Kind::OwnerDrawn, "", item.id, item.code == value, item.data});
     }
     return entries;
 }
@@ -67,24 +65,24 @@ BandCode Code(int extended, int digit1, int digit2, int digit3, int power, int o
 
 TEST(ColourMenuStructure, TheFourBandCodeHasNoThirdDigitEntry) {
     const CMenu menu = BuildColourMenu(Code(0, 1, 2, 5, 3, -2));
-    EXPECT_EQ(Describe(WidgetOf(menu)), ExpectedTopLevel(false));
+    EXPECT_EQ(Describe(ItemsOf(menu)), ExpectedTopLevel(false));
 }
 
 TEST(ColourMenuStructure, TheFiveBandCodeIsCheckedAndHasTheThirdDigitAfterTheSecond) {
     for (const int extended : {1, 7, -1}) {
         const CMenu menu = BuildColourMenu(Code(extended, 1, 2, 5, 3, -2));
-        EXPECT_EQ(Describe(WidgetOf(menu)), ExpectedTopLevel(true)) << "extended " << extended;
+        EXPECT_EQ(Describe(ItemsOf(menu)), ExpectedTopLevel(true)) << "extended " << extended;
     }
 }
 
 TEST(ColourMenuStructure, CloseIsTheBoldDefaultItemAndNothingElseIsBold) {
     const CMenu menu = BuildColourMenu(Code(1, 1, 2, 5, 3, -2));
-    const QMenu& root = WidgetOf(menu);
-    const QAction* close = ActionWithId(root, expected::kClose);
-    ASSERT_NE(close, nullptr);
-    EXPECT_EQ(root.defaultAction(), close);
-    for (const QAction* action : root.actions()) {
-        EXPECT_EQ(action->font().bold(), action == close) << action->text().toStdString();
+    const std::vector<MenuItemFacts> root = ItemsOf(menu);
+    const int close = RowWithId(root, expected::kClose);
+    ASSERT_GE(close, 0);
+    for (std::size_t row = 0; row < root.size(); ++row) {
+        EXPECT_EQ(root[row].isDefault, static_cast<int>(row) == close) << root[row].text;
+        EXPECT_EQ(root[row].bold, static_cast<int>(row) == close) << root[row].text;
     }
 }
 
@@ -115,7 +113,7 @@ class ColourMenuItems : public testing::TestWithParam<CheckRow> {};
 TEST_P(ColourMenuItems, EachSubMenuOffersItsColoursWithTheCurrentOneChecked) {
     const BandCode& code = GetParam().code;
     const CMenu menu = BuildColourMenu(code);
-    const QMenu& root = WidgetOf(menu);
+    const std::vector<MenuItemFacts> root = ItemsOf(menu);
     struct Band {
         const expected::SubMenu& subMenu;
         int value;
@@ -128,7 +126,7 @@ TEST_P(ColourMenuItems, EachSubMenuOffersItsColoursWithTheCurrentOneChecked) {
     bands.push_back({expected::kTolerance, code.overshoot});
 
     for (const Band& band : bands) {
-        const QMenu* subMenu = SubMenuTitled(root, band.subMenu.title);
+        const std::vector<MenuItemFacts>* subMenu = SubMenuTitled(root, band.subMenu.title);
         ASSERT_NE(subMenu, nullptr) << band.subMenu.title;
         EXPECT_EQ(Describe(*subMenu), ExpectedItems(band.subMenu, band.value))
             << band.subMenu.title;
@@ -150,9 +148,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ColourMenuStructure, AStoredValueNoItemOffersLeavesItsSubMenuWithoutACheck) {
     for (const int overshoot : {0, 3, 4}) {
         const CMenu menu = BuildColourMenu(Code(0, 0, 2, 5, 3, overshoot));
-        const QMenu& root = WidgetOf(menu);
+        const std::vector<MenuItemFacts> root = ItemsOf(menu);
         for (const std::string_view title : {expected::kDigit1Title, expected::kToleranceTitle}) {
-            const QMenu* subMenu = SubMenuTitled(root, title);
+            const std::vector<MenuItemFacts>* subMenu = SubMenuTitled(root, title);
             ASSERT_NE(subMenu, nullptr) << title;
             int checked = 0;
             for (const MenuEntry& entry : Describe(*subMenu)) {
@@ -160,9 +158,11 @@ TEST(ColourMenuStructure, AStoredValueNoItemOffersLeavesItsSubMenuWithoutACheck)
             }
             EXPECT_EQ(checked, 0) << title << " with tolerance " << overshoot;
         }
-        const QMenu* power = SubMenuTitled(root, expected::kPowerTitle);
+        const std::vector<MenuItemFacts>* power = SubMenuTitled(root, expected::kPowerTitle);
         ASSERT_NE(power, nullptr);
-        EXPECT_TRUE(Describe(*ActionWithId(*power, 35040)).checked) << "the others keep theirs";
+        const int row = RowWithId(*power, 35040);
+        ASSERT_GE(row, 0);
+        EXPECT_TRUE((*power)[row].checked) << "the others keep theirs";
     }
 }
 
@@ -171,9 +171,9 @@ TEST(ColourMenuStructure, EachOpeningGetsAMenuOfItsOwnThatLeavesNothingBehind) {
     {
         const CMenu first = BuildColourMenu(Code(0, 1, 2, 5, 3, -2));
         const CMenu second = BuildColourMenu(Code(1, 1, 2, 5, 3, -2));
-        EXPECT_NE(&WidgetOf(first), &WidgetOf(second));
-        EXPECT_EQ(SubMenuTitled(WidgetOf(first), expected::kDigit3Title), nullptr);
-        EXPECT_NE(SubMenuTitled(WidgetOf(second), expected::kDigit3Title), nullptr);
+        EXPECT_NE(Describe(ItemsOf(first)), Describe(ItemsOf(second)));
+        EXPECT_EQ(SubMenuTitled(ItemsOf(first), expected::kDigit3Title), nullptr);
+        EXPECT_NE(SubMenuTitled(ItemsOf(second), expected::kDigit3Title), nullptr);
     }
     EXPECT_EQ(LiveDrawingObjects(), before);
 }

@@ -1,6 +1,5 @@
 #include "item_surface.h"
 
-#include <QColor>
 #include <algorithm>
 
 namespace kolvar::test {
@@ -9,12 +8,10 @@ PixelReader ReaderOf(const Surface& surface) {
     return [&surface](int x, int y) { return surface.GetPixel(x, y); };
 }
 
-PixelReader ReaderOf(const QImage& image) {
+PixelReader ReaderOf(const Image& image) {
     return [&image](int x, int y) {
-        const QColor colour = image.pixelColor(x, y);
-        return Rgb(static_cast<std::uint8_t>(colour.red()),
-                   static_cast<std::uint8_t>(colour.green()),
-                   static_cast<std::uint8_t>(colour.blue()));
+        const bool inside = x >= 0 && y >= 0 && x < image.width && y < image.height;
+        return inside ? image.At(x, y) : CLR_INVALID;
     };
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QImage>
 #include <functional>
 #include <ostream>
 
 #include "platform/geometry.h"
 #include "platform/surface.h"
+#include "platform/testing.h"
 
 namespace kolvar::test {
 
@@ -18,7 +18,7 @@ inline void PrintTo(const Rect& rect, std::ostream* out) {
 using PixelReader = std::function<Colour(int x, int y)>;
 
 PixelReader ReaderOf(const Surface& surface);
-PixelReader ReaderOf(const QImage& image);
+PixelReader ReaderOf(const Image& image);
 
 // A memory surface with a colour bitmap of its own, filled with one colour.
 class ItemSurface {

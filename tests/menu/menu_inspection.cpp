@@ -1,20 +1,17 @@
 #include "menu_inspection.h"
 
-#include "platform/qt/qt_testing.h"
-#include "platform/testing.h"
-
 namespace kolvar::test {
 namespace {
 
-const char* KindName(MenuEntry::Kind kind) {
+const char* KindName(Kind kind) {
     switch (kind) {
-        case MenuEntry::Text:
+        case Kind::Text:
             return "text";
-        case MenuEntry::Separator:
+        case Kind::Separator:
             return "separator";
-        case MenuEntry::SubMenu:
+        case Kind::SubMenu:
             return "sub-menu";
-        case MenuEntry::OwnerDrawn:
+        case Kind::OwnerDrawn:
             return "owner-drawn";
     }
     return "?";
@@ -28,62 +25,32 @@ void PrintTo(const MenuEntry& entry, std::ostream* out) {
          << "}";
 }
 
-MenuEntry Describe(const QAction& action) {
-    MenuEntry entry;
-    entry.text = action.text().toStdString();
-    if (action.isSeparator()) {
-        entry.kind = MenuEntry::Separator;
-        return entry;
-    }
-    if (action.menu() != nullptr) {
-        entry.kind = MenuEntry::SubMenu;
-        return entry;
-    }
-    const std::optional<ItemRecord> item = MenuItemOf(action);
-    if (!item) {
-        entry.text = "<not an item of its menu> " + entry.text;
-        return entry;
-    }
-    entry.kind = item->ownerDrawn ? MenuEntry::OwnerDrawn : MenuEntry::Text;
-    // What an owner-drawn item says is its drawing; its text is for assistive technology.
-    if (item->ownerDrawn) {
-        entry.text.clear();
-    }
-    entry.id = item->id;
-    entry.checked = item->checked;
-    entry.data = item->data;
-    return entry;
-}
-
-std::vector<MenuEntry> Describe(const QMenu& menu) {
+std::vector<MenuEntry> Describe(const std::vector<MenuItemFacts>& items) {
     std::vector<MenuEntry> entries;
-    for (const QAction* action : menu.actions()) {
-        entries.push_back(Describe(*action));
+    for (const MenuItemFacts& item : items) {
+        entries.push_back({item.kind, item.text, item.id, item.checked, item.data});
     }
     return entries;
 }
 
-QMenu& WidgetOf(const CMenu& menu) {
-    return PopupOf(menu);
-}
-
-QMenu* SubMenuTitled(const QMenu& menu, std::string_view title) {
-    for (QAction* action : menu.actions()) {
-        if (action->menu() != nullptr && action->text().toStdString() == title) {
-            return action->menu();
+const std::vector<MenuItemFacts>* SubMenuTitled(const std::vector<MenuItemFacts>& items,
+                                                std::string_view title) {
+    for (const MenuItemFacts& item : items) {
+        if (item.kind == Kind::SubMenu && item.text == title) {
+            return &item.subMenu;
         }
     }
     return nullptr;
 }
 
-QAction* ActionWithId(const QMenu& menu, unsigned id) {
-    for (QAction* action : menu.actions()) {
-        const std::optional<ItemRecord> item = MenuItemOf(*action);
-        if (item && item->id == id) {
-            return action;
+int RowWithId(const std::vector<MenuItemFacts>& items, unsigned id) {
+    for (std::size_t row = 0; row < items.size(); ++row) {
+        const bool item = items[row].kind == Kind::Text || items[row].kind == Kind::OwnerDrawn;
+        if (item && items[row].id == id) {
+            return static_cast<int>(row);
         }
     }
-    return nullptr;
+    return -1;
 }
 
 }  // namespace kolvar::test

@@ -1,19 +1,20 @@
 #pragma once
 
-#include <QAction>
-#include <QMenu>
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "platform/menu.h"
+#include "platform/testing.h"
 
 namespace kolvar::test {
 
-// One entry of a menu as the user meets it: what kind it is and what it says and does.
+using Kind = MenuItemFacts::Kind;
+
+// One entry of a menu as the tests compare it: what kind it is and what it says and does.
 struct MenuEntry {
-    enum Kind { Text, Separator, SubMenu, OwnerDrawn } kind = Text;
+    Kind kind = Kind::Text;
     std::string text;  // an item's text or a sub-menu's title; owner-drawn items have none
     unsigned id = 0;
     bool checked = false;
@@ -24,16 +25,13 @@ struct MenuEntry {
 
 void PrintTo(const MenuEntry& entry, std::ostream* out);
 
-MenuEntry Describe(const QAction& action);
-std::vector<MenuEntry> Describe(const QMenu& menu);
+std::vector<MenuEntry> Describe(const std::vector<MenuItemFacts>& items);
 
-// The Qt pop-up behind a menu.
-QMenu& WidgetOf(const CMenu& menu);
+// The items of the sub-menu with that title, or null.
+const std::vector<MenuItemFacts>* SubMenuTitled(const std::vector<MenuItemFacts>& items,
+                                                std::string_view title);
 
-// The sub-menu behind the entry with that title, or null.
-QMenu* SubMenuTitled(const QMenu& menu, std::string_view title);
-
-// The action of the item with that command id, or null.
-QAction* ActionWithId(const QMenu& menu, unsigned id);
+// The row of the item with that command id, or -1.
+int RowWithId(const std::vector<MenuItemFacts>& items, unsigned id);
 
 }  // namespace kolvar::test

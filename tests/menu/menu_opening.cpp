@@ -1,9 +1,8 @@
 #include "menu_opening.h"
 
-#include <QApplication>
-#include <QTest>
+#include <chrono>
 
-#include "tests/platform/menu_driver.h"
+#include "platform/testing.h"
 
 namespace kolvar::test {
 namespace {
@@ -19,32 +18,28 @@ void OpenMenuWhile(CWnd& view, unsigned message, Point at, const std::function<v
                      steps);
 }
 
-void ClickMenuOpenWhile(QWidget& widget, unsigned message, QPoint at,
+void ClickMenuOpenWhile(CWnd& view, unsigned message, Point at,
                         const std::function<void()>& steps) {
     RunWhileMenuOpen(
         [&] {
             if (message == WM_RBUTTONDOWN) {
-                QTest::mousePress(&widget, Qt::RightButton, Qt::NoModifier, at);
+                Click(view, at, MouseButton::Right);
             } else {
-                QTest::mouseDClick(&widget, Qt::LeftButton, Qt::NoModifier, at);
+                DoubleClick(view, at);
             }
         },
         steps);
 }
 
-void CloseAllMenus() {
-    while (QWidget* popup = QApplication::activePopupWidget()) {
-        popup->close();
-    }
-}
-
-QMenu* OpenSubMenuByKeys(int downs) {
-    QMenu* root = ActivePopup();
+bool OpenSubMenuByKeys(int downs) {
+    const int open = OpenMenuCount();
     for (int step = 0; step < downs; ++step) {
-        KeyClick(Qt::Key_Down);
+        PressMenuKey(Key::Down);
     }
-    KeyClick(Qt::Key_Right);
-    return WaitForOtherMenu(root);
+    PressMenuKey(Key::Right);
+    const bool opened = WaitUntil([open] { return OpenMenuCount() > open; });
+    ProcessEvents(std::chrono::milliseconds(20));  // its layout and painting
+    return opened;
 }
 
 }  // namespace kolvar::test

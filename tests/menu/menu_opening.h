@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMenu>
 #include <functional>
 
 #include "platform/geometry.h"
@@ -14,13 +13,10 @@ namespace kolvar::test {
 // hang the test.
 void OpenMenuWhile(CWnd& view, unsigned message, Point at, const std::function<void()>& steps);
 
-// The same through a real mouse event on the widget, at the widget point.
-void ClickMenuOpenWhile(QWidget& widget, unsigned message, QPoint at,
-                        const std::function<void()>& steps);
+// The same through real mouse input at the client point.
+void ClickMenuOpenWhile(CWnd& view, unsigned message, Point at, const std::function<void()>& steps);
 
-void CloseAllMenus();
-
-// Moves the keyboard highlight `count` items down, then opens its sub-menu.
-QMenu* OpenSubMenuByKeys(int downs);
+// Moves the keyboard highlight `count` items down, then opens its sub-menu; whether it opened.
+bool OpenSubMenuByKeys(int downs);
 
 }  // namespace kolvar::test

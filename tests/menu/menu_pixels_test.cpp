@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QMenu>
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +11,7 @@
 #include "menu_opening.h"
 #include "platform/surface.h"
 #include "platform/system_metrics.h"
-#include "tests/platform/menu_driver.h"
+#include "platform/testing.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -27,28 +26,20 @@ public:
     void SetMenuItemHeight(int height) { sysColours_.menuItemHeight = height; }
 };
 
-Rect ToRect(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
 int LabelWidth(CWnd& view, std::string_view label) {
     CClientDC surface(view);
     return surface.GetTextExtentPoint32(label).cx;
 }
 
-// A sub-menu as it looked at one moment.
+// The open sub-menu as it looked at one moment.
 struct Shot {
-    QImage image;
-    std::vector<QRect> items;
+    Image image;
+    std::vector<Rect> items;
 };
 
-Shot ShotOf(QMenu& menu) {
-    Shot shot;
-    shot.image = menu.grab().toImage();
-    for (QAction* action : menu.actions()) {
-        shot.items.push_back(menu.actionGeometry(action));
-    }
-    return shot;
+Shot ShotOfActiveMenu() {
+    const std::optional<OpenMenuFacts> menu = ActiveMenu();
+    return {GrabActiveMenu(), menu ? menu->itemRects : std::vector<Rect>()};
 }
 
 ItemLook LookOf(const expected::ColourItem& item, bool selected, bool checked, const Rect& rect) {
@@ -88,7 +79,7 @@ protected:
         for (std::size_t index = 0; index < shot.items.size(); ++index) {
             const expected::ColourItem& item = row.subMenu->items[index];
             SCOPED_TRACE("item " + std::to_string(item.id));
-            const Rect rect = ToRect(shot.items[index]);
+            const Rect& rect = shot.items[index];
             ExpectItemLooks(ReaderOf(shot.image), rect,
                             LookOf(item, index == selectedRow, item.code == row.value, rect));
         }
@@ -102,13 +93,12 @@ TEST_P(OpenMenuPixels, ItemsShowMarkSwatchAndLabelAndTheHighlightKeepsTheSwatch)
     Shot first;
     Shot last;
     OpenMenuWhile(view, WM_RBUTTONDOWN, {40, 30}, [&] {
-        QMenu* subMenu = OpenSubMenuByKeys(row.downs);
-        ASSERT_NE(subMenu, nullptr);
-        first = ShotOf(*subMenu);
+        ASSERT_TRUE(OpenSubMenuByKeys(row.downs));
+        first = ShotOfActiveMenu();
         for (std::size_t step = 1; step < row.subMenu->items.size(); ++step) {
-            KeyClick(Qt::Key_Down);
+            PressMenuKey(Key::Down);
         }
-        last = ShotOf(*subMenu);
+        last = ShotOfActiveMenu();
     });
 
     {
@@ -125,11 +115,10 @@ TEST_P(OpenMenuPixels, ItemsShowMarkSwatchAndLabelAndTheHighlightKeepsTheSwatch)
 // label.
 TEST_P(OpenMenuPixels, ItemsTakeTheMeasuredSize) {
     const SubMenuRow& row = GetParam();
-    std::vector<QRect> items;
+    std::vector<Rect> items;
     OpenMenuWhile(view, WM_RBUTTONDOWN, {40, 30}, [&] {
-        QMenu* subMenu = OpenSubMenuByKeys(row.downs);
-        ASSERT_NE(subMenu, nullptr);
-        items = ShotOf(*subMenu).items;
+        ASSERT_TRUE(OpenSubMenuByKeys(row.downs));
+        items = ShotOfActiveMenu().items;
     });
 
     const int height = GetSystemMetrics(SM_CYMENU);
@@ -138,9 +127,9 @@ TEST_P(OpenMenuPixels, ItemsTakeTheMeasuredSize) {
         widest = std::max(widest, height + LabelWidth(view, item.label) + 100);
     }
     ASSERT_EQ(items.size(), row.subMenu->items.size());
-    for (const QRect& item : items) {
-        EXPECT_EQ(item.height(), height);
-        EXPECT_EQ(item.width(), widest);
+    for (const Rect& item : items) {
+        EXPECT_EQ(item.Height(), height);
+        EXPECT_EQ(item.Width(), widest);
     }
 }
 

@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCursor>
-#include <QMenu>
-#include <QTest>
-#include <QThread>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,10 +9,8 @@
 #include "menu/marking_view.h"
 #include "menu_inspection.h"
 #include "menu_opening.h"
-#include "platform/qt/qt_testing.h"
 #include "platform/surface.h"
 #include "platform/testing.h"
-#include "tests/platform/menu_driver.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -27,10 +21,10 @@ constexpr BandCode kDefaults{0, 1, 2, 5, 3, -2};
 constexpr int kFiveBandRow = 0;
 constexpr int kToleranceDowns = 5;  // highlight steps from nothing to the tolerance entry
 
-// When each command reached the view: was a pop-up still open, how deep were the loops.
+// When each command reached the view: was a menu still open, how deep were the loops.
 struct CommandArrival {
     unsigned id = 0;
-    bool popupOpen = false;
+    bool menuOpen = false;
     int loopLevel = 0;
 };
 
@@ -52,8 +46,7 @@ protected:
 
 private:
     void OnAnyCommand(unsigned id) {
-        arrivals.push_back({id, QApplication::activePopupWidget() != nullptr,
-                            QThread::currentThread()->loopLevel()});
+        arrivals.push_back({id, ActiveMenu().has_value(), EventLoopDepth()});
         const Message command{WM_COMMAND, id, 0};
         for (const MessageMap* map = CMarkingView::ClassMessageMap(); map != nullptr;
              map = map->base != nullptr ? map->base() : nullptr) {
@@ -73,9 +66,9 @@ protected:
     ProbedView view;
     ShownView shown{view};
 
-    QPoint ScreenPointOf(Point client) const {
-        return shown.widget().mapToGlobal(ClientAreaOf(view).topLeft() +
-                                          QPoint(client.x, client.y));
+    Point ScreenPointOf(Point client) const {
+        const Rect area = ClientAreaOnScreen(view);
+        return {area.left + client.x, area.top + client.y};
     }
 };
 
@@ -94,26 +87,25 @@ class MenuOpening : public MenuTracking, public testing::WithParamInterface<Open
 
 TEST_P(MenuOpening, TheMenuOpensWithItsTopLeftAtTheClickedPoint) {
     const OpeningRow& row = GetParam();
-    QPoint topLeft;
-    QPoint cursor;
+    Point topLeft;
+    Point cursor;
     bool opened = false;
     const auto look = [&] {
-        QMenu* menu = ActivePopup();
-        ASSERT_NE(menu, nullptr);
+        const std::optional<OpenMenuFacts> menu = ActiveMenu();
+        ASSERT_TRUE(menu);
         opened = true;
-        topLeft = menu->geometry().topLeft();
-        cursor = QCursor::pos();
+        topLeft = {menu->frame.left, menu->frame.top};
+        cursor = CursorPosition();
     };
     if (row.realEvent) {
-        const QPoint inWidget = ClientAreaOf(view).topLeft() + QPoint(row.at.x, row.at.y);
-        ClickMenuOpenWhile(shown.widget(), row.message, inWidget, look);
+        ClickMenuOpenWhile(view, row.message, row.at, look);
     } else {
         OpenMenuWhile(view, row.message, row.at, look);
     }
     ASSERT_TRUE(opened);
     EXPECT_EQ(topLeft, ScreenPointOf(row.at));
     EXPECT_EQ(cursor, ScreenPointOf(row.at)) << "the cursor is moved to the point";
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_FALSE(ActiveMenu());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,18 +119,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MenuTracking, AChosenItemArrivesAsItsCommandOnceTheMenuHasClosed) {
     bool changedWhileOpen = true;
-    const int loopLevel = QThread::currentThread()->loopLevel();
+    const int loopLevel = EventLoopDepth();
     OpenMenuWhile(view, WM_RBUTTONDOWN, {50, 50}, [&] {
-        QMenu* tolerance = OpenSubMenuByKeys(kToleranceDowns);
-        ASSERT_NE(tolerance, nullptr);
-        KeyClick(Qt::Key_Down);
-        KeyClick(Qt::Key_Return);
+        ASSERT_TRUE(OpenSubMenuByKeys(kToleranceDowns));
+        PressMenuKey(Key::Down);
+        PressMenuKey(Key::Return);
         changedWhileOpen = view.bandCode() != kDefaults;
     });
 
     ASSERT_EQ(view.arrivals.size(), 1U);
     EXPECT_EQ(view.arrivals[0].id, 35049U);
-    EXPECT_FALSE(view.arrivals[0].popupOpen);
+    EXPECT_FALSE(view.arrivals[0].menuOpen);
     EXPECT_EQ(view.arrivals[0].loopLevel, loopLevel) << "the menu's own loop had ended";
     EXPECT_FALSE(changedWhileOpen);
     BandCode gold = kDefaults;
@@ -148,20 +139,21 @@ TEST_F(MenuTracking, AChosenItemArrivesAsItsCommandOnceTheMenuHasClosed) {
 
 TEST_F(MenuTracking, ChoosingTheFiveBandCodeChecksItAndAddsTheThirdDigitAtTheNextOpening) {
     const auto chooseFiveBand = [] {
-        KeyClick(Qt::Key_Down);
-        KeyClick(Qt::Key_Return);
+        PressMenuKey(Key::Down);
+        PressMenuKey(Key::Return);
     };
     std::vector<MenuEntry> fourBand;
     OpenMenuWhile(view, WM_RBUTTONDOWN, {20, 20}, [&] {
-        fourBand = Describe(*ActivePopup());
+        fourBand = Describe(ActiveMenu()->items);
         chooseFiveBand();
     });
     std::vector<MenuEntry> fiveBand;
     std::vector<MenuEntry> thirdDigit;
     OpenMenuWhile(view, WM_LBUTTONDBLCLK, {20, 20}, [&] {
-        QMenu* root = ActivePopup();
-        fiveBand = Describe(*root);
-        if (const QMenu* digit3 = SubMenuTitled(*root, expected::kDigit3Title)) {
+        const std::vector<MenuItemFacts> root = ActiveMenu()->items;
+        fiveBand = Describe(root);
+        if (const std::vector<MenuItemFacts>* digit3 =
+                SubMenuTitled(root, expected::kDigit3Title)) {
             thirdDigit = Describe(*digit3);
         }
     });
@@ -197,7 +189,7 @@ TEST_P(MenuDismissal, ChangesNothingAndCausesNoPaint) {
     bool dismissed = false;
     OpenMenuWhile(view, WM_RBUTTONDOWN, {60, 30}, [&] {
         GetParam().dismiss();
-        dismissed = ActivePopup() == nullptr;
+        dismissed = !ActiveMenu();
     });
     shown.Linger();
 
@@ -208,25 +200,23 @@ TEST_P(MenuDismissal, ChangesNothingAndCausesNoPaint) {
     EXPECT_EQ(LiveDrawingObjects(), objects) << "the menu outlived its tracking";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, MenuDismissal,
-    testing::Values(DismissRow{"Escape", [] { KeyClick(Qt::Key_Escape); }},
-                    DismissRow{"EscapeFromASubMenu",
-                               [] {
-                                   OpenSubMenuByKeys(kToleranceDowns);
-                                   KeyClick(Qt::Key_Down);
-                                   KeyClick(Qt::Key_Escape);
-                                   KeyClick(Qt::Key_Escape);
-                               }},
-                    DismissRow{"ClickOutside",
-                               [] {
-                                   QMenu* root = ActivePopup();
-                                   HoverOver(*root, *root->actions().at(kFiveBandRow));
-                                   QTest::mouseClick(root, Qt::LeftButton, Qt::NoModifier,
-                                                     QPoint(-30, -30));
-                                   Settle();
-                               }}),
-    [](const testing::TestParamInfo<DismissRow>& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Ways, MenuDismissal,
+                         testing::Values(DismissRow{"Escape", [] { PressMenuKey(Key::Escape); }},
+                                         DismissRow{"EscapeFromASubMenu",
+                                                    [] {
+                                                        OpenSubMenuByKeys(kToleranceDowns);
+                                                        PressMenuKey(Key::Down);
+                                                        PressMenuKey(Key::Escape);
+                                                        PressMenuKey(Key::Escape);
+                                                    }},
+                                         DismissRow{"ClickOutside",
+                                                    [] {
+                                                        HoverMenuItem(kFiveBandRow);
+                                                        ClickOutsideMenus();
+                                                    }}),
+                         [](const testing::TestParamInfo<DismissRow>& row) {
+                             return row.param.name;
+                         });
 
 }  // namespace
 }  // namespace kolvar::test

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <memory>
 #include <optional>
 #include <string>
@@ -62,7 +61,7 @@ TEST_P(ViewCommand, StoresTheChoiceAndThePaintThatFollowsShowsIt) {
     ViewWithSelection fixture(row.start);
     ASSERT_TRUE(fixture.view().IsWindow());
     ASSERT_EQ(fixture.view().bandCode(), row.start);
-    const QImage before = fixture.shown().GrabClient();
+    const Image before = GrabClientArea(fixture.view());
     const int paints = fixture.shown().paints();
 
     fixture.view().SendMessage(WM_COMMAND, row.id, 0);
@@ -70,7 +69,7 @@ TEST_P(ViewCommand, StoresTheChoiceAndThePaintThatFollowsShowsIt) {
     EXPECT_EQ(fixture.view().bandCode(), row.after);
     EXPECT_TRUE(fixture.shown().WaitForPaintAfter(paints)) << "no paint followed the command";
     if (row.band) {
-        const QImage after = fixture.shown().GrabClient();
+        const Image after = GrabClientArea(fixture.view());
         const int column = SlotColumn(after, row.band->fiveBand, row.band->slot);
         const int gained = ColumnCount(after, column, row.band->colour) -
                            ColumnCount(before, column, row.band->colour);

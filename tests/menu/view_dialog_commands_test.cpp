@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,10 +12,8 @@
 #include "menu_inspection.h"
 #include "menu_opening.h"
 #include "platform/dialog.h"
-#include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "resources/resource_ids.h"
-#include "tests/platform/menu_driver.h"
 #include "view_fixture.h"
 
 namespace kolvar::test {
@@ -29,25 +25,19 @@ constexpr BandCode kDefaults{0, 1, 2, 5, 3, -2};
 // Runs the dialog modally and `step` from inside its loop; a dialog that does not end is ended
 // after a while, so that a failure cannot hang the tests.
 long RunModal(CDialog& dialog, const std::function<void()>& step) {
-    QTimer stepTimer;
-    stepTimer.setSingleShot(true);
-    QObject::connect(&stepTimer, &QTimer::timeout, step);
-    stepTimer.start(0);
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&dialog] { dialog.EndDialog(kTimedOut); });
-    watchdog.start(5000);
+    const LaterStep stepping(std::chrono::milliseconds(0), step);
+    const LaterStep watchdog(std::chrono::seconds(5), [&dialog] { dialog.EndDialog(kTimedOut); });
     return dialog.DoModal();
 }
 
 // Chooses "Закрыть" with the mouse in the view's menu.
 void CloseThroughTheMenu(CMarkingView& view) {
     OpenMenuWhile(view, WM_RBUTTONDOWN, {30, 30}, [] {
-        QMenu* root = ActivePopup();
-        ASSERT_NE(root, nullptr);
-        QAction* close = ActionWithId(*root, expected::kClose);
-        ASSERT_NE(close, nullptr);
-        ClickOn(*root, *close, Qt::LeftButton);
+        const std::optional<OpenMenuFacts> root = ActiveMenu();
+        ASSERT_TRUE(root);
+        const int close = RowWithId(root->items, expected::kClose);
+        ASSERT_GE(close, 0);
+        ClickMenuItem(close, MouseButton::Left);
     });
 }
 
@@ -173,18 +163,15 @@ TEST(AboutItem, ReturnsOnlyAfterTheAboutBoxHasClosed) {
     std::optional<std::string> aboutTitle;
     bool aboutGoneOnReturn = false;
     RunModal(dialog, [&] {
-        QTimer closer;
-        closer.setSingleShot(true);
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (box != nullptr && box != WidgetBehind(dialog)) {
-                aboutTitle = box->windowTitle().toStdString();
-                box->close();
+        const LaterStep closer(std::chrono::milliseconds(50), [&] {
+            const CWnd* box = ActiveModalDialog();
+            if (box != nullptr && box != &dialog) {
+                aboutTitle = WindowTitle(*box);
+                ClickCloseBox(*box);
             }
         });
-        closer.start(50);
         dialog.view().SendMessage(WM_COMMAND, expected::kAbout, 0);
-        aboutGoneOnReturn = QApplication::activeModalWidget() == WidgetBehind(dialog);
+        aboutGoneOnReturn = ActiveModalDialog() == &dialog;
         // The end of the main window would end the test program's event loops too.
         settings.app().m_pMainWnd = nullptr;
         dialog.EndDialog(2);

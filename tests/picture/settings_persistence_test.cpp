@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <memory>
 #include <string>
 
 #include "picture/picture_view.h"
 #include "platform/application.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 namespace {
@@ -25,13 +22,6 @@ public:
 
 class SettingsPersistence : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(configHome.isValid());
-        previousConfigHome = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
-    }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", previousConfigHome); }
-
     // The application object as the program makes it, under another executable's name.
     static std::unique_ptr<CWinApp> StartApp(const std::string& name) {
         auto app = std::make_unique<CWinApp>(name);
@@ -39,21 +29,11 @@ protected:
         return app;
     }
 
-    QString StorePath(const char* appName) const {
-        return configHome.path() + "/" + kCompany + "/" + appName + ".conf";
+    static void WriteStore(const char* appName, std::string_view text) {
+        ASSERT_TRUE(ReplaceStoredText(kCompany, appName, text));
     }
 
-    void WriteStore(const char* appName, const QByteArray& text) const {
-        QDir().mkpath(configHome.path() + "/" + kCompany);
-        QFile file(StorePath(appName));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    QByteArray ReadStore(const char* appName) const {
-        QFile file(StorePath(appName));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static std::string ReadStore(const char* appName) { return StoredText(kCompany, appName); }
 
     BandCode LoadedByView(const char* appName) {
         auto app = StartApp(appName);
@@ -61,8 +41,7 @@ protected:
         return view.bandCode();
     }
 
-    QTemporaryDir configHome;
-    QByteArray previousConfigHome;
+    const SettingsSandbox settings;
 };
 
 TEST_F(SettingsPersistence, FirstRunShowsDefaultsAndWritesAllSixKeys) {
@@ -75,7 +54,7 @@ TEST_F(SettingsPersistence, FirstRunShowsDefaultsAndWritesAllSixKeys) {
     EXPECT_EQ(nextRun->GetProfileInt("Settings", "Digit 3", kAbsent), 5);
     EXPECT_EQ(nextRun->GetProfileInt("Settings", "Power", kAbsent), 3);
     EXPECT_EQ(nextRun->GetProfileInt("Settings", "Overshoot", kAbsent), -2);
-    EXPECT_TRUE(ReadStore("kolvar").contains("4294967294"));
+    EXPECT_NE(ReadStore("kolvar").find("4294967294"), std::string::npos);
 }
 
 TEST_F(SettingsPersistence, GoldToleranceIsStoredUnsignedAndReadBackAsGold) {
@@ -83,7 +62,7 @@ TEST_F(SettingsPersistence, GoldToleranceIsStoredUnsignedAndReadBackAsGold) {
         auto app = StartApp("kolvar");
         app->WriteProfileInt("Settings", "Overshoot", -1);
     }
-    EXPECT_TRUE(ReadStore("kolvar").contains("4294967295"));
+    EXPECT_NE(ReadStore("kolvar").find("4294967295"), std::string::npos);
     EXPECT_EQ(LoadedByView("kolvar").overshoot, -1);
 }
 
@@ -117,8 +96,8 @@ TEST_F(SettingsPersistence, ExecutablesOfDifferentNamesKeepTheirOwnValues) {
     }
     EXPECT_EQ(LoadedByView("kolvar-copy"), BandCode{});
     EXPECT_EQ(LoadedByView("kolvar"), (BandCode{1, 9, 9, 9, 9, 9}));
-    EXPECT_FALSE(ReadStore("kolvar").isEmpty());
-    EXPECT_FALSE(ReadStore("kolvar-copy").isEmpty());
+    EXPECT_FALSE(ReadStore("kolvar").empty());
+    EXPECT_FALSE(ReadStore("kolvar-copy").empty());
 }
 
 }  // namespace

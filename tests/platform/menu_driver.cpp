@@ -2,34 +2,18 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 namespace kolvar {
 namespace {
 
 constexpr int kPatienceMs = 3000;
 
-void CloseAllMenus() {
-    while (QWidget* popup = QApplication::activePopupWidget()) {
-        popup->close();
-    }
+// The seam's input goes to the innermost menu, which the menus given here always are.
+int RowOf(const QMenu& menu, QAction& action) {
+    return static_cast<int>(menu.actions().indexOf(&action));
 }
 
 }  // namespace
-
-void RunWhileMenuOpen(const std::function<void()>& open, const std::function<void()>& steps) {
-    QTimer start;
-    start.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, [&steps] {
-        Settle();
-        steps();
-        CloseAllMenus();
-    });
-    start.start(0);
-    open();
-    // The choice is posted to the owner: handle it before the test looks.
-    QCoreApplication::sendPostedEvents();
-}
 
 void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>& steps) {
     RunWhileMenuOpen([&] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, at.x(), at.y(), owner); }, steps);
@@ -51,20 +35,13 @@ void Settle() {
     QTest::qWait(20);
 }
 
-// The menu ignores a release until the mouse has really moved since it opened, so the pointer
-// wanders inside the item a little before it stops at the centre.
 void HoverOver(QMenu& menu, QAction& action) {
-    const QRect item = menu.actionGeometry(&action);
-    for (int step = 0; step < 8; ++step) {
-        QTest::mouseMove(&menu, item.topLeft() + QPoint(step, item.height() / 2));
-    }
-    QTest::mouseMove(&menu, item.center());
-    Settle();
+    HoverMenuItem(RowOf(menu, action));
 }
 
 void ClickOn(QMenu& menu, QAction& action, Qt::MouseButton button) {
-    HoverOver(menu, action);
-    QTest::mouseClick(&menu, button, Qt::NoModifier, menu.actionGeometry(&action).center());
+    ClickMenuItem(RowOf(menu, action),
+                  button == Qt::RightButton ? MouseButton::Right : MouseButton::Left);
 }
 
 void KeyClick(Qt::Key key) {

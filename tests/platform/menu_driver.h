@@ -5,16 +5,13 @@
 #include <functional>
 
 #include "platform/menu.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 
 // Tracks the menu for `owner` at the screen point and runs `steps` once it is open; tracking
 // blocks, so the steps run from inside its loop. Whatever they leave open is closed
 // afterwards, so that a failing step cannot hang the test.
-// Runs `open`, which blocks in a menu's loop, and `steps` once that menu is open; whatever the
-// steps leave open is closed afterwards.
-void RunWhileMenuOpen(const std::function<void()>& open, const std::function<void()>& steps);
-
 void TrackWhile(CMenu& menu, CWnd& owner, QPoint at, const std::function<void()>& steps);
 
 // The pop-up that has the keyboard and mouse, or null.

@@ -4,17 +4,15 @@
 // selection whole, never some keys of one and some of the other.
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/inotify.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
 #include <chrono>
-#include <cstdlib>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -22,8 +20,8 @@
 #include <vector>
 
 #include "platform/profile_text.h"
-
-extern char** environ;
+#include "tests/support/child_process.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kolvar {
 namespace {
@@ -56,65 +54,15 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
-class Program {
-public:
-    Program(const fs::path& executable, const fs::path& configHome) {
-        std::vector<std::string> environment = {"XDG_CONFIG_HOME=" + configHome.string(),
-                                                "QT_QPA_PLATFORM=offscreen"};
-        for (char** entry = environ; *entry != nullptr; ++entry) {
-            const std::string text = *entry;
-            if (text.rfind("XDG_CONFIG_HOME=", 0) != 0 && text.rfind("QT_QPA_PLATFORM=", 0) != 0) {
-                environment.push_back(text);
-            }
-        }
-        std::vector<char*> envp;
-        for (std::string& text : environment) {
-            envp.push_back(text.data());
-        }
-        envp.push_back(nullptr);
-        std::string program = executable.string();
-        std::array<char*, 2> argv = {program.data(), nullptr};
-        if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
-            pid_ = -1;
-        }
-    }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-    ~Program() {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-
-    bool Started() const { return pid_ > 0; }
-    void Terminate() const { kill(pid_, SIGTERM); }
-
-    // The exit status, or nothing if the program did not end in time (it is then killed).
-    std::optional<int> Wait() {
-        const auto deadline = std::chrono::steady_clock::now() + kPatience;
-        int status = 0;
-        while (waitpid(pid_, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                return std::nullopt;
-            }
-            std::this_thread::sleep_for(5ms);
-        }
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
-
-private:
-    pid_t pid_ = -1;
-};
+using Program = test::ChildProcess;
+// The program's own way out: an exit status of 0.
+const Program::Ending kExitedWell{true, 0};
 
 class ConcurrentRuns : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "kolvar-runs-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        configHome_ = pattern;
-        storeDir_ = configHome_ / kCompany;
+        ASSERT_FALSE(configHome_.path().empty());
+        storeDir_ = configHome_.path() / kCompany;
         fs::create_directories(storeDir_);
         store_ = storeDir_ / (executable_.stem().string() + ".conf");
         watch_ = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
@@ -127,8 +75,6 @@ protected:
         if (watch_ >= 0) {
             close(watch_);
         }
-        std::error_code ignored;
-        fs::remove_all(configHome_, ignored);
     }
 
     void WriteStore(const Selection& selection) {
@@ -172,7 +118,10 @@ protected:
     std::unique_ptr<Program> StartWith(const Selection& selection) {
         WriteStore(selection);
         ForgetEarlierReads();
-        auto program = std::make_unique<Program>(executable_, configHome_);
+        auto program = std::make_unique<Program>(
+            std::vector<std::string>{executable_.string()},
+            std::vector<Program::Variable>{{"XDG_CONFIG_HOME", configHome_.path().string()},
+                                           {"QT_QPA_PLATFORM", "offscreen"}});
         EXPECT_TRUE(program->Started()) << "cannot start " << executable_;
         EXPECT_TRUE(WaitForLoad()) << "the program did not read its settings";
         return program;
@@ -192,7 +141,7 @@ protected:
     }
 
     const fs::path executable_ = KOLVAR_EXECUTABLE;
-    fs::path configHome_;
+    const test::ScratchFolder configHome_;
     fs::path storeDir_;
     fs::path store_;
     int watch_ = -1;
@@ -207,11 +156,11 @@ TEST_F(ConcurrentRuns, TheCopyThatEndsLastDecidesWhatTheFileHolds) {
         Program& earlier = firstEndsFirst ? *first : *second;
         Program& later = firstEndsFirst ? *second : *first;
 
-        earlier.Terminate();
-        EXPECT_EQ(earlier.Wait(), 0);
+        earlier.Signal(SIGTERM);
+        EXPECT_EQ(earlier.Wait(kPatience), kExitedWell);
         EXPECT_EQ(Stored(), firstEndsFirst ? kFirst : kSecond);
-        later.Terminate();
-        EXPECT_EQ(later.Wait(), 0);
+        later.Signal(SIGTERM);
+        EXPECT_EQ(later.Wait(kPatience), kExitedWell);
         EXPECT_EQ(Stored(), firstEndsFirst ? kSecond : kFirst);
     }
 }
@@ -224,10 +173,10 @@ TEST_F(ConcurrentRuns, EndingTogetherLeavesOneWholeSelection) {
         std::unique_ptr<Program> second = StartWith(kSecond);
         ASSERT_FALSE(HasFailure());
 
-        first->Terminate();
-        second->Terminate();
-        EXPECT_EQ(first->Wait(), 0);
-        EXPECT_EQ(second->Wait(), 0);
+        first->Signal(SIGTERM);
+        second->Signal(SIGTERM);
+        EXPECT_EQ(first->Wait(kPatience), kExitedWell);
+        EXPECT_EQ(second->Wait(kPatience), kExitedWell);
         const std::optional<Selection> stored = Stored();
         EXPECT_TRUE(stored == kFirst || stored == kSecond) << "the file holds:\n"
                                                            << ReadFile(store_);

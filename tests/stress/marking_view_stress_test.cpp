@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QImage>
-#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -20,7 +17,6 @@
 #include "menu/marking_view.h"
 #include "model/band_code.h"
 #include "platform/application.h"
-#include "platform/qt/qt_testing.h"
 #include "platform/surface.h"
 #include "platform/testing.h"
 #include "resources/program_resources.h"
@@ -155,13 +151,14 @@ long FromEnvironment(const char* name, long fallback) {
     return text != nullptr && *text != '\0' ? std::strtol(text, nullptr, 10) : fallback;
 }
 
-Colour PixelAt(const QImage& image, int x, int y) {
-    if (!image.valid(x, y)) {
-        return CLR_INVALID;
-    }
-    const QRgb pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
-    return Rgb(static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
-               static_cast<std::uint8_t>(qBlue(pixel)));
+Colour PixelAt(const Image& image, int x, int y) {
+    const bool inside = x >= 0 && y >= 0 && x < image.width && y < image.height;
+    return inside ? image.At(x, y) : CLR_INVALID;
+}
+
+// What the eye takes for the pixel's brightness, as 0 to 255.
+int Grey(Colour pixel) {
+    return (RedOf(pixel) * 11 + GreenOf(pixel) * 16 + BlueOf(pixel) * 5) / 32;
 }
 
 class MarkingViewStress : public testing::Test {
@@ -171,23 +168,17 @@ protected:
         ASSERT_TRUE(frame_.CreateEx(0, WS_VISIBLE, {0, 0, 480, 325}, nullptr, 0));
         ASSERT_TRUE(view_.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, {5, 5, 475, 320},
                                    &frame_, 10000));
-        QApplication::processEvents();
-        image_ = QImage(Widget().size(), QImage::Format_RGB32);
+        ProcessEvents();
     }
 
-    QWidget& Widget() { return *WidgetBehind(view_); }
-
-    void Paint() {
-        image_.fill(Qt::magenta);
-        Widget().render(&image_);
-    }
+    void Paint() { image_ = GrabClientArea(view_); }
 
     // The picture's top-left corner in the view, found by its outline.
-    std::optional<QPoint> FindPicture() const {
-        for (int y = 0; y < image_.height(); ++y) {
-            for (int x = 0; x < image_.width(); ++x) {
+    std::optional<Point> FindPicture() const {
+        for (int y = 0; y < image_.height; ++y) {
+            for (int x = 0; x < image_.width; ++x) {
                 if (PixelAt(image_, x, y) == kOutline) {
-                    return QPoint(x - kFirstOutlineX, y - kFirstOutlineY);
+                    return Point{x - kFirstOutlineX, y - kFirstOutlineY};
                 }
             }
         }
@@ -195,23 +186,23 @@ protected:
     }
 
     // Empty when the paint is right; what is wrong otherwise.
-    std::string CheckPicture(const Selection& selection, QPoint at) const {
-        if (PixelAt(image_, at.x() + kFirstOutlineX, at.y() + kFirstOutlineY) != kOutline ||
-            PixelAt(image_, at.x() + kFirstOutlineX - 1, at.y() + kFirstOutlineY) == kOutline) {
+    std::string CheckPicture(const Selection& selection, Point at) const {
+        if (PixelAt(image_, at.x + kFirstOutlineX, at.y + kFirstOutlineY) != kOutline ||
+            PixelAt(image_, at.x + kFirstOutlineX - 1, at.y + kFirstOutlineY) == kOutline) {
             return "the picture moved";
         }
-        const int y = at.y() + kMiddleRow;
+        const int y = at.y + kMiddleRow;
         const std::vector<Colour> expected = ExpectedMiddleRow(selection);
         for (int x = kBodyLeft; x <= kBodyRight; ++x) {
             const Colour want = expected[static_cast<std::size_t>(x - kBodyLeft)];
-            const Colour got = PixelAt(image_, at.x() + x, y);
+            const Colour got = PixelAt(image_, at.x + x, y);
             if (got != want) {
                 return "middle row, column " + std::to_string(x) + ": " + std::to_string(got) +
                        " instead of " + std::to_string(want);
             }
         }
         for (int x = kLeadLeft; x <= kLeadRight; ++x) {
-            if (PixelAt(image_, at.x() + x, y) != kLead) {
+            if (PixelAt(image_, at.x + x, y) != kLead) {
                 return "left lead, column " + std::to_string(x);
             }
         }
@@ -219,29 +210,24 @@ protected:
     }
 
     // Some dark text below the picture.
-    bool CaptionShown(QPoint at) const {
-        const int width = image_.width();
-        const int height = image_.height();
-        for (int y = std::max(at.y() + kPictureHeight, 0); y < height; ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-            if (std::any_of(line, line + width, [](QRgb pixel) { return qGray(pixel) < 64; })) {
-                return true;
-            }
-        }
-        return false;
+    bool CaptionShown(Point at) const {
+        const int top = std::clamp(at.y + kPictureHeight, 0, image_.height);
+        const auto from = image_.pixels.begin() + top * image_.width;
+        return std::any_of(from, image_.pixels.end(),
+                           [](Colour pixel) { return Grey(pixel) < 64; });
     }
 
     // A fingerprint of the picture and the caption strip under it. Four independent lanes keep
     // it cheap enough to take after every paint.
-    std::uint64_t Fingerprint(QPoint at) const {
-        const int width = image_.width();
-        const int height = image_.height();
-        const int left = std::max(at.x(), 0);
-        const int right = std::min(at.x() + kPictureWidth, width);
+    std::uint64_t Fingerprint(Point at) const {
+        const int width = image_.width;
+        const int height = image_.height;
+        const int left = std::max(at.x, 0);
+        const int right = std::min(at.x + kPictureWidth, width);
         std::uint64_t a = 1, b = 2, c = 3, d = 4;
-        for (int y = std::max(at.y(), 0); y < height; ++y) {
-            const bool captionRow = y >= at.y() + kPictureHeight;
-            const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        for (int y = std::max(at.y, 0); y < height; ++y) {
+            const bool captionRow = y >= at.y + kPictureHeight;
+            const Colour* line = image_.pixels.data() + static_cast<std::size_t>(y * width);
             int x = captionRow ? 0 : left;
             const int to = captionRow ? width : right;
             for (; x + 4 <= to; x += 4) {
@@ -257,13 +243,13 @@ protected:
         return a ^ std::rotl(b, 16) ^ std::rotl(c, 32) ^ std::rotl(d, 48);
     }
 
-    static std::uint64_t Mix(std::uint64_t lane, QRgb pixel) {
+    static std::uint64_t Mix(std::uint64_t lane, Colour pixel) {
         return (lane ^ pixel) * 0x9E3779B97F4A7C15u;
     }
 
     CWnd frame_;
     CMarkingView view_;
-    QImage image_;
+    Image image_;
 };
 
 TEST_F(MarkingViewStress, RandomCommandsKeepEveryPaintRight) {
@@ -273,7 +259,7 @@ TEST_F(MarkingViewStress, RandomCommandsKeepEveryPaintRight) {
     ASSERT_GT(commands, 0);
 
     Paint();
-    const std::optional<QPoint> at = FindPicture();
+    const std::optional<Point> at = FindPicture();
     ASSERT_TRUE(at) << "no picture outline in the first paint";
     const int liveObjects = LiveDrawingObjects();
 

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "platform/testing.h"
 
-// Widgets need an application object; tests run headless unless told otherwise.
+// Windows, menus and fonts need the platform set up first.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     testing::InitGoogleTest(&argc, argv);
-    QApplication application(argc, argv);
+    const kolvar::TestPlatform platform(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,43 @@
+# How the program is compiled for its package, as Debian compiles its own packages:
+#  - the hardening of dpkg-buildflags with hardening=+all, for GCC and Clang making ELF programs
+#    (a Windows build gets neither the ELF linker flags nor these code-generation flags);
+#  - the source and build folders mapped to "." in everything compiled (debug information,
+#    __FILE__), so that a build in another folder gives the same bytes. Debuggers find the
+#    sources when started from the top of the source tree.
+# The sanitizer and fuzzer builds keep their own flags and get none of these.
+option(KOLVAR_PACKAGE_FLAGS "Compile with Debian's hardening and with build folders mapped out" ON)
+if(NOT KOLVAR_PACKAGE_FLAGS OR KOLVAR_SANITIZE
+   OR NOT CMAKE_CXX_COMPILER_ID MATCHES "^(GNU|Clang)$")
+    return()
+endif()
+
+# Binary folder last: GCC tries the maps given last first, and it may lie inside the source.
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+                    -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+# moc's output includes its header through an include folder ("platform/window_widget.h"), not
+# by a path from the build folder to the source, which would differ between two builds.
+set(CMAKE_AUTOMOC_PATH_PREFIX ON)
+
+if(NOT CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+    return()
+endif()
+
+include(CheckCXXCompilerFlag)
+include(CheckPIESupported)
+# Position-independent executables; Qt's own interface asks for -fPIC, which it keeps.
+check_pie_supported(LANGUAGES CXX)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+# The checked buffer functions need optimisation; a Debug build leaves them out.
+add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security -Wdate-time
+                    "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE>"
+                    "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>")
+# Processor-specific: stack clash probes and, on x86, control-flow enforcement.
+foreach(flag -fstack-clash-protection -fcf-protection)
+    string(MAKE_C_IDENTIFIER "KOLVAR_HAS${flag}" supported)
+    check_cxx_compiler_flag(${flag} ${supported})
+    if(${supported})
+        add_compile_options(${flag})
+    endif()
+endforeach()
+add_link_options(LINKER:-z,relro,-z,now)

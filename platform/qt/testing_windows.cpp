@@ -1,0 +1,192 @@
+// The test seam on Qt: windows, dialogs and real input to them.
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/qt/qt_conversions.h"
+#include "platform/qt/qt_testing.h"
+#include "platform/qt/testing_conversions.h"
+#include "platform/qt/window_widget.h"
+#include "platform/testing.h"
+
+namespace kolvar {
+
+Qt::Key QtKey(Key key) {
+    switch (key) {
+        case Key::Up:
+            return Qt::Key_Up;
+        case Key::Down:
+            return Qt::Key_Down;
+        case Key::Left:
+            return Qt::Key_Left;
+        case Key::Right:
+            return Qt::Key_Right;
+        case Key::Return:
+            return Qt::Key_Return;
+        case Key::Escape:
+            return Qt::Key_Escape;
+        case Key::F10:
+            return Qt::Key_F10;
+        case Key::Menu:
+            return Qt::Key_Menu;
+    }
+    return Qt::Key_unknown;
+}
+
+Qt::MouseButton QtButton(MouseButton button) {
+    return button == MouseButton::Right ? Qt::RightButton : Qt::LeftButton;
+}
+
+namespace {
+
+QPoint InWidget(const CWnd& window, Point client) {
+    return ClientAreaOf(window).topLeft() + QPoint(client.x, client.y);
+}
+
+}  // namespace
+
+Rect ClientAreaOnScreen(const CWnd& window) {
+    const QWidget* widget = WidgetBehind(window);
+    if (widget == nullptr) {
+        return {};
+    }
+    const QRect client = ClientAreaOf(window);
+    return FromQRect(QRect(widget->mapToGlobal(client.topLeft()), client.size()));
+}
+
+Rect WindowRect(const CWnd& window) {
+    const QWidget* widget = WidgetBehind(window);
+    if (widget == nullptr) {
+        return {};
+    }
+    if (widget->isWindow()) {
+        return FromQRect(widget->frameGeometry());
+    }
+    const QPoint parentClient = widget->parentWidget()->contentsRect().topLeft();
+    return FromQRect(widget->geometry().translated(-parentClient));
+}
+
+std::string WindowTitle(const CWnd& window) {
+    const QWidget* widget = WidgetBehind(window);
+    return widget != nullptr ? widget->window()->windowTitle().toStdString() : std::string();
+}
+
+bool IsResizable(const CWnd& window) {
+    const QWidget* widget = WidgetBehind(window);
+    return widget != nullptr && widget->window()->minimumSize() != widget->window()->maximumSize();
+}
+
+void ClickCloseBox(const CWnd& window) {
+    if (QWidget* widget = WidgetBehind(window)) {
+        widget->window()->close();
+    }
+}
+
+bool WaitForShown(const CWnd& window) {
+    QWidget* widget = WidgetBehind(window);
+    return widget != nullptr && QTest::qWaitForWindowExposed(widget->window());
+}
+
+// Rendered straight into an image of the pixels' own format, as a long test grabs after every
+// paint; the image takes the screen's resolution, so that text comes out as it shows there.
+Image GrabClientArea(const CWnd& window) {
+    QWidget* widget = WidgetBehind(window);
+    if (widget == nullptr) {
+        return {};
+    }
+    constexpr double kMetresPerInch = 0.0254;
+    const QRect client = ClientAreaOf(window);
+    QImage image(client.size(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(widget->logicalDpiX() / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(widget->logicalDpiY() / kMetresPerInch));
+    widget->render(&image, QPoint(), QRegion(client));
+    return ImageOf(image);
+}
+
+// Not parented to the widget: the counter may outlive it, and Qt drops the filter of a dead
+// counter by itself.
+struct PaintCounter::State : QObject {
+    int paints = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+PaintCounter::PaintCounter(const CWnd& window) : state_(std::make_unique<State>()) {
+    if (QWidget* widget = WidgetBehind(window)) {
+        widget->installEventFilter(state_.get());
+    }
+}
+
+PaintCounter::~PaintCounter() = default;
+
+int PaintCounter::Count() const {
+    return state_->paints;
+}
+
+void Click(const CWnd& window, Point client, MouseButton button) {
+    if (QWidget* widget = WidgetBehind(window)) {
+        QTest::mouseClick(widget, QtButton(button), Qt::NoModifier, InWidget(window, client));
+    }
+}
+
+void DoubleClick(const CWnd& window, Point client) {
+    if (QWidget* widget = WidgetBehind(window)) {
+        QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, InWidget(window, client));
+    }
+}
+
+// The offscreen platform never activates a window, so the focus is looked up in the window's
+// own top level rather than asked of the application.
+void PressKey(const CWnd& window, Key key, KeyModifier modifier) {
+    QWidget* widget = WidgetBehind(window);
+    if (widget == nullptr) {
+        return;
+    }
+    QWidget* focus = widget->window()->focusWidget();
+    QWidget* target =
+        focus != nullptr && (focus == widget || widget->isAncestorOf(focus)) ? focus : widget;
+    const Qt::KeyboardModifiers modifiers =
+        modifier == KeyModifier::Shift ? Qt::ShiftModifier : Qt::NoModifier;
+    if (key != Key::Menu) {
+        QTest::keyClick(target, QtKey(key), modifiers);
+        return;
+    }
+    // The window system's plugins follow the context-menu key with a keyboard context-menu
+    // event, which simulated keys never pass through.
+    QTest::keyPress(target, Qt::Key_Menu, modifiers);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), target->mapToGlobal(QPoint()),
+                              modifiers);
+    QApplication::sendEvent(target, &request);
+    QTest::keyRelease(target, Qt::Key_Menu, modifiers);
+}
+
+Point CursorPosition() {
+    return FromQPoint(QCursor::pos());
+}
+
+CWnd* ActiveModalDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal->isVisible() ? WindowOfWidget(modal) : nullptr;
+}
+
+bool ClickDialogButton(const CWnd& dialog, std::string_view text) {
+    QWidget* widget = WidgetBehind(dialog);
+    if (widget == nullptr) {
+        return false;
+    }
+    for (QPushButton* button : widget->findChildren<QPushButton*>()) {
+        if (button->text() == FromUtf8(text)) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace kolvar
