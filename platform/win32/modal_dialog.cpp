@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/dialog.h"
 #include "platform/win32/dialog_template.h"
+#include "platform/win32/nested_loop.h"
 #include "platform/win32/surface_state.h"
 #include "platform/win32/win32_window.h"
 #include "platform/window_state.h"
@@ -88,6 +89,7 @@ INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM /*wParam*/, LPA
 void RunModalDialog(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner) {
     const std::vector<std::uint16_t> words = DialogTemplateWords(dialogTemplate);
     DialogRun run{&dialog, &dialogTemplate, HandleOf(owner)};
+    const NestedLoop loop;
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                             reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), run.owner,
                             &DialogProcedure, reinterpret_cast<LPARAM>(&run));

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/menu.h"
+#include "platform/win32/nested_loop.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window.h"
 
@@ -53,6 +54,7 @@ bool Win32Menu::SetDefaultItem(unsigned id) {
 
 // The system posts the chosen command to the owner, which handles it after this has returned.
 void Win32Menu::Track(unsigned flags, Point screen, CWnd& owner) {
+    const NestedLoop loop;
     TrackPopupMenu(menu_, flags, screen.x, screen.y, 0, HandleOf(&owner), nullptr);
 }
 
