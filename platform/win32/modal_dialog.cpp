@@ -80,6 +80,11 @@ INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM /*wParam*/, LPA
     ShowIcons(window, *run.dialogTemplate);
     Centre(hwnd, run.owner);
     const LRESULT focusDefault = window.Receive(WM_INITDIALOG, 0, 0);
+    // Shown now rather than when the dialog manager's loop first finds the queue empty, which a
+    // loop that the dialog's first message starts would put off for as long as it runs.
+    if (!StateOf(*run.dialog).modalEnded) {
+        ShowWindow(hwnd, SW_SHOWNORMAL);
+    }
     // A dialog that has put the focus somewhere itself keeps it there.
     return focusDefault != 0 && !HasFocusWithin(hwnd) ? TRUE : FALSE;
 }
