@@ -62,7 +62,7 @@ void WriteHeader(TemplateWriter& writer, const DialogTemplate& dialog) {
     }
 }
 
-void WriteControl(TemplateWriter& writer, const DialogControl& control) {
+void WriteControl(TemplateWriter& writer, const DialogControl& control, std::string_view iconName) {
     writer.AlignToDoubleWord();
     writer.Words(0);  // help id
     writer.Words(0);  // extended style
@@ -76,17 +76,18 @@ void WriteControl(TemplateWriter& writer, const DialogControl& control) {
     writer.Word(control.controlClass == ControlClass::Button ? kButtonClass : kStaticClass);
     const bool iconStatic = control.controlClass == ControlClass::Static &&
                             (control.style & kStaticTypeMask) == SS_ICON;
-    writer.Text(iconStatic ? std::string_view() : control.text);
+    writer.Text(iconStatic ? iconName : control.text);
     writer.Word(0);  // no creation data
 }
 
 }  // namespace
 
-std::vector<std::uint16_t> DialogTemplateWords(const DialogTemplate& dialogTemplate) {
+std::vector<std::uint16_t> DialogTemplateWords(const DialogTemplate& dialogTemplate,
+                                               std::string_view iconName) {
     TemplateWriter writer;
     WriteHeader(writer, dialogTemplate);
     for (const DialogControl& control : dialogTemplate.controls) {
-        WriteControl(writer, control);
+        WriteControl(writer, control, iconName);
     }
     return writer.Take();
 }

@@ -5,6 +5,7 @@
 
 #include "platform/application.h"
 #include "platform/dialog.h"
+#include "platform/process.h"
 #include "platform/win32/dialog_template.h"
 #include "platform/win32/nested_loop.h"
 #include "platform/win32/surface_state.h"
@@ -92,7 +93,9 @@ INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM /*wParam*/, LPA
 }  // namespace
 
 void RunModalDialog(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner) {
-    const std::vector<std::uint16_t> words = DialogTemplateWords(dialogTemplate);
+    // The program's icons all show the program.
+    const std::vector<std::uint16_t> words =
+        DialogTemplateWords(dialogTemplate, ApplicationNameFromPath(ExecutablePath(0, nullptr)));
     DialogRun run{&dialog, &dialogTemplate, HandleOf(owner)};
     const NestedLoop loop;
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
