@@ -188,6 +188,12 @@ std::string WindowTitle(const CWnd& window) {
     return root != nullptr ? Narrow(TextOf(root)) : std::string();
 }
 
+Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units) {
+    RECT rect{units.left, units.top, units.right, units.bottom};
+    HWND hwnd = HandleOf(&dialog);
+    return hwnd != nullptr && MapDialogRect(hwnd, &rect) ? RectOf(rect) : Rect();
+}
+
 bool IsResizable(const CWnd& window) {
     HWND root = RootOf(window);
     return root != nullptr && (GetWindowLongPtrW(root, GWL_STYLE) & WS_THICKFRAME) != 0;
