@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "platform/application.h"
+#include "platform/qt/surface_state.h"
 #include "tests/platform/canvas.h"
 
 namespace kolvar::test {
