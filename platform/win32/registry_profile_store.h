@@ -10,9 +10,9 @@ namespace kolvar {
 
 // Values live under HKEY_CURRENT_USER\Software\company\application\section, one REG_DWORD per
 // key. A value of another type or size counts as missing and is rewritten at the next save.
-// The values of one save are written under a mutex named after company and application, so
-// that two copies ending together leave one whole selection; a failed save is reported on
-// standard error and to the debugger.
+// The values of one save are written under the mutex "Local\kolvar settings company/application"
+// (a backslash in either name becoming a slash), so that two copies ending together leave one
+// whole selection; a failed save is reported on standard error and to the debugger.
 class RegistryProfileStore : public ProfileStore {
 public:
     RegistryProfileStore(std::string companyKey, std::string applicationName);
