@@ -2,6 +2,7 @@
 the tests' own."""
 
 import os
+import subprocess
 
 from kolvar_app import KolvarApp
 
@@ -19,6 +20,10 @@ class WineKolvarApp(KolvarApp):
     def __init__(self, display):
         super().__init__(display)
         self.wine_run = os.environ["KOLVAR_WINE_RUN"]
+        # The first program in a fresh prefix makes it, which takes longer than a display's
+        # clients are given.
+        subprocess.run([self.wine_run, "wineboot"], env=display.env(), capture_output=True,
+                       timeout=600, check=False)
         # Each run starts from no settings, as each Linux run from a folder of its own.
         self.reg("delete", SETTINGS_KEY.rsplit("\\", 1)[0], "/f")
 
