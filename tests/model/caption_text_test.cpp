@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -118,6 +119,11 @@ struct CommaLocale {
     const char* language;
     std::array<const char*, 2> names;
 };
+
+// The case's name in CTest stays the same from build to build.
+void PrintTo(const CommaLocale& row, std::ostream* out) {
+    *out << row.language;
+}
 
 class CaptionUnderLocale : public testing::TestWithParam<CommaLocale> {
 protected:
