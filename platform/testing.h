@@ -154,6 +154,10 @@ Rect WindowRect(const CWnd& window);
 // The title a top-level window shows.
 std::string WindowTitle(const CWnd& window);
 
+// A rectangle in a dialog's template units as pixels of the dialog, as the platform converts
+// them for the dialog's font.
+Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units);
+
 // Whether the user can change the size of a top-level window.
 bool IsResizable(const CWnd& window);
 

@@ -4,8 +4,10 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
+#include "platform/qt/dialog_widget.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_testing.h"
 #include "platform/qt/testing_conversions.h"
@@ -72,6 +74,16 @@ Rect WindowRect(const CWnd& window) {
 std::string WindowTitle(const CWnd& window) {
     const QWidget* widget = WidgetBehind(window);
     return widget != nullptr ? widget->window()->windowTitle().toStdString() : std::string();
+}
+
+Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units) {
+    const QWidget* widget = WidgetBehind(dialog);
+    const QScreen* screen = widget != nullptr ? widget->screen() : nullptr;
+    const DialogBaseUnits base = screen != nullptr
+                                     ? DialogBaseUnitsForDpi(qRound(screen->logicalDotsPerInchX()),
+                                                             qRound(screen->logicalDotsPerInchY()))
+                                     : DialogBaseUnits();
+    return DialogRectToPixels(units.left, units.top, units.Width(), units.Height(), base);
 }
 
 bool IsResizable(const CWnd& window) {

@@ -63,13 +63,16 @@ class KolvarApp:
 
     def start(self):
         self.display.hand_over(self.config_home)
-        self.process = self.display.launch([self.program], XDG_CONFIG_HOME=self.config_home)
+        self.process = self.launch()
         self.window = wait_until(lambda: self.find_window(MAIN_TITLE), timeout=30)
         if self.window is None:
             raise RuntimeError(f"no window titled {MAIN_TITLE!r} appeared")
         # Painted once the window manager has framed it.
         wait_until(lambda: frame_extents(self.display, self.window), timeout=10)
         return self
+
+    def launch(self):
+        return self.display.launch([self.program], XDG_CONFIG_HOME=self.config_home)
 
     def stop(self):
         stop_process(self.process)

@@ -14,17 +14,21 @@ constexpr unsigned kGoldTolerance = 35049;
 
 class MainDialog : public AppTest {};
 
+// The template is 320 x 200 dialog units, 480 x 325 pixels in the classic dialog font at 96 dpi;
+// the platform converts them for the font it has.
 TEST_F(MainDialog, ViewFillsTheClientAreaLessFivePixels) {
     CMarkingDialog dialog;
     Rect client;
+    Rect templateSize;
     Rect view;
     RunMainDialog(app, dialog, [&] {
         client = dialog.GetClientRect();
+        templateSize = DialogUnitsToPixels(dialog, {0, 0, 320, 200});
         view = WindowRect(dialog.view());
         dialog.EndDialog(IDOK);
     });
-    EXPECT_EQ(client, (Rect{0, 0, 480, 325}));
-    EXPECT_EQ(view, (Rect{5, 5, 475, 320}));
+    EXPECT_EQ(client, templateSize);
+    EXPECT_EQ(view, (Rect{5, 5, client.right - 5, client.bottom - 5}));
 }
 
 TEST_F(MainDialog, HasTheTitleAndCannotBeResized) {

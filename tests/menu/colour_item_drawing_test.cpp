@@ -90,8 +90,10 @@ ItemLook LookOf(const DrawRow& row) {
     look.background = row.highlighted ? kColours.highlight : kColours.menu;
     look.text = row.highlighted ? kColours.highlightText : kColours.menuText;
     look.checked = (row.state & ODS_CHECKED) != 0;
-    // A 13-pixel mark centred in a 19-pixel cell.
-    look.markAt = {kItem.left + 3, kItem.top + 3};
+    // The system's mark centred in the 19-pixel cell: a 13-pixel one 3 pixels in.
+    const CheckMark mark = LoadCheckMark();
+    look.markAt = {kItem.left + (kItemHeight - mark.width) / 2,
+                   kItem.top + (kItemHeight - mark.height) / 2};
     look.cell = kItemHeight;
     look.swatch = row.id >= 35006 && row.id <= 35059;
     look.noColourText = row.id == expected::kNoBandItem;
@@ -101,10 +103,12 @@ ItemLook LookOf(const DrawRow& row) {
 
 class ColourItemDrawing : public testing::TestWithParam<DrawRow> {};
 
+// The system draws menu items in its menu font, which fits the item; a fresh surface's own font
+// need not (Windows gives it the 16-pixel System font).
 TEST_P(ColourItemDrawing, PaintsCellSwatchAndLabelInTheItemsColours) {
-    ASSERT_EQ(LoadCheckMark().width, 13);
-    ASSERT_EQ(LoadCheckMark().height, 13);
     ItemSurface canvas(kItem.right + 10, kItem.bottom + 6, kUntouched);
+    const Font menuFont(LogFont{.height = -11, .faceName = {}});
+    const Selected<const Font> font(canvas.surface(), menuFont);
     const int objectsBefore = LiveDrawingObjects();
 
     DrawColourItem(Request(GetParam(), canvas.surface()), kColours);

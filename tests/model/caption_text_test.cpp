@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 #include "resources/resource_ids.h"
 #include "resources/string_table.h"
@@ -116,14 +121,29 @@ TEST(CaptionText, QuarterOhmRangeUsesOhmsBelowOne) {
     }
 }
 
-class CaptionUnderLocale : public testing::TestWithParam<const char*> {
+// A locale with a decimal comma, by the names that the C runtimes know it by: POSIX's, and the
+// Windows runtime's language_country.codepage.
+struct CommaLocale {
+    const char* language;
+    std::array<const char*, 2> names;
+};
+
+// The row's name.
+void PrintTo(const CommaLocale& row, std::ostream* out) {
+    *out << row.language;
+}
+
+class CaptionUnderLocale : public testing::TestWithParam<CommaLocale> {
 protected:
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
 
 TEST_P(CaptionUnderLocale, KeepsTheDecimalPoint) {
-    if (std::setlocale(LC_ALL, GetParam()) == nullptr) {
-        GTEST_SKIP() << GetParam() << " is not installed; scripts/run-tests installs it";
+    const auto& names = GetParam().names;
+    if (std::none_of(names.begin(), names.end(),
+                     [](const char* name) { return std::setlocale(LC_ALL, name) != nullptr; })) {
+        GTEST_SKIP() << GetParam().language
+                     << " is not installed; scripts/install-dependencies installs it";
     }
     char printed[16];
     std::snprintf(printed, sizeof printed, "%g", 4.7);
@@ -132,8 +152,11 @@ TEST_P(CaptionUnderLocale, KeepsTheDecimalPoint) {
               "4.7 кОм ± 5 %");
 }
 
-INSTANTIATE_TEST_SUITE_P(DecimalComma, CaptionUnderLocale,
-                         testing::Values("ru_RU.UTF-8", "de_DE.UTF-8"), test::RowName());
+INSTANTIATE_TEST_SUITE_P(
+    DecimalComma, CaptionUnderLocale,
+    testing::Values(CommaLocale{"Russian", {"ru_RU.UTF-8", "Russian_Russia.1251"}},
+                    CommaLocale{"German", {"de_DE.UTF-8", "German_Germany.1252"}}),
+    test::RowName());
 
 }  // namespace
 }  // namespace kolvar

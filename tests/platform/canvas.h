@@ -5,8 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/qt/qt_testing.h"
-#include "platform/qt/surface_state.h"
 #include "platform/testing.h"
 
 namespace kolvar {

@@ -6,6 +6,7 @@
 
 #include "platform/application.h"
 #include "platform/dialog.h"
+#include "platform/qt/surface_state.h"
 #include "tests/platform/canvas.h"
 
 namespace kolvar::test {

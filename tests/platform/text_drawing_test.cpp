@@ -19,7 +19,11 @@ protected:
         canvas->SetBkMode(mode);
         canvas->SetBkColor(kBlue);
         extent_ = canvas->GetTextExtentPoint32(kText);
-        EXPECT_EQ(canvas->DrawText(kText, area, format | DT_SINGLELINE), extent_.cy);
+        const int height = canvas->DrawText(kText, area, format | DT_SINGLELINE);
+        // A line placed lower may report the offset of its bottom instead, as Windows does.
+        if ((format & (DT_VCENTER | DT_BOTTOM)) == 0) {
+            EXPECT_EQ(height, extent_.cy);
+        }
         Rect ink{kSide, kSide, 0, 0};
         for (int y = 0; y < kSide; ++y) {
             for (int x = 0; x < kSide; ++x) {

@@ -1,0 +1,33 @@
+#pragma once
+
+// Inside the Win32 backend only: the per-user settings store of Windows, the registry.
+
+#include <string>
+
+#include "platform/profile_store.h"
+
+namespace kolvar {
+
+// Values live under HKEY_CURRENT_USER\Software\company\application\section, one REG_DWORD per
+// key. A value of another type or size counts as missing and is rewritten at the next save.
+// The values of one save are written under the mutex "Local\kolvar settings company/application"
+// (a backslash in either name becoming a slash), so that two copies ending together leave one
+// whole selection; a failed save is reported on standard error and to the debugger.
+class RegistryProfileStore : public ProfileStore {
+public:
+    RegistryProfileStore(std::string companyKey, std::string applicationName);
+
+    // The section's key under HKEY_CURRENT_USER.
+    std::wstring KeyPath(std::string_view section) const;
+
+protected:
+    std::optional<std::uint32_t> Read(std::string_view section,
+                                      std::string_view key) const override;
+    bool Write(const std::vector<Entry>& entries) override;
+
+private:
+    std::string companyKey_;
+    std::string applicationName_;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,222 @@
+// The test seam on Win32: the platform, the event loop, drawing and system colours.
+
+#include "platform/testing.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "platform/process.h"
+#include "platform/scope_exit.h"
+#include "platform/win32/nested_loop.h"
+#include "platform/win32/surface_state.h"
+#include "platform/win32/win32_testing.h"
+
+#include <objbase.h>
+
+namespace kolvar {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::chrono::milliseconds kPollInterval(10);
+constexpr ULONG_PTR kDialogClass = 32770;
+
+// The dialog manager's windows take their keyboard messages first, as in its own loop.
+bool IsDialogsMessage(MSG& message) {
+    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    return root != nullptr && GetClassLongPtrW(root, GCW_ATOM) == kDialogClass &&
+           IsDialogMessageW(root, &message) != FALSE;
+}
+
+// Everything the queue holds now. A request to quit ends no loop of a test's: the test decides.
+void DispatchPending() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT || IsDialogsMessage(message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void WaitForMessages(Clock::duration limit) {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(limit).count();
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(std::max<decltype(wait)>(wait, 0)),
+                                QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+// The steps of the LaterSteps waiting for their timers.
+struct TimedStep {
+    UINT_PTR timer;
+    std::function<void()>* step;
+};
+
+std::vector<TimedStep>& TimedSteps() {
+    static std::vector<TimedStep> steps;
+    return steps;
+}
+
+void CALLBACK RunTimedStep(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
+    KillTimer(nullptr, timer);
+    auto& steps = TimedSteps();
+    const auto found = std::find_if(steps.begin(), steps.end(),
+                                    [timer](const TimedStep& step) { return step.timer == timer; });
+    if (found == steps.end()) {
+        return;
+    }
+    const std::function<void()> step = std::move(*found->step);
+    steps.erase(found);
+    step();
+}
+
+}  // namespace
+
+// Windows, menus and fonts need nothing set up; accessibility asks for COM. A crash ends the
+// test at once instead of waiting on the system's crash dialog.
+struct TestPlatform::State {
+    State() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~State() { CoUninitialize(); }
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+};
+
+TestPlatform::TestPlatform(int& /*argc*/, char** /*argv*/) : state_(std::make_unique<State>()) {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+}
+
+TestPlatform::~TestPlatform() = default;
+
+// Windows names a program by its executable where it has nothing else to name it by.
+std::string ProgramDisplayName() {
+    return ApplicationNameFromPath(ExecutablePath(0, nullptr));
+}
+
+void ProcessEvents(std::chrono::milliseconds atLeast) {
+    if (InMenuSteps()) {
+        LetMenuTrackingRun(atLeast);
+        return;
+    }
+    const auto until = Clock::now() + atLeast;
+    DispatchPending();
+    while (Clock::now() < until) {
+        WaitForMessages(until - Clock::now());
+        DispatchPending();
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds patience) {
+    const auto until = Clock::now() + patience;
+    while (!condition()) {
+        const auto now = Clock::now();
+        if (now >= until) {
+            return false;
+        }
+        if (InMenuSteps()) {
+            LetMenuTrackingRun(std::chrono::milliseconds(0));
+        } else {
+            WaitForMessages(std::min<Clock::duration>(kPollInterval, until - now));
+            DispatchPending();
+        }
+    }
+    return true;
+}
+
+int EventLoopDepth() {
+    return NestedLoop::Depth();
+}
+
+// A thread timer: the system's modal loops dispatch its message as any loop does.
+struct LaterStep::State {
+    UINT_PTR timer = 0;
+    std::function<void()> step;
+};
+
+LaterStep::LaterStep(std::chrono::milliseconds delay, std::function<void()> step)
+    : state_(std::make_unique<State>()) {
+    state_->step = std::move(step);
+    state_->timer = SetTimer(
+        nullptr, 0, static_cast<UINT>(std::max<std::int64_t>(delay.count(), 0)), &RunTimedStep);
+    TimedSteps().push_back({state_->timer, &state_->step});
+}
+
+LaterStep::~LaterStep() {
+    KillTimer(nullptr, state_->timer);
+    std::erase_if(TimedSteps(),
+                  [this](const TimedStep& step) { return step.step == &state_->step; });
+}
+
+namespace {
+
+// A surface over the screen, which has the one resolution the system gives it.
+std::unique_ptr<SurfaceState> ScreenState(int logPixelsY) {
+    auto state = std::make_unique<SurfaceState>();
+    state->kind = SurfaceKind::client;
+    state->hdc = GetDC(nullptr);
+    if (::GetDeviceCaps(state->hdc, LOGPIXELSY) != logPixelsY) {
+        throw std::invalid_argument("the screen's resolution is the system's, not " +
+                                    std::to_string(logPixelsY) + " dpi");
+    }
+    return state;
+}
+
+}  // namespace
+
+ScreenSurface::ScreenSurface(int logPixelsY) : Surface(ScreenState(logPixelsY)) {}
+
+ScreenSurface::~ScreenSurface() = default;
+
+Image GrabFrom(HDC dc, const RECT& rect) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) {
+        return {};
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ original = ::SelectObject(memory, bitmap);
+    const ScopeExit release([&] {
+        ::SelectObject(memory, original);
+        DeleteDC(memory);
+        DeleteObject(bitmap);
+    });
+    if (bits == nullptr ||
+        !::BitBlt(memory, 0, 0, width, height, dc, rect.left, rect.top, kolvar::SRCCOPY)) {
+        return {};
+    }
+    GdiFlush();
+    Image image{width, height, std::vector<Colour>(static_cast<std::size_t>(width) * height)};
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    std::transform(pixels, pixels + image.pixels.size(), image.pixels.begin(), ColourOfRasterPixel);
+    return image;
+}
+
+// The system tells every top-level window, which tells its children.
+struct SystemColourChange::State {
+    int index = 0;
+    COLORREF saved = 0;
+};
+
+SystemColourChange::SystemColourChange(int index, Colour colour)
+    : state_(std::make_unique<State>()) {
+    state_->index = index;
+    state_->saved = ::GetSysColor(index);
+    const COLORREF changed = colour;
+    SetSysColors(1, &index, &changed);
+}
+
+SystemColourChange::~SystemColourChange() {
+    SetSysColors(1, &state_->index, &state_->saved);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,311 @@
+// The test seam on Win32: windows, dialogs and real input to them.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/scope_exit.h"
+#include "platform/testing.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_testing.h"
+#include "platform/win32/win32_window.h"
+
+namespace kolvar {
+namespace {
+
+constexpr ULONG_PTR kDialogClass = 32770;
+
+HWND RootOf(const CWnd& window) {
+    HWND hwnd = HandleOf(&window);
+    return hwnd != nullptr ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+}
+
+Rect RectOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+std::wstring TextOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+WORD VirtualKey(Key key) {
+    switch (key) {
+        case Key::Up:
+            return VK_UP;
+        case Key::Down:
+            return VK_DOWN;
+        case Key::Left:
+            return VK_LEFT;
+        case Key::Right:
+            return VK_RIGHT;
+        case Key::Return:
+            return VK_RETURN;
+        case Key::Escape:
+            return VK_ESCAPE;
+        case Key::F10:
+            return VK_F10;
+        case Key::Menu:
+            return VK_APPS;
+    }
+    return 0;
+}
+
+// The arrows and the context-menu key sit outside the typewriter block of the keyboard.
+INPUT KeyInput(WORD virtualKey, bool release) {
+    const bool extended = virtualKey == VK_APPS || (virtualKey >= VK_LEFT && virtualKey <= VK_DOWN);
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (release ? KEYEVENTF_KEYUP : 0U) | (extended ? KEYEVENTF_EXTENDEDKEY : 0U);
+    return input;
+}
+
+INPUT ButtonInput(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool PointAt(HWND hwnd, Point client) {
+    POINT point{client.x, client.y};
+    return hwnd != nullptr && ::ClientToScreen(hwnd, &point) && ::SetCursorPos(point.x, point.y);
+}
+
+// Paints are dispatched, or sent by whoever wants one at once, and the counters see both.
+struct Counted {
+    HWND window;
+    int* paints;
+};
+
+std::vector<Counted>& PaintCounters() {
+    static std::vector<Counted> counters;
+    return counters;
+}
+
+void NotePaint(UINT message, HWND hwnd) {
+    if (message == WM_PAINT) {
+        for (const Counted& counter : PaintCounters()) {
+            *counter.paints += counter.window == hwnd ? 1 : 0;
+        }
+    }
+}
+
+LRESULT CALLBACK NoteDispatchedPaint(int code, WPARAM removed, LPARAM lParam) {
+    const auto& message = *reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && removed == PM_REMOVE) {
+        NotePaint(message.message, message.hwnd);
+    }
+    return CallNextHookEx(nullptr, code, removed, lParam);
+}
+
+LRESULT CALLBACK NoteSentPaint(int code, WPARAM wParam, LPARAM lParam) {
+    const auto& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION) {
+        NotePaint(message.message, message.hwnd);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class PaintHooks {
+public:
+    PaintHooks()
+        : dispatched_(SetWindowsHookExW(WH_GETMESSAGE, &NoteDispatchedPaint, nullptr,
+                                        GetCurrentThreadId())),
+          sent_(SetWindowsHookExW(WH_CALLWNDPROC, &NoteSentPaint, nullptr, GetCurrentThreadId())) {}
+    ~PaintHooks() {
+        UnhookWindowsHookEx(dispatched_);
+        UnhookWindowsHookEx(sent_);
+    }
+    PaintHooks(const PaintHooks&) = delete;
+    PaintHooks& operator=(const PaintHooks&) = delete;
+
+private:
+    HHOOK dispatched_;
+    HHOOK sent_;
+};
+
+std::unique_ptr<PaintHooks>& InstalledPaintHooks() {
+    static std::unique_ptr<PaintHooks> hooks;
+    return hooks;
+}
+
+}  // namespace
+
+void SendKey(Key key, KeyModifier modifier) {
+    const WORD virtualKey = VirtualKey(key);
+    std::vector<INPUT> inputs = {KeyInput(virtualKey, false), KeyInput(virtualKey, true)};
+    if (modifier == KeyModifier::Shift) {
+        inputs.insert(inputs.begin(), KeyInput(VK_SHIFT, false));
+        inputs.push_back(KeyInput(VK_SHIFT, true));
+    }
+    Send(std::move(inputs));
+}
+
+void SendClicks(MouseButton button, int clicks) {
+    const bool right = button == MouseButton::Right;
+    std::vector<INPUT> inputs;
+    for (int click = 0; click < clicks; ++click) {
+        inputs.push_back(ButtonInput(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
+        inputs.push_back(ButtonInput(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
+    }
+    Send(std::move(inputs));
+}
+
+Rect ClientAreaOnScreen(const CWnd& window) {
+    HWND hwnd = HandleOf(&window);
+    RECT client{};
+    if (hwnd == nullptr || !GetClientRect(hwnd, &client)) {
+        return {};
+    }
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return RectOf(client);
+}
+
+Rect WindowRect(const CWnd& window) {
+    HWND hwnd = HandleOf(&window);
+    RECT rect{};
+    if (hwnd == nullptr || !GetWindowRect(hwnd, &rect)) {
+        return {};
+    }
+    HWND parent = GetAncestor(hwnd, GA_PARENT);
+    if (parent != GetDesktopWindow()) {
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return RectOf(rect);
+}
+
+std::string WindowTitle(const CWnd& window) {
+    HWND root = RootOf(window);
+    return root != nullptr ? Narrow(TextOf(root)) : std::string();
+}
+
+Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units) {
+    RECT rect{units.left, units.top, units.right, units.bottom};
+    HWND hwnd = HandleOf(&dialog);
+    return hwnd != nullptr && MapDialogRect(hwnd, &rect) ? RectOf(rect) : Rect();
+}
+
+bool IsResizable(const CWnd& window) {
+    HWND root = RootOf(window);
+    return root != nullptr && (GetWindowLongPtrW(root, GWL_STYLE) & WS_THICKFRAME) != 0;
+}
+
+void ClickCloseBox(const CWnd& window) {
+    if (HWND root = RootOf(window)) {
+        SendMessageW(root, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+}
+
+bool WaitForShown(const CWnd& window) {
+    HWND hwnd = HandleOf(&window);
+    return hwnd != nullptr && WaitUntil([hwnd] { return IsWindowVisible(hwnd) != FALSE; });
+}
+
+// What is pending is painted first, as the screen would show it next.
+Image GrabClientArea(const CWnd& window) {
+    HWND hwnd = HandleOf(&window);
+    RECT client{};
+    if (hwnd == nullptr || !GetClientRect(hwnd, &client)) {
+        return {};
+    }
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = GetDC(hwnd);
+    const ScopeExit release([hwnd, dc] { ReleaseDC(hwnd, dc); });
+    return GrabFrom(dc, client);
+}
+
+struct PaintCounter::State {
+    int paints = 0;
+};
+
+PaintCounter::PaintCounter(const CWnd& window) : state_(std::make_unique<State>()) {
+    if (!InstalledPaintHooks()) {
+        InstalledPaintHooks() = std::make_unique<PaintHooks>();
+    }
+    PaintCounters().push_back({HandleOf(&window), &state_->paints});
+}
+
+PaintCounter::~PaintCounter() {
+    std::erase_if(PaintCounters(),
+                  [this](const Counted& counter) { return counter.paints == &state_->paints; });
+    if (PaintCounters().empty()) {
+        InstalledPaintHooks().reset();
+    }
+}
+
+int PaintCounter::Count() const {
+    return state_->paints;
+}
+
+void Click(const CWnd& window, Point client, MouseButton button) {
+    if (PointAt(HandleOf(&window), client)) {
+        SendClicks(button, 1);
+        ProcessEvents();
+    }
+}
+
+void DoubleClick(const CWnd& window, Point client) {
+    if (PointAt(HandleOf(&window), client)) {
+        SendClicks(MouseButton::Left, 2);
+        ProcessEvents();
+    }
+}
+
+// Keys go to the window that has the focus, so the window takes it unless it holds it already.
+void PressKey(const CWnd& window, Key key, KeyModifier modifier) {
+    HWND hwnd = HandleOf(&window);
+    if (hwnd == nullptr) {
+        return;
+    }
+    HWND focus = GetFocus();
+    if (focus != hwnd && !IsChild(hwnd, focus)) {
+        SetForegroundWindow(GetAncestor(hwnd, GA_ROOT));
+        ::SetFocus(hwnd);
+    }
+    SendKey(key, modifier);
+    ProcessEvents();
+}
+
+Point CursorPosition() {
+    POINT point{};
+    GetCursorPos(&point);
+    return {point.x, point.y};
+}
+
+// The topmost enabled dialog of the program's: a modal run disables the windows below it.
+CWnd* ActiveModalDialog() {
+    for (HWND hwnd = GetTopWindow(nullptr); hwnd != nullptr; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+        CWnd* window = WindowOfHandle(hwnd);
+        if (window != nullptr && GetClassLongPtrW(hwnd, GCW_ATOM) == kDialogClass &&
+            IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+bool ClickDialogButton(const CWnd& dialog, std::string_view text) {
+    HWND hwnd = HandleOf(&dialog);
+    const std::wstring wanted = Widen(text);
+    for (HWND child = hwnd != nullptr ? GetWindow(hwnd, GW_CHILD) : nullptr; child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = {};
+        GetClassNameW(child, className, static_cast<int>(std::size(className)));
+        if (lstrcmpiW(className, L"Button") == 0 && TextOf(child) == wanted) {
+            SendMessageW(child, BM_CLICK, 0, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace kolvar

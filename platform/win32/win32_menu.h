@@ -1,0 +1,34 @@
+#pragma once
+
+// Inside the Win32 backend only: a CMenu's menu on Win32.
+
+#include "platform/backend.h"
+#include "platform/win32/windows_api.h"
+
+namespace kolvar {
+
+// A menu handle; destroyed with this object when it is the program's own, left alone when it is
+// the window system's (a window menu).
+class Win32Menu : public NativeMenu {
+public:
+    Win32Menu(HMENU menu, bool owned);
+    ~Win32Menu() override;
+
+    void AddText(unsigned id, std::string_view text, bool checked) override;
+    void AddSeparator() override;
+    void AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
+                       std::string_view text) override;
+    void AddSubMenu(std::unique_ptr<NativeMenu> subMenu, std::string_view title) override;
+    bool SetDefaultItem(unsigned id) override;
+    void Track(unsigned flags, Point screen, CWnd& owner) override;
+
+    HMENU Handle() const { return menu_; }
+
+private:
+    void Insert(MENUITEMINFOW& item);
+
+    HMENU menu_;
+    bool owned_;
+};
+
+}  // namespace kolvar

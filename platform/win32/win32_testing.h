@@ -1,0 +1,27 @@
+#pragma once
+
+// Inside the test seam on Win32 only: what its files share.
+
+#include <chrono>
+
+#include "platform/testing.h"
+#include "platform/win32/windows_api.h"
+
+namespace kolvar {
+
+// What the rectangle of the device context shows; the rectangle in the context's coordinates.
+Image GrabFrom(HDC dc, const RECT& rect);
+
+// Real input through the system's input queue: a key with its modifier pressed and released,
+// or a button clicked once or more where the pointer is.
+void SendKey(Key key, KeyModifier modifier);
+void SendClicks(MouseButton button, int clicks);
+
+// The steps of RunWhileMenuOpen run inside a menu's tracking, whose loop is the system's own and
+// takes its input itself. While they run, this is true, and the steps do not dispatch messages:
+// they hand the tracking loop control, and it gives it back once it has handled all that is
+// pending and at least the time has passed.
+bool InMenuSteps();
+void LetMenuTrackingRun(std::chrono::milliseconds atLeast);
+
+}  // namespace kolvar
