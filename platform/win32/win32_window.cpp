@@ -144,6 +144,9 @@ void Win32Window::EndModalRun() {
 
 LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     const RawMessage raw{message, wParam, lParam};
+    if (message == WM_QUERYENDSESSION || (message == WM_ENDSESSION && wParam != FALSE)) {
+        return EndForSession(message);
+    }
     if (message == WM_NCDESTROY) {
         const LRESULT result = CallDefault(raw);
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -159,6 +162,15 @@ LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
             return window_.WindowProc(translated);
         },
         [this, &raw] { return CallDefault(raw); });
+}
+
+// The user logs off or the system shuts down: the program ends as if Esc had been pressed in
+// every dialog, so that the view is destroyed and saves while the session still waits for the
+// answer. A session whose end is called off afterwards finds the program ended.
+LRESULT Win32Window::EndForSession(UINT message) {
+    EndMenu();
+    CancelModalRuns();
+    return message == WM_QUERYENDSESSION ? TRUE : 0;
 }
 
 void Win32Window::Keep(Icon icon) {

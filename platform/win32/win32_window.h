@@ -48,6 +48,7 @@ public:
 
 private:
     LRESULT CallDefault(const RawMessage& raw);
+    LRESULT EndForSession(UINT message);
 
     CWnd& window_;
     HWND hwnd_ = nullptr;
