@@ -14,9 +14,6 @@ endif()
 # Binary folder last: GCC tries the maps given last first, and it may lie inside the source.
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                     -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
-# moc's output includes its header through an include folder ("platform/window_widget.h"), not
-# by a path from the build folder to the source, which would differ between two builds.
-set(CMAKE_AUTOMOC_PATH_PREFIX ON)
 
 # What the mingw-w64 toolchain offers a Windows program: stack protection, and address space
 # randomisation with high entropy and data execution prevention, which its linker does by

@@ -289,8 +289,10 @@ namespace {
 // with an owner stays above it; one without gets a task bar entry.
 void CreateDialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate, CWnd* owner) {
     QWidget* ownerWindow = TopLevelWidget(owner);
+    // The window's Qt side comes first: the widget sends events while it is being made.
+    StateOf(dialog).native = std::make_unique<QtWindow>(dialog, nullptr);
     auto* widget = new DialogWidget(dialog, FrameFlags(dialogTemplate, ownerWindow != nullptr));
-    StateOf(dialog).native = std::make_unique<QtWindow>(dialog, widget);
+    QtWindowOf(dialog)->widget = widget;
 
     const DialogBaseUnits units = BaseUnitsOn(DialogScreen(ownerWindow));
     widget->setWindowTitle(FromUtf8(dialogTemplate.caption));

@@ -257,11 +257,13 @@ QtWindow& QtWindowFor(CWnd& window) {
 bool CreateNativeWindow(CWnd& window, const CREATESTRUCT& create, CWnd* parent) {
     const QtWindow* parentWindow = parent != nullptr ? QtWindowOf(*parent) : nullptr;
     QWidget* parentWidget = parentWindow != nullptr ? parentWindow->widget.data() : nullptr;
+    // The window's Qt side comes first: the widget sends events while it is being made.
+    StateOf(window).native = std::make_unique<QtWindow>(window, nullptr);
     auto* widget = new WindowWidget(window, parentWidget, (create.exStyle & WS_EX_CLIENTEDGE) != 0);
+    QtWindowOf(window)->widget = widget;
     const QPoint parentClient =
         parentWindow != nullptr ? parentWindow->ClientArea().topLeft() : QPoint();
     widget->setGeometry(ToQRect(create.rect).translated(parentClient));
-    StateOf(window).native = std::make_unique<QtWindow>(window, widget);
     if (window.SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         window.DestroyWindow();
         return false;
@@ -302,12 +304,13 @@ void DispatchPaint(CWnd& window, QPainter& painter) {
 }
 
 void QueueSysColorChange(CWnd& window, QEvent::Type cause) {
-    QtWindow& native = *QtWindowOf(window);
-    if (!IsSystemColourChange(cause) || native.sysColourChangePending || !native.widget) {
+    QtWindow* native = QtWindowOf(window);
+    if (!IsSystemColourChange(cause) || native == nullptr || native->sysColourChangePending ||
+        !native->widget) {
         return;
     }
-    native.sysColourChangePending = true;
-    QWidget* widget = native.widget;
+    native->sysColourChangePending = true;
+    QWidget* widget = native->widget;
     QMetaObject::invokeMethod(
         widget,
         [widget] {
