@@ -8,7 +8,8 @@
 namespace kolvar {
 
 // The window that shows the band picture and, along its bottom edge, the caption. It owns the
-// selection: loaded from the settings store when the object is made, saved when it dies.
+// selection: loaded from the settings store when the object is made, saved when it dies, and
+// also when the user's session ends, after which the program may not live to see it die.
 class CPictureView : public CWnd {
 public:
     CPictureView();
@@ -25,6 +26,7 @@ protected:
     int OnCreate(const CREATESTRUCT& create);
     void OnPaint();
     void OnSysColorChange();
+    void OnEndSession(bool ending);
 
     // The selection has changed: the view is repainted and assistive technology hears the new
     // reading.
@@ -35,6 +37,8 @@ protected:
     Bitmap picture_;
 
 private:
+    void SaveSelection();
+
     // Assistive technology reads the caption as it is drawn, and the bands left to right in
     // words.
     void DescribeSelection();

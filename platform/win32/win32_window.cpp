@@ -144,8 +144,8 @@ void Win32Window::EndModalRun() {
 
 LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     const RawMessage raw{message, wParam, lParam};
-    if (message == WM_QUERYENDSESSION || (message == WM_ENDSESSION && wParam != FALSE)) {
-        return EndForSession(message);
+    if (message == WM_ENDSESSION && wParam != FALSE) {
+        return EndForSession();
     }
     if (message == WM_NCDESTROY) {
         const LRESULT result = CallDefault(raw);
@@ -164,13 +164,16 @@ LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
         [this, &raw] { return CallDefault(raw); });
 }
 
-// The user logs off or the system shuts down: the program ends as if Esc had been pressed in
-// every dialog, so that the view is destroyed and saves while the session still waits for the
-// answer. A session whose end is called off afterwards finds the program ended.
-LRESULT Win32Window::EndForSession(UINT message) {
+// The user logs off or the system shuts down. Once this answer is back the system may end the
+// process at any moment, before the dialogs' loops would have unwound to where the view saves
+// on its way out; so the windows hear of it first, and save now. Then the program ends as if
+// Esc had been pressed in every dialog. Until the session really ends (WM_QUERYENDSESSION only
+// asks, and another program may still call the end off) nothing changes.
+LRESULT Win32Window::EndForSession() {
+    window_.SendMessage(WM_ENDSESSION, TRUE, 0);
     EndMenu();
     CancelModalRuns();
-    return message == WM_QUERYENDSESSION ? TRUE : 0;
+    return 0;
 }
 
 void Win32Window::Keep(Icon icon) {

@@ -48,7 +48,7 @@ public:
 
 private:
     LRESULT CallDefault(const RawMessage& raw);
-    LRESULT EndForSession(UINT message);
+    LRESULT EndForSession();
 
     CWnd& window_;
     HWND hwnd_ = nullptr;
