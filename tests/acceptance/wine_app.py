@@ -70,8 +70,8 @@ class WineKolvarApp(KolvarApp):
         pixels = [int(number) for number in printed]
         return [tuple(pixels[i:i + 2]) for i in range(0, len(pixels), 2)]
 
-    def __init__(self, display, config_home=None):
-        super().__init__(display, config_home)
+    def __init__(self, display, config_home=None, program=None):
+        super().__init__(display, config_home, program)
         self.settings = None
 
     def launch(self):

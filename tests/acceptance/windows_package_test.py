@@ -1,0 +1,101 @@
+"""kolvar.exe as a Windows user gets it: its icon and version in the file, and the installer,
+run silently under Wine in a prefix of its own that starts empty."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import unittest
+
+import displays
+import pe_resources
+from acceptance_case import AcceptanceCase
+from band_layout import BandCode
+from package_test import missing_tools as package_tools
+from package_test import run
+from wine_app import SETTINGS_KEY, WineKolvarApp
+from x_display import wait_until
+
+ICON_FILE = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "kolvar.ico")
+PROGRAM_FILES = "drive_c/Program Files/Kolvar"
+SHORTCUT = "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kolvar/Kolvar.lnk"
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kolvar"
+RUSSIAN, ENGLISH = "041904B0", "040904B0"
+
+
+def missing_tools():
+    return displays.missing_tools() + package_tools(("makensis",), ("KOLVAR_EXECUTABLE",))
+
+
+class ProgramResourcesTest(unittest.TestCase):
+    def test_program_carries_its_icon_and_version(self):
+        found = pe_resources.resources(os.environ["KOLVAR_EXECUTABLE"])
+        self.assertEqual(pe_resources.first_icon(found),
+                         pe_resources.icon_file_images(ICON_FILE))
+        file_version, product_version, tables = pe_resources.version_info(found)
+        self.assertEqual((file_version, product_version), ((1, 0, 0, 0), (1, 0, 0, 0)))
+        self.assertEqual(sorted(tables), sorted((RUSSIAN, ENGLISH)))
+        for strings in tables.values():
+            self.assertEqual(strings["ProductName"], "Kolvar")
+            self.assertEqual(strings["ProductVersion"], "1.0.0")
+            self.assertIn("MIT", strings["LegalCopyright"])
+        self.assertRegex(tables[RUSSIAN]["FileDescription"], r"^[А-Яа-яЁё ]+$")
+        self.assertRegex(tables[ENGLISH]["FileDescription"], r"^[A-Za-z ]+$")
+
+
+class InstallerTest(AcceptanceCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.prefix = os.environ["KOLVAR_WINEPREFIX"]
+        WineKolvarApp.end_session(None)
+        shutil.rmtree(cls.prefix, ignore_errors=True)
+        super().setUpClass()
+        cls.packed = tempfile.mkdtemp(prefix="kolvar-package-")
+        cls.addClassCleanup(shutil.rmtree, cls.packed, ignore_errors=True)
+        run(os.environ["KOLVAR_CPACK"], "-G", "NSIS", "-B", cls.packed, "--config",
+            os.path.join(os.environ["KOLVAR_BUILD_DIR"], "CPackConfig.cmake"))
+
+    def wine(self, *command):
+        return run(os.environ["KOLVAR_WINE_RUN"], *command, env=self.display.env())
+
+    def in_prefix(self, path):
+        return os.path.join(self.prefix, path)
+
+    def uninstall_entry(self):
+        result = subprocess.run([os.environ["KOLVAR_WINE_RUN"], "reg", "query", UNINSTALL_KEY],
+                                env=self.display.env(), capture_output=True, text=True,
+                                timeout=60, check=False)
+        return result.stdout if result.returncode == 0 else None
+
+    def test_installs_starts_and_uninstalls_keeping_the_settings(self):
+        self.wine(os.path.join(self.packed, "kolvar-1.0.0-windows-x64.exe"), "/S")
+        program = self.in_prefix(os.path.join(PROGRAM_FILES, "kolvar.exe"))
+        self.assertEqual(pe_resources.resources(program),
+                         pe_resources.resources(os.environ["KOLVAR_EXECUTABLE"]))
+        with open(self.in_prefix(SHORTCUT), "rb") as shortcut:
+            self.assertIn(b"kolvar.exe", shortcut.read().replace(b"\0", b"").lower())
+        entry = self.uninstall_entry()
+        self.assertRegex(entry, r"DisplayName\s+REG_SZ\s+Kolvar\s")
+        self.assertRegex(entry, r"DisplayVersion\s+REG_SZ\s+1\.0\.0\s")
+        uninstaller = re.search(r'UninstallString\s+REG_SZ\s+"?([^"]*\.exe)', entry).group(1)
+
+        app = WineKolvarApp(self.display, program=program).start()
+        self.addCleanup(app.stop)
+        self.wait_for_marking(app, BandCode())
+        self.key("Escape")
+        self.assertIsNotNone(app.wait_for_exit(), "the program did not end")
+
+        # The uninstaller runs on from a copy of itself, so its end is awaited by its effects.
+        self.wine(uninstaller, "/S")
+        folders = [self.in_prefix(PROGRAM_FILES), os.path.dirname(self.in_prefix(SHORTCUT))]
+        wait_until(lambda: not any(map(os.path.exists, folders)) and not self.uninstall_entry(),
+                   timeout=60)
+        self.assertEqual([folder for folder in folders if os.path.exists(folder)], [])
+        self.assertIsNone(self.uninstall_entry())
+        self.assertEqual(app.read_settings(), BandCode().settings(),
+                         f"{SETTINGS_KEY} did not stay")
+
+
+if __name__ == "__main__":
+    unittest.main()
