@@ -8,7 +8,6 @@ import tempfile
 import unittest
 
 import displays
-import pe_resources
 from acceptance_case import AcceptanceCase
 from band_layout import BandCode
 from package_test import missing_tools as package_tools
@@ -24,16 +23,36 @@ RUSSIAN, ENGLISH = "041904B0", "040904B0"
 
 
 def missing_tools():
-    return displays.missing_tools() + package_tools(("makensis",), ("KOLVAR_EXECUTABLE",))
+    return displays.missing_tools() + package_tools(
+        ("makensis",), ("KOLVAR_EXECUTABLE", "KOLVAR_WINDRES"))
+
+
+def resource_script(path):
+    """The file's resources as the resource compiler writes them back as a script, without the
+    memory flags that only a compiled script keeps."""
+    format_options = () if path.endswith(".rc") else ("-J", "coff")
+    script = run(os.environ["KOLVAR_WINDRES"], *format_options, "-i", path, "-O", "rc")
+    return re.sub(r"(\*/)[ A-Z]+\n", r"\1\n", script)
+
+
+def unescaped(text):
+    return re.sub(r"\\x([0-9a-fA-F]{4})|\\([0-7]{3})",
+                  lambda match: chr(int(match[1], 16) if match[1] else int(match[2], 8)), text)
 
 
 class ProgramResourcesTest(unittest.TestCase):
     def test_program_carries_its_icon_and_version(self):
-        found = pe_resources.resources(os.environ["KOLVAR_EXECUTABLE"])
-        self.assertEqual(pe_resources.first_icon(found),
-                         pe_resources.icon_file_images(ICON_FILE))
-        file_version, product_version, tables = pe_resources.version_info(found)
-        self.assertEqual((file_version, product_version), ((1, 0, 0, 0), (1, 0, 0, 0)))
+        script = resource_script(os.environ["KOLVAR_EXECUTABLE"])
+        # First come the program's icon and its images (IDR_MAINICON), which Explorer shows.
+        with tempfile.NamedTemporaryFile("w", suffix=".rc") as icon_only:
+            icon_only.write(f'128 ICON "{os.path.abspath(ICON_FILE)}"\n')
+            icon_only.flush()
+            self.assertTrue(script.startswith(resource_script(icon_only.name)),
+                            "the first icon is not the program's")
+        self.assertEqual(re.findall(r"(?m)^ (?:FILE|PRODUCT)VERSION (.*)$", script),
+                         ["1, 0, 0, 0"] * 2)
+        tables = {language.upper(): dict(re.findall(r'VALUE "(\w+)", L?"(.*)"', unescaped(body)))
+                  for language, body in re.findall(r'BLOCK "([0-9A-F]{8})"(.*?)END', script, re.S)}
         self.assertEqual(sorted(tables), sorted((RUSSIAN, ENGLISH)))
         for strings in tables.values():
             self.assertEqual(strings["ProductName"], "Kolvar")
@@ -68,8 +87,8 @@ class InstallerTest(AcceptanceCase):
     def test_installs_starts_and_uninstalls_keeping_the_settings(self):
         self.wine(os.path.join(self.packed, "kolvar-1.0.0-windows-x64.exe"), "/S")
         program = self.in_prefix(os.path.join(PROGRAM_FILES, "kolvar.exe"))
-        self.assertEqual(pe_resources.resources(program),
-                         pe_resources.resources(os.environ["KOLVAR_EXECUTABLE"]))
+        self.assertEqual(resource_script(program),
+                         resource_script(os.environ["KOLVAR_EXECUTABLE"]))
         with open(self.in_prefix(SHORTCUT), "rb") as shortcut:
             self.assertIn(b"kolvar.exe", shortcut.read().replace(b"\0", b"").lower())
         entry = self.uninstall_entry()
