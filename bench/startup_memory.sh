@@ -42,11 +42,12 @@ done
 
 echo "startup to window mapped and peak memory, median of $runs runs each (min-max)"
 printf '%s\n' "kolvar kolvar" "empty empty dialog" "text dialog with a caption" | table
-read -r ratio rss own < <(compare kolvar empty)
-echo "kolvar against the empty dialog: startup $ratio, peak RSS $rss MB, written $own MB"
-read -r ratio_text rss_text own_text < <(compare kolvar text)
+read -r ratio rss own cpu < <(compare kolvar empty)
+echo "kolvar against the empty dialog: startup $ratio, peak RSS $rss MB, written $own MB," \
+    "CPU time $cpu"
+read -r ratio_text rss_text own_text cpu_text < <(compare kolvar text)
 echo "kolvar against the dialog with a caption: startup $ratio_text, peak RSS $rss_text MB," \
-    "written $own_text MB"
+    "written $own_text MB, CPU time $cpu_text"
 awk -v ratio="${ratio#x}" -v rss="$rss" 'BEGIN {
     printf "aims against the empty dialog: startup at most x1.10 (%s), at most 4 MB more peak memory (%s)\n",
            ratio <= 1.10 ? "met" : "missed", rss <= 4 ? "met" : "missed" }'
