@@ -24,42 +24,12 @@ probe=$build_dir/bench/startup_probe
 for program in "$kolvar" "$minimal" "$probe"; do
     [ -x "$program" ] || { echo "missing $program: build $build_dir first" >&2; exit 1; }
 done
-for tool in Xvfb openbox xprop; do
-    command -v "$tool" >/dev/null || { echo "missing $tool (see scripts/packages.txt)" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-cleanup() {
-    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display itself and writes its number to the given descriptor.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(head -n1 "$work/display")
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+source "$root/bench/startup_common.sh"
 
 unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME=$work/config
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-# One line "map_ms=... max_rss_kb=... dirty_kb=... status=..." per run, appended to a file.
-measure() {
-    local file=$1
-    shift
-    "$probe" "$settle_ms" "$@" >>"$file"
-}
 
 measure /dev/null "$kolvar"
 measure /dev/null "$minimal"
@@ -70,34 +40,14 @@ for _ in $(seq "$runs"); do
     measure "$work/text" "$minimal" --text
 done
 
-# Median, smallest and largest of one field over a program's runs.
-stats() {
-    sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -g | awk '{ v[NR] = $1 } END {
-        m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-        print m, v[1], v[NR] }'
-}
-
 echo "startup to window mapped and peak memory, median of $runs runs each (min-max)"
-echo "machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p')"
-printf '%-22s %24s %24s %24s\n' program "startup ms" "peak RSS MiB" "written MiB"
-for name in kolvar empty text; do
-    read -r ms ms_min ms_max < <(stats map_ms "$work/$name")
-    read -r rss rss_min rss_max < <(stats max_rss_kb "$work/$name")
-    read -r own own_min own_max < <(stats dirty_kb "$work/$name")
-    echo "$name $ms $ms_min $ms_max $rss $rss_min $rss_max $own $own_min $own_max"
-done | awk '
-    { label = $1 == "kolvar" ? "kolvar" : $1 == "empty" ? "empty dialog" : "dialog with a caption"
-      printf "%-22s %8.1f (%5.1f-%5.1f) %8.1f (%5.1f-%5.1f) %8.1f (%5.1f-%5.1f)\n", label,
-             $2, $3, $4, $5 / 1024, $6 / 1024, $7 / 1024, $8 / 1024, $9 / 1024, $10 / 1024
-      ms[$1] = $2; rss[$1] = $5; own[$1] = $8 }
-    END {
-      for (base in ms) if (base != "kolvar") {
-          name = base == "empty" ? "empty dialog" : "dialog with a caption"
-          printf "kolvar against the %s: startup x%.2f, peak RSS %+.1f MB, written %+.1f MB\n",
-                 name, ms["kolvar"] / ms[base], (rss["kolvar"] - rss[base]) * 1024 / 1e6,
-                 (own["kolvar"] - own[base]) * 1024 / 1e6
-      }
-      printf "aims against the empty dialog: startup at most x1.10 (%s), at most 4 MB more peak memory (%s)\n",
-             ms["kolvar"] <= 1.10 * ms["empty"] ? "met" : "missed",
-             (rss["kolvar"] - rss["empty"]) * 1024 <= 4e6 ? "met" : "missed"
-    }'
+printf '%s\n' "kolvar kolvar" "empty empty dialog" "text dialog with a caption" | table
+read -r ratio rss own cpu < <(compare kolvar empty)
+echo "kolvar against the empty dialog: startup $ratio, peak RSS $rss MB, written $own MB," \
+    "CPU time $cpu"
+read -r ratio_text rss_text own_text cpu_text < <(compare kolvar text)
+echo "kolvar against the dialog with a caption: startup $ratio_text, peak RSS $rss_text MB," \
+    "written $own_text MB, CPU time $cpu_text"
+awk -v ratio="${ratio#x}" -v rss="$rss" 'BEGIN {
+    printf "aims against the empty dialog: startup at most x1.10 (%s), at most 4 MB more peak memory (%s)\n",
+           ratio <= 1.10 ? "met" : "missed", rss <= 4 ? "met" : "missed" }'

@@ -1,6 +1,6 @@
 # How the program is compiled for its package, as Debian compiles its own packages:
-#  - the hardening of dpkg-buildflags with hardening=+all, for GCC and Clang making ELF programs
-#    (a Windows build gets neither the ELF linker flags nor these code-generation flags);
+#  - the hardening of dpkg-buildflags with hardening=+all, for GCC and Clang making ELF programs;
+#    a Windows build gets what its own toolchain offers instead;
 #  - the source and build folders mapped to "." in everything compiled (debug information,
 #    __FILE__), so that a build in another folder gives the same bytes. Debuggers find the
 #    sources when started from the top of the source tree.
@@ -14,6 +14,15 @@ endif()
 # Binary folder last: GCC tries the maps given last first, and it may lie inside the source.
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                     -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+
+# What the mingw-w64 toolchain offers a Windows program: stack protection, and address space
+# randomisation with high entropy and data execution prevention, which its linker does by
+# default and which are said here so that they stay.
+if(WIN32)
+    add_compile_options(-fstack-protector-strong)
+    add_link_options(-fstack-protector-strong LINKER:--dynamicbase,--nxcompat,--high-entropy-va)
+    return()
+endif()
 
 if(NOT CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
     return()

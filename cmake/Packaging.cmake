@@ -1,3 +1,8 @@
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
+    return()
+endif()
+
 # `cpack` in the build directory makes a Debian package whose dependencies dpkg-shlibdeps works out.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kolvar)

@@ -56,6 +56,10 @@ CPictureView::CPictureView() {
 }
 
 CPictureView::~CPictureView() {
+    SaveSelection();
+}
+
+void CPictureView::SaveSelection() {
     if (CWinApp* app = AfxGetApp()) {
         const ProfileSaveScope save(*app);
         SaveBandCode(*app, bandCode_);
@@ -67,6 +71,7 @@ const MessageMap* CPictureView::ClassMessageMap() {
         OnWmCreate<&CPictureView::OnCreate>(),
         OnWmPaint<&CPictureView::OnPaint>(),
         OnWmSysColorChange<&CPictureView::OnSysColorChange>(),
+        OnWmEndSession<&CPictureView::OnEndSession>(),
     };
     static constexpr MessageMap kMap{&CWnd::ClassMessageMap, kEntries};
     return &kMap;
@@ -97,6 +102,12 @@ void CPictureView::ChangeSelection(const BandCode& code, bool erase) {
 
 void CPictureView::DescribeSelection() {
     SetAccessibleText(CaptionText(bandCode_), BandsInWords(bandCode_));
+}
+
+void CPictureView::OnEndSession(bool ending) {
+    if (ending) {
+        SaveSelection();
+    }
 }
 
 // Everything is drawn off screen and copied once, so the band fills never show half done.

@@ -8,7 +8,8 @@
 namespace kolvar {
 
 // The window that shows the band picture and, along its bottom edge, the caption. It owns the
-// selection: loaded from the settings store when the object is made, saved when it dies.
+// selection: loaded from the settings store when the object is made, saved when it dies, and
+// also when the user's session ends, after which the program may not live to see it die.
 class CPictureView : public CWnd {
 public:
     CPictureView();
@@ -25,12 +26,15 @@ protected:
     int OnCreate(const CREATESTRUCT& create);
     void OnPaint();
     void OnSysColorChange();
+    void OnEndSession(bool ending);
 
     // The one way to change the selection: the view is repainted, erased first if asked, and
     // assistive technology hears the new reading, also when the code is the same as before.
     void ChangeSelection(const BandCode& code, bool erase);
 
 private:
+    void SaveSelection();
+
     // Assistive technology reads the caption as it is drawn, and the bands left to right in
     // words.
     void DescribeSelection();

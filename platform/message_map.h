@@ -30,6 +30,7 @@ struct Message {
 //   WM_PAINT            0                             0                          0
 //   WM_CLOSE            0                             0                          0
 //   WM_SYSCOLORCHANGE   0                             0                          0
+//   WM_ENDSESSION       1: the session ends now       0                          0
 //   WM_ICONERASEBKGND   Surface* to paint on          0                          0
 //   WM_DRAWITEM         control id, 0 for menus       DRAWITEMSTRUCT*            1 if drawn
 //   WM_MEASUREITEM      control id, 0 for menus       MEASUREITEMSTRUCT*         1 if measured
@@ -51,6 +52,7 @@ inline constexpr unsigned WM_DESTROY = 0x0002;
 inline constexpr unsigned WM_PAINT = 0x000F;
 inline constexpr unsigned WM_CLOSE = 0x0010;
 inline constexpr unsigned WM_SYSCOLORCHANGE = 0x0015;
+inline constexpr unsigned WM_ENDSESSION = 0x0016;
 inline constexpr unsigned WM_ICONERASEBKGND = 0x0027;
 inline constexpr unsigned WM_DRAWITEM = 0x002B;
 inline constexpr unsigned WM_MEASUREITEM = 0x002C;
@@ -200,6 +202,14 @@ constexpr MessageMapEntry OnWmPaint() {
 template <auto Handler>  // void OnSysColorChange()
 constexpr MessageMapEntry OnWmSysColorChange() {
     return {WM_SYSCOLORCHANGE, 0, 0, &message_map_detail::CallWithoutArguments<Handler>};
+}
+
+template <auto Handler>  // void OnEndSession(bool ending)
+constexpr MessageMapEntry OnWmEndSession() {
+    return {WM_ENDSESSION, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
+                (message_map_detail::As<Handler>(w).*Handler)(m.wParam != 0);
+                return 0;
+            }};
 }
 
 template <unsigned MouseMessage, auto Handler>  // void OnXxx(unsigned flags, Point point)

@@ -144,6 +144,9 @@ void Win32Window::EndModalRun() {
 
 LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     const RawMessage raw{message, wParam, lParam};
+    if (message == WM_ENDSESSION && wParam != FALSE) {
+        return EndForSession();
+    }
     if (message == WM_NCDESTROY) {
         const LRESULT result = CallDefault(raw);
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -159,6 +162,18 @@ LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
             return window_.WindowProc(translated);
         },
         [this, &raw] { return CallDefault(raw); });
+}
+
+// The user logs off or the system shuts down. Once this answer is back the system may end the
+// process at any moment, before the dialogs' loops would have unwound to where the view saves
+// on its way out; so the windows hear of it first, and save now. Then the program ends as if
+// Esc had been pressed in every dialog. Until the session really ends (WM_QUERYENDSESSION only
+// asks, and another program may still call the end off) nothing changes.
+LRESULT Win32Window::EndForSession() {
+    window_.SendMessage(WM_ENDSESSION, TRUE, 0);
+    EndMenu();
+    CancelModalRuns();
+    return 0;
 }
 
 void Win32Window::Keep(Icon icon) {

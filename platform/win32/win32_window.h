@@ -48,6 +48,7 @@ public:
 
 private:
     LRESULT CallDefault(const RawMessage& raw);
+    LRESULT EndForSession();
 
     CWnd& window_;
     HWND hwnd_ = nullptr;

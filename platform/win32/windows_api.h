@@ -89,6 +89,7 @@
 #undef WM_CREATE
 #undef WM_DESTROY
 #undef WM_DRAWITEM
+#undef WM_ENDSESSION
 #undef WM_GETFONT
 #undef WM_ICONERASEBKGND
 #undef WM_INITDIALOG

@@ -1,17 +1,20 @@
-"""The About box: opened from the colour menu, centred over the main window, closed by OK."""
+"""The About box: opened from the colour menu, and on Windows from the system menu, centred over
+the main window, closed by OK."""
 
 import unittest
 
 from acceptance_case import AcceptanceCase
 from band_layout import BandCode
+from displays import on_windows
 from kolvar_app import ABOUT_TITLE, centre_offset, frame_extents, frame_rect
 from menu_driver import MenuDriver
+from menu_geometry import text_lines
 from screen_image import ink_box, is_dark
 from x_display import wait_until
 
-ABOUT_CLIENT = (353, 89)
-# The OK button's place in dialog units (178, 7; 50 by 14), at 6 by 13 base units.
-OK_BUTTON = (267, 11, 75, 23)
+# The About box's template in dialog units: its size, and the OK button's place and size.
+ABOUT_UNITS = (235, 55)
+OK_BUTTON_UNITS = ((178, 7), (50, 14))
 
 
 class AboutBoxTest(AcceptanceCase):
@@ -25,7 +28,7 @@ class AboutBoxTest(AcceptanceCase):
 
     def click_ok(self, app, about):
         client = app.client_rect_of(about)
-        left, top, width, height = OK_BUTTON
+        (left, top), (width, height) = app.dialog_pixels(self.display, *OK_BUTTON_UNITS)
         image = self.grab()
         self.assertIsNotNone(
             ink_box(image, client.left + left, client.top + top, client.left + left + width,
@@ -38,7 +41,13 @@ class AboutBoxTest(AcceptanceCase):
         app = self.start_kolvar()
         about = self.open_about(app, lambda menu: menu.choose_entry_by_mouse(False, "about"))
         client = app.client_rect_of(about)
-        self.assertEqual((client.width, client.height), ABOUT_CLIENT)
+        self.assertEqual([(client.width, client.height)],
+                         app.dialog_pixels(self.display, ABOUT_UNITS))
+        self.assert_centred_over_the_main_window(app, about)
+        self.click_ok(app, about)
+        self.assertIsNone(app.process.poll(), "the program ended with the About box")
+
+    def assert_centred_over_the_main_window(self, app, about):
         main_frame = frame_rect(self.display, app.window)
 
         def centred():
@@ -48,8 +57,6 @@ class AboutBoxTest(AcceptanceCase):
         self.assertTrue(wait_until(centred, timeout=5),
                         f"the About box {frame_rect(self.display, about)} is not centred over "
                         f"the main window {main_frame}")
-        self.click_ok(app, about)
-        self.assertIsNone(app.process.poll(), "the program ended with the About box")
 
     def test_main_window_takes_no_input_until_ok(self):
         app = self.start_kolvar()
@@ -62,6 +69,29 @@ class AboutBoxTest(AcceptanceCase):
         # Back in the main window, the menu opens again and its choices work.
         driver.choose_by_keys(False, "digit1", 2)
         self.wait_for_marking(app, BandCode(digit1=2))
+
+    if on_windows():
+        # On Linux the window menu is the window manager's, and no program adds to it.
+        def test_opens_from_the_system_menu_by_keys_and_mouse(self):
+            app = self.start_kolvar()
+
+            def choose_from_system_menu(_):
+                app.open_system_menu()
+                [menu] = self.wait_for_menus(app, 1)
+                # The program's item is the last one; two screenshots alike: the menu is drawn.
+                lines = wait_until(lambda: self.stable_text_lines(menu), timeout=10)
+                self.assertIsNotNone(lines, "the system menu shows no items")
+                top, bottom = lines[-1]
+                self.click(menu.left + menu.width // 3, (top + bottom) // 2)
+
+            about = self.open_about(app, choose_from_system_menu)
+            self.assert_centred_over_the_main_window(app, about)
+            self.click_ok(app, about)
+            self.assertIsNone(app.process.poll(), "the program ended with the About box")
+
+    def stable_text_lines(self, menu):
+        lines = text_lines(self.grab(), menu)
+        return lines if lines and lines == text_lines(self.grab(), menu) else None
 
 
 if __name__ == "__main__":

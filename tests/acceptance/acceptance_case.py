@@ -5,8 +5,8 @@ from dataclasses import dataclass
 
 import marking_view
 from band_layout import BODY_BEIGE, body_gap_columns
-from displays import display_class, missing_tools
-from kolvar_app import KolvarApp, Rect
+from displays import app_class, display_class, missing_tools
+from kolvar_app import Rect
 from menu_geometry import text_lines
 from screen_image import ScreenImage
 from x_display import wait_until
@@ -41,7 +41,8 @@ class Marking:
 
 
 class AcceptanceCase(unittest.TestCase):
-    """One display server per test class, one kolvar per test."""
+    """One display server per test class, one kolvar per test; config_home=another run's
+    config_home starts with that run's settings."""
 
     @classmethod
     def setUpClass(cls):
@@ -51,9 +52,12 @@ class AcceptanceCase(unittest.TestCase):
         cls.display = display_class()()
         cls.addClassCleanup(cls.display.stop)
         cls.display.start()
+        cls.app_class = app_class()
+        cls.app_class.begin_session(cls.display)
+        cls.addClassCleanup(cls.app_class.end_session, cls.display)
 
     def start_kolvar(self, settings=None, config_home=None):
-        app = KolvarApp(self.display, config_home=config_home)
+        app = self.app_class(self.display, config_home=config_home)
         self.addCleanup(app.stop)
         if settings is not None:
             app.write_settings(settings)

@@ -5,8 +5,11 @@ import unittest
 
 from acceptance_case import AcceptanceCase
 from band_layout import BandCode
+from displays import on_windows
+from kolvar_app import ABOUT_TITLE
 from menu_driver import MenuDriver
 from window_frame import close_button
+from x_display import wait_until
 
 
 class EndingTest(AcceptanceCase):
@@ -53,10 +56,31 @@ class EndingTest(AcceptanceCase):
         self.end_and_restart(lambda menu: menu.choose_by_mouse(False, "overshoot", 9),
                              BandCode(overshoot=9), choose_close)
 
-    def test_termination_signal(self):
-        self.end_and_restart(lambda menu: menu.choose_by_keys(False, "digit2", 0),
-                             BandCode(digit2=0),
-                             lambda app: app.process.send_signal(signal.SIGTERM))
+    if on_windows():
+        # Logging off asks each program whether it may end, then tells it the session ends.
+        def test_end_of_the_session_with_the_colour_menu_open(self):
+            def log_off(app):
+                MenuDriver(self, app).open(extended=False)
+                app.end_user_session()
+
+            self.end_and_restart(lambda menu: menu.choose_by_keys(False, "digit2", 0),
+                                 BandCode(digit2=0), log_off)
+
+        def test_end_of_the_session_with_the_about_box_open(self):
+            def log_off(app):
+                MenuDriver(self, app).choose_by_keys(False, "about")
+                self.assertIsNotNone(wait_until(lambda: app.find_window(ABOUT_TITLE)),
+                                     "the About box did not open")
+                app.end_user_session()
+
+            self.end_and_restart(lambda menu: menu.choose_by_mouse(False, "power", 5),
+                                 BandCode(power=5), log_off)
+    else:
+        # Windows has no signals; a session's end is its way of asking a program to end.
+        def test_termination_signal(self):
+            self.end_and_restart(lambda menu: menu.choose_by_keys(False, "digit2", 0),
+                                 BandCode(digit2=0),
+                                 lambda app: app.process.send_signal(signal.SIGTERM))
 
     def test_first_run_saves_the_defaults_unchanged(self):
         app = self.start_kolvar()

@@ -14,6 +14,9 @@ Rect = rect.Rect
 MAIN_TITLE = "Цветная маркировка резистора"
 ABOUT_TITLE = "О программе Kolvar"
 COMPANY_FOLDER = "Local AppWizard-Generated Applications"
+# The Qt build lays its dialogs out in the base units of 8-point MS Sans Serif at 96 dots per
+# inch, whatever font the system has.
+DIALOG_BASE_UNITS = (6, 13)
 
 
 def executable():
@@ -45,8 +48,34 @@ def centre_offset(outer, inner):
             2 * inner.top + inner.height - 2 * outer.top - outer.height)
 
 
+def dialog_units_to_pixels(units, base_units):
+    """(x, y) pairs in dialog units as pixels, rounded half away from zero as Windows does."""
+    pixels = []
+    for x, y in units:
+        for value, base, per in ((x, base_units[0], 4), (y, base_units[1], 8)):
+            pixels.append((2 * value * base + per) // (2 * per))
+    return [tuple(pixels[i:i + 2]) for i in range(0, len(pixels), 2)]
+
+
 class KolvarApp:
     """Starts kolvar as a user would; stop() ends it, by SIGTERM if it is still running."""
+
+    @staticmethod
+    def missing_tools():
+        return []
+
+    @staticmethod
+    def begin_session(display):
+        """Nothing outlives a program on Linux: each start is on its own."""
+
+    @staticmethod
+    def end_session(display):
+        """See begin_session."""
+
+    @staticmethod
+    def dialog_pixels(display, *units):
+        """Where (x, y) pairs of dialog units lie in a dialog of the program, in pixels."""
+        return dialog_units_to_pixels(units, DIALOG_BASE_UNITS)
 
     def __init__(self, display, config_home=None, program=None):
         self.display = display

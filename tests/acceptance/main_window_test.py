@@ -1,15 +1,27 @@
-"""The main window as it first appears: place, size, title, picture and caption."""
+"""The main window as it first appears: place, size, title, picture and caption; on Windows, the
+picture is the Linux build's, pixel for pixel."""
 
+import os
 import unittest
 
 import marking_view
 from acceptance_case import AcceptanceCase
 from band_layout import BODY_BEIGE, PICTURE_HEIGHT, PICTURE_WIDTH, BandCode
-from kolvar_app import MAIN_TITLE, Rect, centre_offset, frame_rect
+import displays
+from displays import on_windows
+from kolvar_app import MAIN_TITLE, KolvarApp, Rect, centre_offset, frame_rect
 from x_display import SCREEN_HEIGHT, SCREEN_WIDTH, wait_until
 
-CLIENT_WIDTH = 480
-CLIENT_HEIGHT = 325
+# The main dialog's template, in dialog units: 480 by 325 pixels in the Qt build's base units,
+# what the dialog manager makes of them in the Windows font.
+CLIENT_UNITS = (320, 200)
+
+
+def missing_tools():
+    linux = os.environ.get("KOLVAR_LINUX_EXECUTABLE", "")
+    return displays.missing_tools() + (
+        ["KOLVAR_LINUX_EXECUTABLE, the Linux build's kolvar"]
+        if on_windows() and not os.access(linux, os.X_OK) else [])
 # A caption in 24-point type at 96 dots per inch is 32 pixels to the em.
 CAPTION_EM = 32
 
@@ -19,7 +31,8 @@ class MainWindowTest(AcceptanceCase):
         app = self.start_kolvar()
         self.assertEqual(self.display.window_title(app.window), MAIN_TITLE)
         client = app.client_rect()
-        self.assertEqual((client.width, client.height), (CLIENT_WIDTH, CLIENT_HEIGHT))
+        [size] = app.dialog_pixels(self.display, CLIENT_UNITS)
+        self.assertEqual((client.width, client.height), size)
 
         # The window manager may place the frame a moment after the window is shown.
         screen = Rect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
@@ -39,7 +52,7 @@ class MainWindowTest(AcceptanceCase):
         view = marking.view
         # The picture's left edge follows from the layout alone; its top from the caption height.
         self.assertEqual(marking_view.picture_left(view) - view.left,
-                         (CLIENT_WIDTH - 14 - PICTURE_WIDTH) // 2)
+                         (app.client_rect().width - 14 - PICTURE_WIDTH) // 2)
         caption_height = marking_view.caption_height_for(view, marking.picture_top)
         self.assertIn(caption_height - CAPTION_EM, range(0, 13),
                       f"a caption {caption_height} px high does not fit 24-point type")
@@ -68,6 +81,29 @@ class MainWindowTest(AcceptanceCase):
         self.assertEqual(marking.image.pixel(marking.view.left + 1,
                                              marking.picture_top + PICTURE_HEIGHT // 2),
                          window_colour)
+
+    if on_windows():
+        def test_picture_is_the_linux_builds_pixel_for_pixel(self):
+            # Five bands, gold multiplier and tolerance: every kind of band, codes stored negative.
+            code = BandCode(extended=1, digit1=4, digit2=7, digit3=0, power=-1, overshoot=-1)
+            windows = self.start_kolvar(settings=code.settings())
+            windows_picture = self.picture(windows, code)
+            windows.stop()
+            linux = KolvarApp(self.display, program=os.environ["KOLVAR_LINUX_EXECUTABLE"])
+            self.addCleanup(linux.stop)
+            linux.write_settings(code.settings())
+            linux_picture = self.picture(linux.start(), code)
+            different = [index for index, (a, b) in enumerate(zip(windows_picture, linux_picture))
+                         if a != b]
+            self.assertEqual(different, [], "pixels (x, y) that differ: " + ", ".join(
+                f"({i % PICTURE_WIDTH}, {i // PICTURE_WIDTH})" for i in different[:10]))
+
+    def picture(self, app, code):
+        """The picture's pixels as the screen shows them, once they show the code."""
+        marking = self.wait_for_marking(app, code, timeout=30)
+        left = marking_view.picture_left(marking.view)
+        rows = range(marking.picture_top, marking.picture_top + PICTURE_HEIGHT)
+        return [marking.image.pixel(x, y) for y in rows for x in range(left, left + PICTURE_WIDTH)]
 
 
 if __name__ == "__main__":

@@ -52,14 +52,20 @@ class ColourItem:
 
 
 def colour_items(image, menu):
-    """The owner-drawn items of a colour sub-menu, found by the beige frame of the first swatch."""
-    left, top = menu.left + MENU_FRAME, menu.top + MENU_FRAME
-    frame_row = top + SWATCH_INSET
-    frame_start = next((x for x in range(left, menu.right)
-                        if image.pixel(x, frame_row) == BODY_BEIGE), None)
-    if frame_start is None:
+    """The owner-drawn items of a colour sub-menu, found by the beige frame of the first swatch:
+    an item is as high as the frame and its insets, and starts that far left of it. Around the
+    items the system may keep a margin inside the menu's frame; it is the same on every side."""
+    corner = next(((x, y) for y in range(menu.top, menu.bottom)
+                   for x in range(menu.left, menu.right) if image.pixel(x, y) == BODY_BEIGE), None)
+    if corner is None:
         return []
-    height = frame_start - left
-    count = (menu.bottom - MENU_FRAME - top) // height
-    right = menu.right - MENU_FRAME
-    return [ColourItem(left, top + index * height, right, height) for index in range(count)]
+    frame_left, frame_top = corner
+    frame_bottom = frame_top
+    while image.pixel(frame_left, frame_bottom + 1) == BODY_BEIGE:
+        frame_bottom += 1
+    height = frame_bottom + 1 - frame_top + 2 * SWATCH_INSET
+    left, top = frame_left - height, frame_top - SWATCH_INSET
+    inset = left - menu.left
+    count = (menu.bottom - inset - top) // height
+    return [ColourItem(left, top + index * height, menu.right - inset, height)
+            for index in range(count)]
