@@ -25,26 +25,6 @@ std::uint32_t Read32(std::span<const std::byte> bytes, std::size_t at) {
            ByteAt(bytes, at + 3) << 24;
 }
 
-// A top-down 32-bit DIB section, its pixels the program's to read and write.
-Bitmap ColourBitmap(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (handle == nullptr) {
-        return Bitmap();
-    }
-    auto data = std::make_unique<BitmapData>();
-    data->handle = handle;
-    data->pixels = {static_cast<std::uint8_t*>(bits), std::ptrdiff_t{width} * 4, width, height};
-    return MakeBitmap(std::move(data));
-}
-
 // The picture as a colour bitmap of its own pixels, whatever its depth in the file: the system
 // turns the packed bitmap after the file header into 32 bits, each colour exactly as written.
 Bitmap BitmapFromFile(std::span<const std::byte> file) {
@@ -111,6 +91,25 @@ HICON IconOfSize(std::span<const std::byte> file, int size) {
 }
 
 }  // namespace
+
+Bitmap ColourBitmap(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (handle == nullptr) {
+        return Bitmap();
+    }
+    auto data = std::make_unique<BitmapData>();
+    data->handle = handle;
+    data->pixels = {static_cast<std::uint8_t*>(bits), std::ptrdiff_t{width} * 4, width, height};
+    return MakeBitmap(std::move(data));
+}
 
 BitmapData::~BitmapData() {
     DeleteObject(handle);

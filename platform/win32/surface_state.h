@@ -59,6 +59,10 @@ public:
     explicit HandleSurface(HDC hdc);
 };
 
+// A top-down 32-bit DIB section, its pixels the program's to read and write; empty if the
+// system has no room for it.
+Bitmap ColourBitmap(int width, int height);
+
 HICON IconHandle(const Icon* icon);
 HFONT FontHandle(const Font* font);
 

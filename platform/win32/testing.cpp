@@ -174,29 +174,23 @@ Image GrabFrom(HDC dc, const RECT& rect) {
     if (width <= 0 || height <= 0) {
         return {};
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const Bitmap target = ColourBitmap(width, height);
+    if (!target) {
+        return {};
+    }
+    const BitmapData& data = DataOf(target);
     HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ original = ::SelectObject(memory, bitmap);
+    HGDIOBJ original = ::SelectObject(memory, data.handle);
     const ScopeExit release([&] {
         ::SelectObject(memory, original);
         DeleteDC(memory);
-        DeleteObject(bitmap);
     });
-    if (bits == nullptr ||
-        !::BitBlt(memory, 0, 0, width, height, dc, rect.left, rect.top, kolvar::SRCCOPY)) {
+    if (!::BitBlt(memory, 0, 0, width, height, dc, rect.left, rect.top, kolvar::SRCCOPY)) {
         return {};
     }
     GdiFlush();
     Image image{width, height, std::vector<Colour>(static_cast<std::size_t>(width) * height)};
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const auto* pixels = reinterpret_cast<const std::uint32_t*>(data.pixels.bits);
     std::transform(pixels, pixels + image.pixels.size(), image.pixels.begin(), ColourOfRasterPixel);
     return image;
 }
