@@ -85,3 +85,11 @@ compare() {
         -v c1="$cpu1" -v c2="$cpu2" 'BEGIN { printf "x%.2f %+.1f %+.1f x%.2f\n", a / b,
             (r1 - r2) * 1024 / 1e6, (o1 - o2) * 1024 / 1e6, c1 / c2 }'
 }
+
+# The verdict on the aims: a start at most x1.10 the yardstick's, and at most $3 MB more peak
+# memory; $1 and $2 are compare's first two figures, $4 names the yardstick.
+print_aims() {
+    awk -v ratio="${1#x}" -v rss="$2" -v most="$3" -v against="$4" 'BEGIN {
+        printf "aims%s: startup at most x1.10 (%s), at most %s MB more peak memory (%s)\n",
+               against, ratio <= 1.10 ? "met" : "missed", most, rss <= most ? "met" : "missed" }'
+}

@@ -48,6 +48,4 @@ echo "kolvar against the empty dialog: startup $ratio, peak RSS $rss MB, written
 read -r ratio_text rss_text own_text cpu_text < <(compare kolvar text)
 echo "kolvar against the dialog with a caption: startup $ratio_text, peak RSS $rss_text MB," \
     "written $own_text MB, CPU time $cpu_text"
-awk -v ratio="${ratio#x}" -v rss="$rss" 'BEGIN {
-    printf "aims against the empty dialog: startup at most x1.10 (%s), at most 4 MB more peak memory (%s)\n",
-           ratio <= 1.10 ? "met" : "missed", rss <= 4 ? "met" : "missed" }'
+print_aims "$ratio" "$rss" 4 " against the empty dialog"

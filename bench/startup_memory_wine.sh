@@ -65,6 +65,4 @@ printf '%s\n' "kolvar kolvar.exe" "minimal minimal dialog with a line" | table
 read -r ratio rss own cpu < <(compare kolvar minimal)
 echo "kolvar.exe against the minimal dialog: startup $ratio, peak RSS $rss MB, written $own MB," \
     "CPU time $cpu"
-awk -v ratio="${ratio#x}" -v rss="$rss" 'BEGIN {
-    printf "aims: startup at most x1.10 (%s), at most 2 MB more peak memory (%s)\n",
-           ratio <= 1.10 ? "met" : "missed", rss <= 2 ? "met" : "missed" }'
+print_aims "$ratio" "$rss" 2 ""

@@ -27,8 +27,8 @@ int Fail(const char* what) {
     return 1;
 }
 
-// An in-memory DLGTEMPLATE of no size and no controls, with DS_SETFONT: the font's point size and face
-// follow the empty menu, class and title.
+// An in-memory DLGTEMPLATE of no size and no controls, with DS_SETFONT: the font's point size and
+// face follow the empty menu, class and title.
 std::vector<WORD> DialogTemplate(const wchar_t* face, int points) {
     std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD));
     reinterpret_cast<DLGTEMPLATE*>(words.data())->style = WS_POPUP | DS_SETFONT;
@@ -104,7 +104,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"system-menu" && argc == 3) {
         return SystemMenu(argv[2]);
     }
-    std::fprintf(stderr, "usage: window_tool dialog-size FACE POINTS X Y [X Y...]\n"
-                         "       window_tool system-menu TITLE\n");
+    std::fprintf(stderr,
+                 "usage: window_tool dialog-size FACE POINTS X Y [X Y...]\n"
+                 "       window_tool system-menu TITLE\n");
     return 2;
 }
