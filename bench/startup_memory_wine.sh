@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # kolvar.exe's start under Wine against the least Win32 dialog program showing one line of text
-# in the same font (bench/minimal_dialog_win32.cpp), with the same probe and display as
+# in the same font (bench/win32/minimal_dialog.cpp), with the same probe and display as
 # bench/startup_memory.sh:
 #
 #   bench/startup_memory_wine.sh [WINDOWS_BUILD_DIR] [LINUX_BUILD_DIR]
@@ -26,7 +26,7 @@ runs=${KOLVAR_RUNS:-7}
 settle_ms=500
 
 kolvar=$windows_build/app/kolvar.exe
-minimal=$windows_build/bench/minimal_dialog_win32.exe
+minimal=$windows_build/bench/minimal_dialog.exe
 probe=$linux_build/bench/startup_probe
 for program in "$kolvar" "$minimal" "$probe"; do
     [ -x "$program" ] || { echo "missing $program: build it first" >&2; exit 1; }
@@ -38,9 +38,9 @@ if [ "${KOLVAR_STRIP:-1}" != 0 ]; then
     strip=$(sed -n 's/^CMAKE_STRIP:FILEPATH=//p' "$windows_build/CMakeCache.txt")
     mkdir "$work/programs"
     "$strip" -o "$work/programs/kolvar.exe" "$kolvar"
-    "$strip" -o "$work/programs/minimal_dialog_win32.exe" "$minimal"
+    "$strip" -o "$work/programs/minimal_dialog.exe" "$minimal"
     kolvar=$work/programs/kolvar.exe
-    minimal=$work/programs/minimal_dialog_win32.exe
+    minimal=$work/programs/minimal_dialog.exe
 fi
 
 # The prefix scripts/wine-run makes, with its fonts; a session started on this display.

@@ -47,3 +47,25 @@ function(kolvar_library name)
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
     kolvar_warnings(${name})
 endfunction()
+
+# What the platform's backend can do, as its own CMakeLists.txt declares it with
+# kolvar_provides(capability...); the rest of the build asks with kolvar_provided(capability
+# variable) and never by the backend's name. The capabilities:
+#   posix_process    the program is a POSIX process: termination signals, its start-up
+#                    environment, two copies started side by side
+#   settings_file    the settings are a text file the user may edit and replace
+#   shared_desktop   test windows share one desktop (pointer, focus, system colours) and take
+#                    turns on it
+#   accessible_descriptions  assistive technology reads a window's description beside its name
+function(kolvar_provides)
+    set_property(GLOBAL APPEND PROPERTY KOLVAR_CAPABILITIES ${ARGN})
+endfunction()
+
+function(kolvar_provided capability variable)
+    get_property(capabilities GLOBAL PROPERTY KOLVAR_CAPABILITIES)
+    if(capability IN_LIST capabilities)
+        set(${variable} TRUE PARENT_SCOPE)
+    else()
+        set(${variable} FALSE PARENT_SCOPE)
+    endif()
+endfunction()

@@ -20,4 +20,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
 
-set(KOLVAR_PLATFORM win32 CACHE STRING "What the platform is built on: qt or win32")
+set(KOLVAR_PLATFORM win32 CACHE STRING "The backend the platform is built on, a folder of platform/")

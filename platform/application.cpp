@@ -1,7 +1,8 @@
 #include "platform/application.h"
 
-#include "platform/process.h"
+#include "platform/backend.h"
 #include "platform/profile_store.h"
+#include "platform/program.h"
 
 namespace kolvar {
 namespace {
@@ -83,15 +84,23 @@ const ResourceModule& AfxGetResourceModule() {
     return InstalledModule();
 }
 
-std::string ApplicationNameFromPath(std::string_view path) {
-    const std::size_t separator = path.find_last_of("/\\");
-    std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);
-    const std::size_t dot = name.find_last_of('.');
-    // A leading dot starts a hidden file's name, not an extension.
-    if (dot != std::string_view::npos && dot > 0) {
-        name = name.substr(0, dot);
+// Without a window system nothing can be shown: the program ends at once, said why.
+int AfxWinMain(int argc, char** argv) {
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr) {
+        return 1;
     }
-    return std::string(name);
+    if (app->appName_.empty()) {
+        app->appName_ = ApplicationNameFromPath(ExecutablePath(argc, argv));
+    }
+    const std::unique_ptr<EventLoop> loop = StartEventLoop(argc, argv, app->appName_);
+    if (loop == nullptr) {
+        return 1;
+    }
+    if (!app->InitInstance()) {
+        return 0;
+    }
+    return loop->Run();
 }
 
 }  // namespace kolvar

@@ -1,10 +1,8 @@
 #include "platform/dialog.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "platform/application.h"
-#include "platform/scope_exit.h"
+#include "platform/backend.h"
+#include "platform/program.h"
 #include "platform/window_state.h"
 
 namespace kolvar {
@@ -22,20 +20,7 @@ CWnd* ModalOwner(const CWnd& dialog, CWnd* parent) {
     return owner;
 }
 
-// The dialogs in a modal run, the innermost last.
-std::vector<CWnd*>& RunningDialogs() {
-    static std::vector<CWnd*> dialogs;
-    return dialogs;
-}
-
 }  // namespace
-
-bool CancelModalRuns() {
-    const std::vector<CWnd*> running = RunningDialogs();
-    std::for_each(running.rbegin(), running.rend(),
-                  [](CWnd* dialog) { dialog->SendMessage(WM_COMMAND, kCancelCommand); });
-    return !running.empty();
-}
 
 CDialog::CDialog(unsigned templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
@@ -52,8 +37,7 @@ std::int32_t CDialog::DoModal() {
     state.owner = owner;
     state.modalEnded = false;
     state.modalResult = kFailed;
-    RunningDialogs().push_back(this);
-    const ScopeExit ended([this] { std::erase(RunningDialogs(), this); });
+    const ModalRun run(*this);
     RunModalDialog(*this, *dialogTemplate, owner);
     DestroyWindow();
     return state.modalResult;
@@ -64,7 +48,7 @@ void CDialog::EndDialog(std::int32_t result) {
     state.modalResult = result;
     state.modalEnded = true;
     if (IsWindow()) {
-        state.native->EndModalRun();
+        state.native->EndModalRun(result);
     }
 }
 

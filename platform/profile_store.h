@@ -46,8 +46,4 @@ private:
     std::vector<Entry> pending_;
 };
 
-// The store of the backend's platform for the application.
-std::unique_ptr<ProfileStore> OpenProfileStore(std::string_view companyKey,
-                                               std::string_view applicationName);
-
 }  // namespace kolvar

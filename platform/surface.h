@@ -12,26 +12,28 @@ namespace kolvar {
 
 class CWnd;
 class Surface;
-struct SurfaceState;
-struct BitmapData;
-struct FontData;
-struct IconData;
-// What the platform's backend alone may see and make of the objects below.
-struct DrawingAccess;
+// What the platform's backend makes of the objects below.
+class NativeBitmap;
+class NativeFont;
+class NativeIcon;
+class NativeSurface;
 
 // Drawing objects
 
-// Counts every live drawing object (brushes, pens, fonts, bitmaps, icons, memory surfaces,
-// menus), so that tests can show that nothing leaks.
-int LiveDrawingObjects();
-
-// Base of every drawing object: keeps the live count honest on every path.
+// Base of every drawing object (brushes, pens, fonts, bitmaps, icons, memory surfaces, menus):
+// counts the live ones on every path, so that tests can show that nothing leaks.
 class CountedObject {
 protected:
-    CountedObject();
-    CountedObject(const CountedObject&);
+    CountedObject() { ++live_; }
+    // A copy, and a move too, makes one more C++ object that its own destructor will uncount.
+    CountedObject(const CountedObject&) { ++live_; }
     CountedObject& operator=(const CountedObject&) = default;
-    ~CountedObject();
+    ~CountedObject() { --live_; }
+
+private:
+    friend int LiveDrawingObjects();
+    // One thread draws, so a plain counter is enough.
+    static inline int live_ = 0;
 };
 
 class Brush : CountedObject {
@@ -74,8 +76,8 @@ public:
     ~Font();
 
 private:
-    friend struct DrawingAccess;
-    std::unique_ptr<FontData> data_;
+    friend const NativeFont& NativeOf(const Font& font);
+    std::unique_ptr<NativeFont> native_;
 };
 
 inline constexpr unsigned OBM_CHECK = 32760;
@@ -90,16 +92,17 @@ struct BitmapInfo {
 class Bitmap : CountedObject {
 public:
     Bitmap();
+    // Empty when there is no native bitmap.
+    explicit Bitmap(std::unique_ptr<NativeBitmap> native);
     Bitmap(Bitmap&&) noexcept;
     Bitmap& operator=(Bitmap&&) noexcept;
     ~Bitmap();
 
-    explicit operator bool() const { return data_ != nullptr; }
+    explicit operator bool() const { return native_ != nullptr; }
 
 private:
-    friend struct DrawingAccess;
-    explicit Bitmap(std::unique_ptr<BitmapData> data);
-    std::unique_ptr<BitmapData> data_;
+    friend NativeBitmap& NativeOf(const Bitmap& bitmap);
+    std::unique_ptr<NativeBitmap> native_;
 };
 
 // A colour bitmap of the given size for use with the surface.
@@ -119,12 +122,12 @@ public:
     Icon& operator=(Icon&&) noexcept;
     ~Icon();
 
-    explicit operator bool() const { return data_ != nullptr; }
+    explicit operator bool() const { return native_ != nullptr; }
 
 private:
-    friend struct DrawingAccess;
-    explicit Icon(std::unique_ptr<IconData> data);
-    std::unique_ptr<IconData> data_;
+    friend Icon LoadIcon(unsigned id);
+    friend const NativeIcon& NativeOf(const Icon& icon);
+    std::unique_ptr<NativeIcon> native_;
 };
 
 Icon LoadIcon(unsigned id);
@@ -184,20 +187,35 @@ public:
     int GetDeviceCaps(int index) const;
 
 protected:
-    explicit Surface(std::unique_ptr<SurfaceState> state);
+    explicit Surface(std::unique_ptr<NativeSurface> native);
+    // A memory surface's bitmap at first, which selecting null puts back.
+    void HoldStockBitmap(Bitmap& stock);
 
 private:
-    friend struct DrawingAccess;
-    std::unique_ptr<SurfaceState> state_;
+    friend NativeSurface& NativeOf(const Surface& surface);
+    Colour BrushColour() const;
+
+    std::unique_ptr<NativeSurface> native_;
+    const Brush* brush_ = nullptr;
+    const Pen* pen_ = nullptr;
+    const Font* font_ = nullptr;
+    Bitmap* bitmap_ = nullptr;
+    Bitmap* stockBitmap_ = nullptr;
 };
 
-// An off-screen surface like the given one; it starts with no bitmap of its own selected.
+// An off-screen surface like the given one; it starts with a one-pixel, one-bit bitmap of its
+// own selected.
 class MemorySurface : public Surface, CountedObject {
 public:
     // Compatible with the screen.
     MemorySurface();
     explicit MemorySurface(const Surface& compatibleWith);
     ~MemorySurface() override;
+
+private:
+    explicit MemorySurface(const NativeSurface* like);
+
+    Bitmap stock_;
 };
 
 inline MemorySurface CreateCompatibleDC(const Surface& surface) {

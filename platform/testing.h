@@ -97,6 +97,10 @@ bool ReplaceStoredText(std::string_view companyKey, std::string_view appName,
 
 // Drawing
 
+// How many drawing objects are alive (brushes, pens, fonts, bitmaps, icons, memory surfaces,
+// menus), so that a test can show that nothing leaks.
+int LiveDrawingObjects();
+
 // A surface without pixels at the given resolution, like a window's outside its paint, to make
 // memory surfaces compatible with.
 class ScreenSurface : public Surface {

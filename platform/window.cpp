@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include "platform/application.h"
 #include "platform/scope_exit.h"
 #include "platform/window_state.h"
 
@@ -35,6 +36,10 @@ void SendToChildren(const NativeWindow& native, const Message& message) {
     }
 }
 
+const Icon* Usable(const Icon* icon) {
+    return icon != nullptr && *icon ? icon : nullptr;
+}
+
 }  // namespace
 
 WindowState& StateOf(const CWnd& window) {
@@ -63,10 +68,14 @@ bool CWnd::CreateEx(unsigned exStyle, unsigned style, const Rect& rect, CWnd* pa
     return true;
 }
 
+// The main window's end is the program's.
 void CWnd::DestroyWindow() {
     if (IsWindow()) {
         state_->systemMenu.reset();
         state_->native->Destroy();
+        if (AfxGetMainWnd() == this) {
+            QuitEventLoop(0);
+        }
     }
 }
 
@@ -184,13 +193,15 @@ LRESULT CWnd::DefWindowProc(const Message& message) {
     return IsWindow() ? state_->native->DefaultHandling(message) : 0;
 }
 
-// The window shows both icons as one; the previous one comes back, as the window system's own
-// handles do.
+// The previous icon comes back, as the window system's own handles do. Either icon stands in for
+// the other where it is missing.
 LRESULT CWnd::SetIcon(WPARAM which, const Icon* icon) {
     const Icon*& slot = which == ICON_BIG ? state_->bigIcon : state_->smallIcon;
     const Icon* previous = std::exchange(slot, icon);
     if (IsWindow()) {
-        state_->native->ShowIcons(state_->bigIcon, state_->smallIcon);
+        const Icon* big = Usable(state_->bigIcon);
+        const Icon* small = Usable(state_->smallIcon);
+        state_->native->ShowIcons(big != nullptr ? big : small, small != nullptr ? small : big);
     }
     return reinterpret_cast<LRESULT>(previous);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-// Inside the platform only: what the framework keeps about a window, whatever the backend, and
-// the framework's services that backends call back into.
+// Inside the platform only: what the framework keeps about a window, whatever the backend.
 
 #include <cstdint>
 #include <memory>
@@ -33,9 +32,5 @@ struct WindowState {
 };
 
 WindowState& StateOf(const CWnd& window);
-
-// Gives every dialog in a modal run IDCANCEL, the innermost first, as Esc would; false when none
-// was running. For ending the program the normal way when the system asks it to end.
-bool CancelModalRuns();
 
 }  // namespace kolvar

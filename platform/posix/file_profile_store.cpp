@@ -12,7 +12,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/process.h"
+#include "platform/backend.h"
 #include "platform/scope_exit.h"
 
 namespace kolvar {

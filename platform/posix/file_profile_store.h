@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/posix/profile_text.h"
 #include "platform/profile_store.h"
-#include "platform/profile_text.h"
 
 namespace kolvar {
 

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <csignal>
 
+#include "platform/backend.h"
+
 namespace kolvar {
 namespace {
 

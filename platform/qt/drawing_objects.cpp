@@ -1,20 +1,16 @@
-// The objects a Surface draws with: brushes, pens, fonts, bitmaps and icons.
+// The objects a surface draws with on Qt: fonts, bitmaps and icons.
 
-#include "platform/surface.h"
+#include "platform/qt/drawing_objects.h"
 
 #include <QFontMetrics>
-#include <QImage>
-#include <QPoint>
+#include <QGuiApplication>
 #include <QString>
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <cstring>
 
-#include "platform/application.h"
-#include "platform/qt/dib_reader.h"
+#include "platform/drawing_rules.h"
 #include "platform/qt/qt_conversions.h"
-#include "platform/qt/surface_state.h"
-#include "platform/system_metrics.h"
 
 namespace kolvar {
 namespace {
@@ -68,130 +64,96 @@ void SetResolution(QImage& image, int dotsPerInch) {
     image.setDotsPerMeterY(dotsPerMetre);
 }
 
-Bitmap FromImage(QImage image) {
-    if (image.isNull()) {
-        return Bitmap();
-    }
-    return MakeBitmap(std::make_unique<BitmapData>(BitmapData{std::move(image)}));
+// A one-bit raster as a bitmap keeps it, all 0 bits: read alone, 0 is black and 1 white; copied
+// onto a surface, the bits take that surface's colours instead.
+QImage OneBitImage(int width, int height) {
+    QImage image(width, height, QImage::Format_Mono);
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    image.fill(0);
+    return image;
 }
 
-// The tick is laid out on a 13-pixel grid, its size at 96 dots per inch, and scaled from there.
-constexpr int kGrid = 13;
-
-int Scaled(int gridValue, int side) {
-    return MulDiv(gridValue, side, kGrid);
-}
-
-int RowOnSegment(QPoint from, QPoint to, int x) {
-    if (to.x() == from.x()) {
-        return from.y();
-    }
-    return from.y() + MulDiv(to.y() - from.y(), x - from.x(), to.x() - from.x());
-}
-
-// A one-bit tick, side by side pixels: the mark is 0 bits, the rest 1 bits.
-QImage CheckMarkImage(int side) {
-    QImage image = OneBitImage(side, side);
-    image.fill(1);
-    const QPoint start(Scaled(3, side), Scaled(6, side));
-    const QPoint bottom(Scaled(5, side), Scaled(8, side));
-    const QPoint end(Scaled(10, side), Scaled(3, side));
-    const int thickness = std::max(2, Scaled(3, side));
-    for (int x = start.x(); x <= end.x(); ++x) {
-        const int top =
-            x <= bottom.x() ? RowOnSegment(start, bottom, x) : RowOnSegment(bottom, end, x);
-        for (int y = top; y < std::min(top + thickness, side); ++y) {
-            image.setPixel(x, y, 0);
-        }
+QImage ImageOf(const DibImage& decoded, QImage::Format format) {
+    QImage image(decoded.width, decoded.height, format);
+    for (int y = 0; y < decoded.height; ++y) {
+        std::memcpy(image.scanLine(y), &decoded.pixels[static_cast<std::size_t>(y * decoded.width)],
+                    static_cast<std::size_t>(decoded.width) * sizeof(std::uint32_t));
     }
     return image;
 }
 
-// The tick's side for the screen's resolution.
-int CheckMarkSide() {
-    const QScreen* screen = qGuiApp != nullptr ? QGuiApplication::primaryScreen() : nullptr;
-    return std::max(kGrid, ScaledForDpi(kGrid, ScreenDpi(screen)));
-}
-
-constexpr int kSmallIconSize = 16;
-constexpr int kLargeIconSize = 32;
-
-// The image drawn for that size, or the largest one scaled to it.
-QImage ImageOfSize(const std::vector<QImage>& images, QSize size) {
-    const auto exact = std::find_if(images.begin(), images.end(),
-                                    [size](const QImage& image) { return image.size() == size; });
-    if (exact != images.end()) {
-        return *exact;
+// The image drawn for that side, or the nearest one scaled to it.
+QImage IconImageAt(const IconFileImage& image, int side) {
+    const std::optional<DibImage> decoded = ReadIconImage(image.bytes);
+    if (!decoded) {
+        return {};
     }
-    const auto largest =
-        std::max_element(images.begin(), images.end(), [](const QImage& a, const QImage& b) {
-            return a.width() * a.height() < b.width() * b.height();
-        });
-    return largest->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage argb = ImageOf(*decoded, QImage::Format_ARGB32);
+    if (argb.size() == QSize(side, side)) {
+        return argb;
+    }
+    return argb.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QSize SmallIconSize() {
-    const int size = GetSystemMetrics(SM_CXICON) * kSmallIconSize / kLargeIconSize;
-    return {size, size};
+std::unique_ptr<NativeBitmap> FromImage(QImage image) {
+    if (image.isNull()) {
+        return nullptr;
+    }
+    return std::make_unique<QtBitmap>(std::move(image));
 }
 
 }  // namespace
 
-Font::Font(const LogFont& request)
-    : data_(std::make_unique<FontData>(FontData{MatchFont(request)})) {}
-
-Font::Font(Font&&) noexcept = default;
-Font& Font::operator=(Font&&) noexcept = default;
-Font::~Font() = default;
-
-Bitmap::Bitmap() = default;
-
-Bitmap::Bitmap(std::unique_ptr<BitmapData> data) : data_(std::move(data)) {}
-
-Bitmap::Bitmap(Bitmap&&) noexcept = default;
-Bitmap& Bitmap::operator=(Bitmap&&) noexcept = default;
-Bitmap::~Bitmap() = default;
-
-Bitmap CreateCompatibleBitmap(const Surface& surface, int width, int height) {
-    if (width <= 0 || height <= 0) {
-        return Bitmap();
-    }
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    SetResolution(image, surface.GetDeviceCaps(LOGPIXELSY));
-    return FromImage(std::move(image));
-}
-
-Bitmap LoadBitmap(unsigned id) {
-    if (id == OBM_CHECK) {
-        return FromImage(CheckMarkImage(CheckMarkSide()));
-    }
-    // Colours are compared exactly later on, so the raster keeps all 24 bits.
-    return FromImage(ReadBmpFile(AfxGetResourceModule().bitmap(id)));
-}
-
-BitmapInfo GetObject(const Bitmap& bitmap) {
-    if (!bitmap) {
-        return {};
-    }
-    const QImage& image = DataOf(bitmap).image;
+BitmapInfo QtBitmap::Info() const {
     return {image.width(), image.height(), image.depth()};
 }
 
-Icon::Icon() = default;
-Icon::Icon(std::unique_ptr<IconData> data) : data_(std::move(data)) {}
-Icon::Icon(Icon&&) noexcept = default;
-Icon& Icon::operator=(Icon&&) noexcept = default;
-Icon::~Icon() = default;
-
-Icon LoadIcon(unsigned id) {
-    const std::vector<QImage> images = ReadIconFile(AfxGetResourceModule().icon(id));
-    if (images.empty()) {
-        return Icon();
+Raster QtBitmap::Pixels() {
+    if (image.format() != QImage::Format_RGB32) {
+        return {};
     }
-    const QSize large(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-    return MakeIcon(std::make_unique<IconData>(
-        IconData{ImageOfSize(images, large), ImageOfSize(images, SmallIconSize())}));
+    return {image.bits(), image.bytesPerLine(), image.width(), image.height()};
+}
+
+std::unique_ptr<NativeFont> CreateNativeFont(const LogFont& request) {
+    return std::make_unique<QtFont>(MatchFont(request));
+}
+
+std::unique_ptr<NativeBitmap> CreateColourBitmap(int width, int height, int logPixelsY) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    SetResolution(image, logPixelsY);
+    return FromImage(std::move(image));
+}
+
+std::unique_ptr<NativeBitmap> CreateOneBitBitmap(int width, int height) {
+    return FromImage(OneBitImage(width, height));
+}
+
+std::unique_ptr<NativeBitmap> CreateColourBitmap(const DibImage& image) {
+    return FromImage(ImageOf(image, QImage::Format_RGB32));
+}
+
+// The mark's 0 bits on 1 bits, at the screen's resolution.
+std::unique_ptr<NativeBitmap> CreateCheckMarkBitmap() {
+    const QScreen* screen = qGuiApp != nullptr ? QGuiApplication::primaryScreen() : nullptr;
+    const int side = CheckMarkSide(ScreenDpi(screen));
+    QImage image = OneBitImage(side, side);
+    image.fill(1);
+    for (const Point pixel : CheckMarkPixels(side)) {
+        image.setPixel(pixel.x, pixel.y, 0);
+    }
+    return FromImage(std::move(image));
+}
+
+std::unique_ptr<NativeIcon> CreateNativeIcon(const IconFileImage& large, int largeSide,
+                                             const IconFileImage& small, int smallSide) {
+    QImage largeImage = IconImageAt(large, largeSide);
+    QImage smallImage = IconImageAt(small, smallSide);
+    if (largeImage.isNull() || smallImage.isNull()) {
+        return nullptr;
+    }
+    return std::make_unique<QtIcon>(std::move(largeImage), std::move(smallImage));
 }
 
 }  // namespace kolvar

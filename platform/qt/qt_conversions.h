@@ -9,14 +9,14 @@
 #include <QScreen>
 #include <QString>
 #include <string_view>
+#include <utility>
 
 #include "platform/colour.h"
+#include "platform/drawing_rules.h"
 #include "platform/geometry.h"
+#include "platform/keyboard.h"
 
 namespace kolvar {
-
-// Sizes given in pixels are the program's design at this resolution and scale with the screen's.
-inline constexpr int kDesignDpi = 96;
 
 inline QRgb ToQRgb(Colour colour) {
     return qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour));
@@ -43,15 +43,40 @@ inline QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A key as the framework's rules for keys know it.
+inline KeyPress KeyPressOf(int key, Qt::KeyboardModifiers modifiers) {
+    KeyPress press;
+    switch (key) {
+        case Qt::Key_Return:
+            press.key = KeyCode::Return;
+            break;
+        case Qt::Key_Enter:
+            press.key = KeyCode::Enter;
+            break;
+        case Qt::Key_Escape:
+            press.key = KeyCode::Escape;
+            break;
+        case Qt::Key_F10:
+            press.key = KeyCode::F10;
+            break;
+        default:
+            break;
+    }
+    const std::pair<Qt::KeyboardModifier, unsigned> kModifiers[] = {
+        {Qt::ShiftModifier, kShiftKey},
+        {Qt::ControlModifier, kControlKey},
+        {Qt::AltModifier, kAltKey},
+        {Qt::MetaModifier, kMetaKey}};
+    for (const auto& [qtModifier, modifier] : kModifiers) {
+        press.modifiers |= modifiers.testFlag(qtModifier) ? modifier : 0U;
+    }
+    return press;
+}
+
 // The logical resolution of the screen, vertically, rounded to nearest; the design resolution
 // where there is no screen (yet).
 inline int ScreenDpi(const QScreen* screen = QGuiApplication::primaryScreen()) {
     return screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : kDesignDpi;
-}
-
-// A size of the design, rounded to nearest at the given resolution.
-inline int ScaledForDpi(int pixelsAtDesignDpi, int dpi) {
-    return MulDiv(pixelsAtDesignDpi, dpi, kDesignDpi);
 }
 
 }  // namespace kolvar

@@ -1,7 +1,7 @@
 #include "platform/qt/qt_testing.h"
 
-#include "platform/qt/menu_widget.h"
-#include "platform/qt/window_widget.h"
+#include "platform/qt/menu.h"
+#include "platform/qt/window.h"
 
 namespace kolvar {
 
@@ -25,7 +25,8 @@ std::optional<ItemRecord> MenuItemOf(const QAction& action) {
     if (item == nullptr) {
         return std::nullopt;
     }
-    return ItemRecord{item->id, item->ownerDrawn, item->checked, item->data.value};
+    return ItemRecord{item->id, item->ownerDrawn.has_value(), item->checked,
+                      item->ownerDrawn ? item->ownerDrawn->Data() : 0};
 }
 
 }  // namespace kolvar

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/process.h"
+#include "platform/backend.h"
 
 namespace kolvar {
 

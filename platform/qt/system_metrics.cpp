@@ -6,12 +6,14 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "platform/backend.h"
 #include "platform/qt/qt_conversions.h"
 
 namespace kolvar {
 namespace {
 
 constexpr int kIconSizeAtDesignDpi = 32;
+constexpr int kSmallIconSizeAtDesignDpi = 16;
 constexpr int kMenuHeightAtDesignDpi = 19;
 // Room above and below the menu font's line.
 constexpr int kMenuLinePadding = 4;
@@ -56,6 +58,10 @@ int GetSystemMetrics(int index) {
         default:
             return 0;
     }
+}
+
+int SmallIconSide() {
+    return ScaledForDpi(kSmallIconSizeAtDesignDpi, ScreenDpi());
 }
 
 // Wayland keeps the pointer to the compositor: there the move is silently dropped, so the call

@@ -17,8 +17,8 @@
 
 #include "platform/posix/file_profile_store.h"
 #include "platform/qt/qt_conversions.h"
-#include "platform/qt/surface_state.h"
-#include "platform/qt/testing_conversions.h"
+#include "platform/qt/surface.h"
+#include "platform/qt/testing_internals.h"
 
 namespace kolvar {
 
@@ -36,10 +36,6 @@ TestPlatform::TestPlatform(int& argc, char** argv) {
 }
 
 TestPlatform::~TestPlatform() = default;
-
-std::string ProgramDisplayName() {
-    return QGuiApplication::applicationDisplayName().toStdString();
-}
 
 void ProcessEvents(std::chrono::milliseconds atLeast) {
     if (atLeast.count() > 0) {
@@ -115,18 +111,8 @@ bool ReplaceStoredText(std::string_view companyKey, std::string_view appName,
                static_cast<qint64>(text.size());
 }
 
-namespace {
-
-std::unique_ptr<SurfaceState> MeasuringState(int logPixelsY) {
-    auto state = std::make_unique<SurfaceState>();
-    state->kind = SurfaceKind::measuring;
-    state->logPixelsY = logPixelsY > 0 ? logPixelsY : kDesignDpi;
-    return state;
-}
-
-}  // namespace
-
-ScreenSurface::ScreenSurface(int logPixelsY) : Surface(MeasuringState(logPixelsY)) {}
+ScreenSurface::ScreenSurface(int logPixelsY)
+    : Surface(std::make_unique<QtSurface>(SurfaceKind::client, QFont(), logPixelsY)) {}
 
 ScreenSurface::~ScreenSurface() = default;
 

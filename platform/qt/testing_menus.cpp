@@ -7,7 +7,7 @@
 
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_testing.h"
-#include "platform/qt/testing_conversions.h"
+#include "platform/qt/testing_internals.h"
 #include "platform/testing.h"
 
 namespace kolvar {

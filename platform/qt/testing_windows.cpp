@@ -7,11 +7,12 @@
 #include <QScreen>
 #include <QTest>
 
-#include "platform/qt/dialog_widget.h"
+#include "platform/dialog_layout.h"
+#include "platform/qt/dialog.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_testing.h"
-#include "platform/qt/testing_conversions.h"
-#include "platform/qt/window_widget.h"
+#include "platform/qt/testing_internals.h"
+#include "platform/qt/window.h"
 #include "platform/testing.h"
 
 namespace kolvar {

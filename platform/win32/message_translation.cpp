@@ -1,7 +1,8 @@
 #include "platform/win32/message_translation.h"
 
-#include "platform/win32/surface_state.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/drawing_objects.h"
+#include "platform/win32/surface.h"
+#include "platform/win32/window.h"
 
 namespace kolvar {
 namespace {
@@ -42,7 +43,7 @@ LRESULT DispatchMeasureItem(const RawMessage& raw,
 LRESULT DispatchDrawItem(const RawMessage& raw,
                          const std::function<LRESULT(const Message&)>& dispatch) {
     const auto& system = *reinterpret_cast<const ::DRAWITEMSTRUCT*>(raw.lParam);
-    HandleSurface surface(system.hDC);
+    BorrowedSurface surface(std::make_unique<Win32Surface>(SurfaceKind::borrowed, system.hDC));
     DRAWITEMSTRUCT request;
     request.CtlType = system.CtlType;
     request.CtlID = system.CtlID;
@@ -76,12 +77,16 @@ LRESULT DispatchTranslated(const RawMessage& raw,
             return dispatch(Message{WM_COMMAND, raw.wParam, 0});
         case WM_INITDIALOG:
             return dispatch(Message{WM_INITDIALOG, 0, 0});
-        case WM_QUERYDRAGICON:
+        case WM_QUERYDRAGICON: {
+            const auto* icon = reinterpret_cast<const Icon*>(dispatch(Same(raw)));
             return reinterpret_cast<LRESULT>(
-                IconHandle(reinterpret_cast<const Icon*>(dispatch(Same(raw)))));
-        case WM_GETFONT:
+                icon != nullptr && *icon ? Win32IconOf(NativeOf(*icon)).large : nullptr);
+        }
+        case WM_GETFONT: {
+            const auto* font = reinterpret_cast<const Font*>(dispatch(Same(raw)));
             return reinterpret_cast<LRESULT>(
-                FontHandle(reinterpret_cast<const Font*>(dispatch(Same(raw)))));
+                font != nullptr ? static_cast<const Win32Font&>(NativeOf(*font)).handle : nullptr);
+        }
         case WM_DESTROY:
         case WM_PAINT:
         case WM_CLOSE:
@@ -99,7 +104,9 @@ RawMessage RawOf(const Message& message) {
     switch (message.message) {
         case WM_ICONERASEBKGND: {
             const auto* surface = reinterpret_cast<const Surface*>(message.wParam);
-            HDC dc = surface != nullptr ? StateOf(*surface).hdc : nullptr;
+            HDC dc = surface != nullptr
+                         ? static_cast<const Win32Surface&>(NativeOf(*surface)).Handle()
+                         : nullptr;
             return {WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), message.lParam};
         }
         case WM_CONTEXTMENU:

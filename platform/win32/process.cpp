@@ -1,4 +1,4 @@
-#include "platform/process.h"
+#include "platform/backend.h"
 
 #include <string>
 

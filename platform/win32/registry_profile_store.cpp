@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/process.h"
+#include "platform/backend.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 

@@ -1,56 +1,30 @@
-#include "platform/surface.h"
+#include "platform/win32/surface.h"
 
-#include <utility>
-
-#include "platform/win32/surface_state.h"
+#include "platform/win32/drawing_objects.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/window.h"
 
 namespace kolvar {
 namespace {
 
-constexpr Colour kStockBrushColour = 0xFFFFFF;
-constexpr Colour kStockPenColour = 0x000000;
-// The system's fill types, whose names the framework's own stand for here.
-constexpr UINT kSystemBorderFill = 0;
-constexpr UINT kSystemSurfaceFill = 1;
-
-std::unique_ptr<SurfaceState> NewState(SurfaceKind kind, HDC hdc, HWND hwnd = nullptr) {
-    auto state = std::make_unique<SurfaceState>();
-    state->kind = kind;
-    state->hdc = hdc;
-    state->hwnd = hwnd;
-    return state;
-}
-
-// The pixels of the colour bitmap selected into a memory surface, once GDI has finished
-// drawing on them; none elsewhere.
-const Raster* PixelsOf(const SurfaceState& state) {
-    if (state.bitmap == nullptr || !*state.bitmap || DataOf(*state.bitmap).pixels.bits == nullptr) {
-        return nullptr;
-    }
-    GdiFlush();
-    return &DataOf(*state.bitmap).pixels;
-}
-
-// Puts `object` into the context, first noting what the context held before the program's own.
-template <class Handle>
-void SelectHandle(HDC hdc, Handle object, HGDIOBJ& original) {
+// Puts `object` into the context, first noting what the context held before the program's own;
+// null puts that back.
+void SelectHandle(HDC hdc, HGDIOBJ object, HGDIOBJ& original) {
     HGDIOBJ previous = ::SelectObject(hdc, object != nullptr ? object : original);
     if (original == nullptr) {
         original = previous;
     }
 }
 
-// For one drawing call, the context's brush and pen in the colours of the selected ones.
+// For one drawing call, the context's brush and pen in the colours given.
 class ShapeColours {
 public:
-    explicit ShapeColours(const SurfaceState& state)
-        : hdc_(state.hdc),
+    ShapeColours(HDC hdc, Colour pen, Colour brush)
+        : hdc_(hdc),
           brush_(::SelectObject(hdc_, GetStockObject(DC_BRUSH))),
           pen_(::SelectObject(hdc_, GetStockObject(DC_PEN))) {
-        SetDCBrushColor(hdc_, state.brush != nullptr ? state.brush->colour() : kStockBrushColour);
-        SetDCPenColor(hdc_, state.pen != nullptr ? state.pen->colour() : kStockPenColour);
+        SetDCBrushColor(hdc_, brush);
+        SetDCPenColor(hdc_, pen);
     }
     ~ShapeColours() {
         ::SelectObject(hdc_, brush_);
@@ -67,156 +41,114 @@ private:
 
 }  // namespace
 
-SurfaceState::~SurfaceState() {
-    if (originalFont != nullptr) {
-        ::SelectObject(hdc, originalFont);
+Win32Surface::Win32Surface(SurfaceKind kind, HDC hdc, HWND hwnd)
+    : kind_(kind), hdc_(hdc), hwnd_(hwnd) {}
+
+Win32Surface::Win32Surface(HWND hwnd) : kind_(SurfaceKind::paint), hdc_(nullptr), hwnd_(hwnd) {
+    hdc_ = BeginPaint(hwnd_, &paint_);
+}
+
+Win32Surface::~Win32Surface() {
+    if (originalFont_ != nullptr) {
+        ::SelectObject(hdc_, originalFont_);
     }
-    if (originalBitmap != nullptr) {
-        ::SelectObject(hdc, originalBitmap);
+    if (originalBitmap_ != nullptr) {
+        ::SelectObject(hdc_, originalBitmap_);
     }
-    switch (kind) {
+    switch (kind_) {
         case SurfaceKind::memory:
-            DeleteDC(hdc);
+            DeleteDC(hdc_);
             break;
         case SurfaceKind::paint:
-            EndPaint(hwnd, &paint);
+            EndPaint(hwnd_, &paint_);
             break;
         case SurfaceKind::client:
-            ReleaseDC(hwnd, hdc);
+            ReleaseDC(hwnd_, hdc_);
             break;
         case SurfaceKind::borrowed:
             break;
     }
 }
 
-Surface::Surface(std::unique_ptr<SurfaceState> state) : state_(std::move(state)) {}
-
-Surface::~Surface() = default;
-
-const Brush* Surface::SelectObject(const Brush* brush) {
-    return std::exchange(state_->brush, brush);
+void Win32Surface::SelectFont(const NativeFont* font) {
+    HFONT handle = font != nullptr ? static_cast<const Win32Font*>(font)->handle : nullptr;
+    SelectHandle(hdc_, handle, originalFont_);
 }
 
-const Pen* Surface::SelectObject(const Pen* pen) {
-    return std::exchange(state_->pen, pen);
-}
-
-const Font* Surface::SelectObject(const Font* font) {
-    SelectHandle(state_->hdc, FontHandle(font), state_->originalFont);
-    return std::exchange(state_->font, font);
-}
-
-// Only memory surfaces take bitmaps; elsewhere nothing is selected and nullptr comes back.
-Bitmap* Surface::SelectObject(Bitmap* bitmap) {
-    if (state_->kind != SurfaceKind::memory) {
-        return nullptr;
+void Win32Surface::SelectBitmap(NativeBitmap* bitmap) {
+    if (kind_ == SurfaceKind::memory) {
+        HBITMAP handle = bitmap != nullptr ? static_cast<Win32Bitmap*>(bitmap)->handle : nullptr;
+        SelectHandle(hdc_, handle, originalBitmap_);
     }
-    HBITMAP handle = bitmap != nullptr && *bitmap ? DataOf(*bitmap).handle : nullptr;
-    SelectHandle(state_->hdc, handle, state_->originalBitmap);
-    return std::exchange(state_->bitmap, bitmap);
 }
 
-int Surface::SetBkMode(int mode) {
-    return ::SetBkMode(state_->hdc, mode);
+int Win32Surface::SetBkMode(int mode) {
+    return ::SetBkMode(hdc_, mode);
 }
 
-Colour Surface::SetTextColor(Colour colour) {
-    return ::SetTextColor(state_->hdc, colour);
+Colour Win32Surface::SetTextColor(Colour colour) {
+    return ::SetTextColor(hdc_, colour);
 }
 
-Colour Surface::SetBkColor(Colour colour) {
-    return ::SetBkColor(state_->hdc, colour);
+Colour Win32Surface::SetBkColor(Colour colour) {
+    return ::SetBkColor(hdc_, colour);
 }
 
-int Surface::GetDeviceCaps(int index) const {
-    return ::GetDeviceCaps(state_->hdc, index);
+int Win32Surface::LogPixelsY() const {
+    return ::GetDeviceCaps(hdc_, LOGPIXELSY);
 }
 
-void Surface::FillRect(const Rect& rect, const Brush& brush) {
+void Win32Surface::FillRect(const Rect& rect, Colour colour) {
     const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    const COLORREF previous = SetDCBrushColor(state_->hdc, brush.colour());
-    ::FillRect(state_->hdc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    SetDCBrushColor(state_->hdc, previous);
+    const COLORREF previous = SetDCBrushColor(hdc_, colour);
+    ::FillRect(hdc_, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SetDCBrushColor(hdc_, previous);
 }
 
-void Surface::Rectangle(int left, int top, int right, int bottom) {
-    const ShapeColours colours(*state_);
-    ::Rectangle(state_->hdc, left, top, right, bottom);
+void Win32Surface::Rectangle(const Rect& rect, Colour pen, Colour brush) {
+    const ShapeColours colours(hdc_, pen, brush);
+    ::Rectangle(hdc_, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void Surface::BitBlt(int x, int y, int width, int height, const Surface& source, int sourceX,
-                     int sourceY, unsigned rop) {
-    ::BitBlt(state_->hdc, x, y, width, height, source.state_->hdc, sourceX, sourceY, rop);
+void Win32Surface::BitBlt(const Rect& to, const NativeSurface& source, Point from) {
+    ::BitBlt(hdc_, to.left, to.top, to.Width(), to.Height(),
+             static_cast<const Win32Surface&>(source).hdc_, from.x, from.y, SRCCOPY);
 }
 
-Colour Surface::GetPixel(int x, int y) const {
-    if (const Raster* pixels = PixelsOf(*state_)) {
-        return pixels->Contains(x, y) ? ColourOfRasterPixel(pixels->Row(y)[x]) : CLR_INVALID;
-    }
-    return ::GetPixel(state_->hdc, x, y);
+Colour Win32Surface::GetPixel(Point point) const {
+    return kind_ == SurfaceKind::memory ? ::GetPixel(hdc_, point.x, point.y) : CLR_INVALID;
 }
 
-void Surface::SetPixel(int x, int y, Colour colour) {
-    if (const Raster* pixels = PixelsOf(*state_)) {
-        if (pixels->Contains(x, y)) {
-            pixels->Row(y)[x] = RasterPixel(colour);
-        }
-        return;
-    }
-    ::SetPixel(state_->hdc, x, y, colour);
-}
-
-// The system's own fill recurses once per row and is slow on large areas; the program's
-// colour rasters get the framework's, with the same contract.
-bool Surface::ExtFloodFill(int x, int y, Colour colour, FloodFillType type) {
-    const Colour fill = state_->brush != nullptr ? state_->brush->colour() : kStockBrushColour;
-    if (const Raster* pixels = PixelsOf(*state_)) {
-        return FloodFill(*pixels, {x, y}, colour, fill, type);
-    }
-    const ShapeColours colours(*state_);
-    const UINT mode = type == FLOODFILLBORDER ? kSystemBorderFill : kSystemSurfaceFill;
-    return ::ExtFloodFill(state_->hdc, x, y, colour, mode) != FALSE;
-}
-
-int Surface::DrawText(std::string_view text, Rect& rect, unsigned format) {
+int Win32Surface::DrawText(std::string_view text, Rect& rect, unsigned format) {
     const std::wstring wide = Widen(text);
     RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    return ::DrawTextW(state_->hdc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+    return ::DrawTextW(hdc_, wide.c_str(), static_cast<int>(wide.size()), &area, format);
 }
 
-Size Surface::GetTextExtentPoint32(std::string_view text) const {
+Size Win32Surface::TextExtent(std::string_view text) const {
     const std::wstring wide = Widen(text);
     SIZE size{};
-    ::GetTextExtentPoint32W(state_->hdc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    ::GetTextExtentPoint32W(hdc_, wide.c_str(), static_cast<int>(wide.size()), &size);
     return {size.cx, size.cy};
 }
 
-bool DrawIcon(Surface& surface, int x, int y, const Icon& icon) {
-    return icon && DrawIconEx(StateOf(surface).hdc, x, y, IconHandle(&icon), 0, 0, 0, nullptr,
-                              DI_NORMAL) != FALSE;
+bool Win32Surface::DrawIcon(Point at, const NativeIcon& icon) {
+    return DrawIconEx(hdc_, at.x, at.y, Win32IconOf(icon).large, 0, 0, 0, nullptr, DI_NORMAL) !=
+           FALSE;
 }
 
-MemorySurface::MemorySurface()
-    : Surface(NewState(SurfaceKind::memory, ::CreateCompatibleDC(nullptr))) {}
-
-MemorySurface::MemorySurface(const Surface& compatibleWith)
-    : Surface(NewState(SurfaceKind::memory, ::CreateCompatibleDC(StateOf(compatibleWith).hdc))) {}
-
-MemorySurface::~MemorySurface() = default;
-
-CPaintDC::CPaintDC(CWnd& window)
-    : Surface(NewState(SurfaceKind::paint, nullptr, HandleOf(&window))) {
-    SurfaceState& state = StateOf(*this);
-    state.hdc = BeginPaint(state.hwnd, &state.paint);
+std::unique_ptr<NativeSurface> CreateMemorySurface(const NativeSurface* like) {
+    HDC likeHandle = like != nullptr ? static_cast<const Win32Surface*>(like)->Handle() : nullptr;
+    return std::make_unique<Win32Surface>(SurfaceKind::memory, ::CreateCompatibleDC(likeHandle));
 }
 
-CPaintDC::~CPaintDC() = default;
+std::unique_ptr<NativeSurface> CreatePaintSurface(CWnd& window) {
+    return std::make_unique<Win32Surface>(HandleOf(&window));
+}
 
-CClientDC::CClientDC(CWnd& window)
-    : Surface(NewState(SurfaceKind::client, GetDC(HandleOf(&window)), HandleOf(&window))) {}
-
-CClientDC::~CClientDC() = default;
-
-HandleSurface::HandleSurface(HDC hdc) : Surface(NewState(SurfaceKind::borrowed, hdc)) {}
+std::unique_ptr<NativeSurface> CreateClientSurface(CWnd& window) {
+    HWND hwnd = HandleOf(&window);
+    return std::make_unique<Win32Surface>(SurfaceKind::client, GetDC(hwnd), hwnd);
+}
 
 }  // namespace kolvar

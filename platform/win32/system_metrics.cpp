@@ -1,5 +1,6 @@
 #include "platform/system_metrics.h"
 
+#include "platform/backend.h"
 #include "platform/win32/windows_api.h"
 
 namespace kolvar {
@@ -10,6 +11,10 @@ Colour GetSysColor(int index) {
 
 int GetSystemMetrics(int index) {
     return ::GetSystemMetrics(index);
+}
+
+int SmallIconSide() {
+    return ::GetSystemMetrics(SM_CXSMICON);
 }
 
 bool SetCursorPos(int x, int y) {

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/process.h"
+#include "platform/program.h"
 #include "platform/scope_exit.h"
-#include "platform/win32/nested_loop.h"
-#include "platform/win32/surface_state.h"
-#include "platform/win32/win32_testing.h"
+#include "platform/win32/drawing_objects.h"
+#include "platform/win32/surface.h"
+#include "platform/win32/testing_internals.h"
 
 #include <objbase.h>
 
@@ -89,11 +89,6 @@ TestPlatform::TestPlatform(int& /*argc*/, char** /*argv*/) : state_(std::make_un
 
 TestPlatform::~TestPlatform() = default;
 
-// Windows names a program by its executable where it has nothing else to name it by.
-std::string ProgramDisplayName() {
-    return ApplicationNameFromPath(ExecutablePath(0, nullptr));
-}
-
 void ProcessEvents(std::chrono::milliseconds atLeast) {
     if (InMenuSteps()) {
         LetMenuTrackingRun(atLeast);
@@ -124,8 +119,10 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return true;
 }
 
+// The system runs the loops of dialogs and of menus' tracking out of the program's sight: each
+// dialog in a modal run has one, and so do the menus while any is open.
 int EventLoopDepth() {
-    return NestedLoop::Depth();
+    return ModalRunDepth() + (OpenMenuCount() > 0 ? 1 : 0);
 }
 
 // A thread timer: the system's modal loops dispatch its message as any loop does.
@@ -151,20 +148,19 @@ LaterStep::~LaterStep() {
 namespace {
 
 // A surface over the screen, which has the one resolution the system gives it.
-std::unique_ptr<SurfaceState> ScreenState(int logPixelsY) {
-    auto state = std::make_unique<SurfaceState>();
-    state->kind = SurfaceKind::client;
-    state->hdc = GetDC(nullptr);
-    if (::GetDeviceCaps(state->hdc, LOGPIXELSY) != logPixelsY) {
+std::unique_ptr<NativeSurface> ScreenSurfaceOf(int logPixelsY) {
+    HDC screen = GetDC(nullptr);
+    if (::GetDeviceCaps(screen, LOGPIXELSY) != logPixelsY) {
+        ReleaseDC(nullptr, screen);
         throw std::invalid_argument("the screen's resolution is the system's, not " +
                                     std::to_string(logPixelsY) + " dpi");
     }
-    return state;
+    return std::make_unique<Win32Surface>(SurfaceKind::client, screen);
 }
 
 }  // namespace
 
-ScreenSurface::ScreenSurface(int logPixelsY) : Surface(ScreenState(logPixelsY)) {}
+ScreenSurface::ScreenSurface(int logPixelsY) : Surface(ScreenSurfaceOf(logPixelsY)) {}
 
 ScreenSurface::~ScreenSurface() = default;
 
@@ -174,13 +170,12 @@ Image GrabFrom(HDC dc, const RECT& rect) {
     if (width <= 0 || height <= 0) {
         return {};
     }
-    const Bitmap target = ColourBitmap(width, height);
-    if (!target) {
+    const std::unique_ptr<Win32Bitmap> target = DibSection(width, height);
+    if (target == nullptr) {
         return {};
     }
-    const BitmapData& data = DataOf(target);
     HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ original = ::SelectObject(memory, data.handle);
+    HGDIOBJ original = ::SelectObject(memory, target->handle);
     const ScopeExit release([&] {
         ::SelectObject(memory, original);
         DeleteDC(memory);
@@ -190,7 +185,7 @@ Image GrabFrom(HDC dc, const RECT& rect) {
     }
     GdiFlush();
     Image image{width, height, std::vector<Colour>(static_cast<std::size_t>(width) * height)};
-    const auto* pixels = reinterpret_cast<const std::uint32_t*>(data.pixels.bits);
+    const auto* pixels = reinterpret_cast<const std::uint32_t*>(target->pixels.bits);
     std::transform(pixels, pixels + image.pixels.size(), image.pixels.begin(), ColourOfRasterPixel);
     return image;
 }

@@ -6,9 +6,9 @@
 
 #include "platform/dialog.h"
 #include "platform/testing.h"
+#include "platform/win32/menu.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_menu.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/window.h"
 #include "platform/win32/windows_api.h"
 
 #include <oleacc.h>

@@ -8,9 +8,9 @@
 
 #include "platform/scope_exit.h"
 #include "platform/testing.h"
+#include "platform/win32/menu.h"
+#include "platform/win32/testing_internals.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_menu.h"
-#include "platform/win32/win32_testing.h"
 
 namespace kolvar {
 namespace {

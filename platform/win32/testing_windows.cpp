@@ -6,9 +6,9 @@
 
 #include "platform/scope_exit.h"
 #include "platform/testing.h"
+#include "platform/win32/testing_internals.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_testing.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/window.h"
 
 namespace kolvar {
 namespace {

@@ -2,7 +2,6 @@
 // the caption can show, and writing it back and reading it again must give the same selection.
 // Each input is written, byte for byte, as the program's settings file.
 
-#include <QGuiApplication>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +16,7 @@
 #include "picture/band_picture.h"
 #include "platform/application.h"
 #include "platform/surface.h"
+#include "platform/testing.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "tests/support/company_key.h"
@@ -91,9 +91,8 @@ Bitmap& Picture() {
 }  // namespace kolvar
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(kolvar::ConfigHome().string()));
-    static QGuiApplication application(*argc, *argv);
+    setenv("XDG_CONFIG_HOME", kolvar::ConfigHome().c_str(), 1);
+    static kolvar::TestPlatform platform(*argc, *argv);
     kolvar::AfxSetResourceModule(kolvar::ProgramResources());
     if (!kolvar::Picture()) {
         std::abort();

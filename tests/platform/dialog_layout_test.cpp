@@ -2,8 +2,9 @@
 
 #include <optional>
 
-#include "platform/process.h"
-#include "platform/qt/dialog_widget.h"
+#include "platform/dialog_layout.h"
+#include "platform/keyboard.h"
+#include "platform/program.h"
 #include "tests/support/row_name.h"
 
 namespace kolvar {
@@ -43,30 +44,30 @@ TEST(DialogUnitsOfControls, MapEachCoordinateOnItsOwn) {
 }
 
 struct KeyRow {
-    int key;
-    Qt::KeyboardModifiers modifiers;
+    KeyCode key;
+    unsigned modifiers;
     std::optional<unsigned> command;
 };
 
 void PrintTo(const KeyRow& row, std::ostream* out) {
-    *out << "key " << std::hex << row.key << " modifiers " << row.modifiers.toInt();
+    *out << "key " << static_cast<int>(row.key) << " modifiers " << row.modifiers;
 }
 
 class DialogKeys : public testing::TestWithParam<KeyRow> {};
 
 TEST_P(DialogKeys, GiveTheDefaultCommandOrCancel) {
     constexpr unsigned kDefault = 7;
-    EXPECT_EQ(DialogWidget::KeyCommand(GetParam().key, GetParam().modifiers, kDefault),
+    EXPECT_EQ(DialogKeyCommand({GetParam().key, GetParam().modifiers}, kDefault),
               GetParam().command);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, DialogKeys,
-                         testing::Values(KeyRow{Qt::Key_Return, Qt::NoModifier, 7u},
-                                         KeyRow{Qt::Key_Enter, Qt::KeypadModifier, 7u},
-                                         KeyRow{Qt::Key_Escape, Qt::NoModifier, 2u},
-                                         KeyRow{Qt::Key_Escape, Qt::ControlModifier, std::nullopt},
-                                         KeyRow{Qt::Key_Return, Qt::AltModifier, std::nullopt},
-                                         KeyRow{Qt::Key_A, Qt::NoModifier, std::nullopt}),
+                         testing::Values(KeyRow{KeyCode::Return, 0, 7u},
+                                         KeyRow{KeyCode::Enter, 0, 7u},
+                                         KeyRow{KeyCode::Escape, 0, 2u},
+                                         KeyRow{KeyCode::Escape, kControlKey, std::nullopt},
+                                         KeyRow{KeyCode::Return, kAltKey, std::nullopt},
+                                         KeyRow{KeyCode::Other, 0, std::nullopt}),
                          test::RowName());
 
 TEST(ApplicationName, IsTheExecutablesBaseNameWithoutExtension) {

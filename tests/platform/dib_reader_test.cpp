@@ -1,9 +1,8 @@
-#include "platform/qt/dib_reader.h"
+#include "platform/dib_reader.h"
 #include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <cstdint>
 #include <ostream>
 #include <vector>
@@ -41,27 +40,52 @@ Bytes FourBitIcon() {
     return file;
 }
 
-TEST(DibReader, FourBitIconTakesPaletteColoursAndItsMask) {
-    const std::vector<QImage> images = ReadIconFile(FourBitIcon());
-    ASSERT_EQ(images.size(), 1u);
-    const QImage& image = images[0];
-    ASSERT_EQ(image.size(), QSize(8, 2));
-    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(image.pixel(1, 0)), 0);
-    EXPECT_EQ(image.pixel(2, 0), qRgb(32, 24, 8));
-    EXPECT_EQ(image.pixel(7, 0), qRgb(112, 84, 28));
-    EXPECT_EQ(image.pixel(0, 1), qRgb(144, 108, 36));
+// Opaque red, green and blue as decoded pixels show them.
+constexpr std::uint32_t Opaque(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+    return 0xFF000000 | red << 16 | green << 8 | blue;
 }
 
+TEST(DibReader, FourBitIconTakesPaletteColoursAndItsMask) {
+    const Bytes file = FourBitIcon();
+    const std::vector<IconFileImage> images = IconFileImages(file);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].side, 8);
+    const std::optional<DibImage> image = ReadIconImage(images[0].bytes);
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->width, 8);
+    ASSERT_EQ(image->height, 2);
+    EXPECT_EQ(image->At(0, 0) >> 24, 0u);
+    EXPECT_EQ(image->At(1, 0) >> 24, 0u);
+    EXPECT_EQ(image->At(2, 0), Opaque(32, 24, 8));
+    EXPECT_EQ(image->At(7, 0), Opaque(112, 84, 28));
+    EXPECT_EQ(image->At(0, 1), Opaque(144, 108, 36));
+}
+
+// A 5 x 3 BMP of 8 bits per pixel with two palette colours, every pixel the second: a file
+// header, a 40-byte info header, the palette, three rows padded to 8 bytes.
 Bytes SmallBmp() {
-    QImage image(5, 3, QImage::Format_Indexed8);
-    image.setColorTable({qRgb(1, 2, 3), qRgb(200, 100, 50)});
-    image.fill(1);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    const auto* data = reinterpret_cast<const std::byte*>(buffer.data().constData());
-    return Bytes(data, data + buffer.data().size());
+    const std::uint32_t pixelsAt = 14 + 40 + 2 * 4;
+    Bytes file;
+    Put(file, 'B', 1), Put(file, 'M', 1), Put(file, pixelsAt + 3 * 8, 4), Put(file, 0, 4);
+    Put(file, pixelsAt, 4);
+    Put(file, 40, 4), Put(file, 5, 4), Put(file, 3, 4), Put(file, 1, 2), Put(file, 8, 2);
+    Put(file, 0, 4), Put(file, 3 * 8, 4), Put(file, 0, 4), Put(file, 0, 4), Put(file, 2, 4);
+    Put(file, 2, 4);
+    Put(file, 0x010203, 4), Put(file, 0xC86432, 4);
+    for (int row = 0; row < 3; ++row) {
+        Put(file, 0x01010101, 4), Put(file, 0x01, 4);
+    }
+    return file;
+}
+
+TEST(DibReader, BmpKeepsItsPaletteColoursExactly) {
+    const std::optional<DibImage> image = ReadBmpFile(SmallBmp());
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->width, 5);
+    ASSERT_EQ(image->height, 3);
+    for (const std::uint32_t pixel : image->pixels) {
+        EXPECT_EQ(pixel, Opaque(200, 100, 50));
+    }
 }
 
 struct DamageRow {
@@ -90,9 +114,9 @@ TEST_P(DamagedFile, GivesNoImage) {
         std::copy(value.begin(), value.end(), file.begin() + static_cast<std::ptrdiff_t>(row.at));
     }
     if (row.icon) {
-        EXPECT_TRUE(ReadIconFile(file).empty());
+        EXPECT_TRUE(IconFileImages(file).empty());
     } else {
-        EXPECT_TRUE(ReadBmpFile(file).isNull());
+        EXPECT_FALSE(ReadBmpFile(file));
     }
 }
 

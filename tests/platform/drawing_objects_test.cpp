@@ -6,7 +6,8 @@
 
 #include "platform/application.h"
 #include "platform/dialog.h"
-#include "platform/qt/surface_state.h"
+#include "platform/qt/drawing_objects.h"
+#include "platform/qt/surface.h"
 #include "tests/platform/canvas.h"
 
 namespace kolvar::test {
@@ -49,14 +50,14 @@ TEST(DrawingObjects, SelectionsAndSettingsHandBackWhatWasThere) {
 }
 
 TEST(DrawingObjects, FontsMatchHeightWeightAndFace) {
-    const QFontInfo serif(DataOf(Font(FontRequest(-32, "Times New Roman"))).font);
+    const QFontInfo serif(QFontOf(NativeOf(Font(FontRequest(-32, "Times New Roman")))));
     EXPECT_EQ(serif.family(), "Liberation Serif");
     EXPECT_EQ(serif.pixelSize(), 32);
-    EXPECT_TRUE(QFontInfo(DataOf(Font(FontRequest(0, {}, FW_BOLD))).font).bold());
+    EXPECT_TRUE(QFontInfo(QFontOf(NativeOf(Font(FontRequest(0, {}, FW_BOLD))))).bold());
     Screen screen;
     for (int cellHeight : {12, 19, 33}) {
         Font fitted(FontRequest(cellHeight));
-        Font larger(FontRequest(-(QFontInfo(DataOf(fitted).font).pixelSize() + 1)));
+        Font larger(FontRequest(-(QFontInfo(QFontOf(NativeOf(fitted))).pixelSize() + 1)));
         Selected<Font> selection(screen, fitted);
         EXPECT_LE(screen.GetTextExtentPoint32("Ag").cy, cellHeight);
         Selected<Font> next(screen, larger);
@@ -103,7 +104,8 @@ TEST(PainterSurface, DrawsThroughThePainterButHasNoPixels) {
     QImage window(8, 8, QImage::Format_RGB32);
     window.fill(Qt::white);
     QPainter painter(&window);
-    PainterSurface surface(painter, QFont(), 96);
+    BorrowedSurface surface(
+        std::make_unique<QtSurface>(SurfaceKind::borrowed, QFont(), 96, &painter));
     Bitmap bitmap = CreateCompatibleBitmap(surface, 2, 2);
     EXPECT_EQ(surface.SelectObject(&bitmap), nullptr);
     surface.FillRect({1, 1, 3, 3}, Brush(kRed));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "canvas.h"
+#include "platform/qt/drawing_objects.h"
 #include "platform/qt/qt_conversions.h"
-#include "platform/qt/surface_state.h"
 #include "platform/system_metrics.h"
 #include "window_test_resources.h"
 
@@ -17,11 +17,11 @@ protected:
 TEST_F(IconFromResources, TakesTheLargeImageAtIconSizeAndKeepsTheSmallOne) {
     const Icon icon = LoadIcon(test::kTestIcon);
     ASSERT_TRUE(icon);
-    const QImage& large = DataOf(icon).large;
+    const QImage& large = QtIconOf(NativeOf(icon)).large;
     EXPECT_EQ(large.size(), QSize(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
     EXPECT_EQ(large.pixel(5, 5), ToQRgb(test::kLargeIconColour));
     EXPECT_EQ(qAlpha(large.pixel(0, 0)), 0);
-    EXPECT_EQ(DataOf(icon).small.pixel(5, 5), ToQRgb(test::kSmallIconColour));
+    EXPECT_EQ(QtIconOf(NativeOf(icon)).small.pixel(5, 5), ToQRgb(test::kSmallIconColour));
 }
 
 TEST_F(IconFromResources, AMissingIconIsEmptyAndDrawsNothing) {

@@ -7,6 +7,7 @@
 
 #include "platform/menu.h"
 #include "platform/surface.h"
+#include "platform/testing.h"
 #include "test_menu.h"
 
 namespace kolvar {

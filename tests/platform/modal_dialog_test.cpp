@@ -11,7 +11,7 @@
 
 #include "platform/application.h"
 #include "platform/dialog.h"
-#include "platform/qt/dialog_widget.h"
+#include "platform/qt/dialog.h"
 #include "platform/qt/qt_testing.h"
 #include "platform/testing.h"
 #include "tests/support/row_name.h"

@@ -1,4 +1,4 @@
-#include "platform/profile_text.h"
+#include "platform/posix/profile_text.h"
 
 #include <gtest/gtest.h>
 

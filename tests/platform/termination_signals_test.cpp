@@ -6,7 +6,7 @@
 
 #include "platform/dialog.h"
 #include "platform/posix/termination_signals.h"
-#include "platform/qt/dialog_widget.h"
+#include "platform/program.h"
 #include "tests/support/row_name.h"
 #include "window_test_resources.h"
 

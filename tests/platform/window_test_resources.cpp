@@ -1,9 +1,11 @@
 #include "window_test_resources.h"
 
 #include <array>
-#include <cstdint>
+#include <optional>
+#include <span>
 
 #include "platform/dialog.h"
+#include "resources/generators/ico_writer.h"
 
 namespace kolvar::test {
 namespace {
@@ -65,44 +67,13 @@ constexpr DialogTemplate kAbout{
     .controls = kAboutControls,
 };
 
-void Put16(std::vector<std::byte>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::byte>(value & 0xFF));
-    out.push_back(static_cast<std::byte>(value >> 8 & 0xFF));
-}
-
-void Put32(std::vector<std::byte>& out, std::uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
-
-// A 32-bit image with its AND mask, rows bottom-up, as an icon file keeps it.
-std::vector<std::byte> IconImage(int size, Colour colour) {
-    std::vector<std::byte> image;
-    for (std::uint32_t field :
-         {40u, static_cast<std::uint32_t>(size), static_cast<std::uint32_t>(2 * size)}) {
-        Put32(image, field);
-    }
-    Put16(image, 1);
-    Put16(image, 32);
-    for (int field = 0; field < 6; ++field) {
-        Put32(image, 0);
-    }
-    for (int row = size - 1; row >= 0; --row) {
-        for (int column = 0; column < size; ++column) {
-            const bool masked = row == 0 && column == 0;
-            for (std::uint8_t channel : {BlueOf(colour), GreenOf(colour), RedOf(colour)}) {
-                image.push_back(static_cast<std::byte>(masked ? 0 : channel));
-            }
-            image.push_back(static_cast<std::byte>(masked ? 0 : 255));
-        }
-    }
-    const int maskRowBytes = (size + 31) / 32 * 4;
-    for (int row = size - 1; row >= 0; --row) {
-        for (int byte = 0; byte < maskRowBytes; ++byte) {
-            image.push_back(static_cast<std::byte>(row == 0 && byte == 0 ? 0x80 : 0));
-        }
-    }
-    return image;
+// One colour, with the top-left pixel masked out.
+IconImage IconImageOf(int size, Colour colour) {
+    const RgbColour rgb{RedOf(colour), GreenOf(colour), BlueOf(colour)};
+    return {size, IconImage::Depth::TrueColourWithAlpha,
+            [rgb](int x, int y) -> std::optional<RgbColour> {
+                return x == 0 && y == 0 ? std::nullopt : std::optional(rgb);
+            }};
 }
 
 std::span<const std::byte> IconBytes(unsigned id) {
@@ -124,27 +95,10 @@ const DialogTemplate* Template(unsigned id) {
 }  // namespace
 
 std::vector<std::byte> TwoSizeIcon() {
-    const std::array images{IconImage(32, kLargeIconColour), IconImage(16, kSmallIconColour)};
-    std::vector<std::byte> file;
-    Put16(file, 0);
-    Put16(file, 1);
-    Put16(file, images.size());
-    std::uint32_t offset = 6 + 16 * images.size();
-    for (std::size_t index = 0; index < images.size(); ++index) {
-        const std::uint32_t size = index == 0 ? 32 : 16;
-        file.push_back(static_cast<std::byte>(size));
-        file.push_back(static_cast<std::byte>(size));
-        Put16(file, 0);
-        Put16(file, 1);
-        Put16(file, 32);
-        Put32(file, static_cast<std::uint32_t>(images[index].size()));
-        Put32(file, offset);
-        offset += static_cast<std::uint32_t>(images[index].size());
-    }
-    for (const auto& image : images) {
-        file.insert(file.end(), image.begin(), image.end());
-    }
-    return file;
+    const ByteBuffer file =
+        EncodeIco({IconImageOf(32, kLargeIconColour), IconImageOf(16, kSmallIconColour)});
+    const auto bytes = std::as_bytes(std::span(file));
+    return {bytes.begin(), bytes.end()};
 }
 
 TestResources::TestResources() : previous_(AfxGetResourceModule()) {

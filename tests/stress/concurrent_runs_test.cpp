@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/profile_text.h"
+#include "platform/posix/profile_text.h"
 #include "tests/support/child_process.h"
 #include "tests/support/company_key.h"
 #include "tests/support/scratch_folder.h"

@@ -8,7 +8,7 @@
 #include "platform/application.h"
 #include "platform/dialog.h"
 #include "platform/testing.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/window.h"
 
 namespace kolvar {
 namespace {

@@ -10,8 +10,8 @@
 #include "platform/scope_exit.h"
 #include "platform/system_metrics.h"
 #include "platform/testing.h"
-#include "platform/win32/surface_state.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/surface.h"
+#include "platform/win32/window.h"
 #include "resources/program_resources.h"
 
 namespace kolvar {

@@ -1,0 +1,38 @@
+// The program's start and end on Win32: the thread's message queue is the event loop.
+
+#include "platform/backend.h"
+#include "platform/win32/windows_api.h"
+
+namespace kolvar {
+namespace {
+
+// The dialog manager and menu tracking run loops of their own, inside this one.
+class Win32EventLoop : public EventLoop {
+public:
+    int Run() override {
+        MSG message{};
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        return static_cast<int>(message.wParam);
+    }
+};
+
+}  // namespace
+
+// Windows, menus and fonts need nothing started.
+std::unique_ptr<EventLoop> StartEventLoop(int& /*argc*/, char** /*argv*/,
+                                          const std::string& /*program*/) {
+    return std::make_unique<Win32EventLoop>();
+}
+
+void QuitEventLoop(int status) {
+    PostQuitMessage(status);
+}
+
+void CloseMenus() {
+    EndMenu();
+}
+
+}  // namespace kolvar

@@ -1,0 +1,72 @@
+#pragma once
+
+// Inside the Win32 backend only: a CWnd's window on Win32.
+
+#include <memory>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/surface.h"
+#include "platform/win32/message_translation.h"
+#include "platform/win32/windows_api.h"
+#include "platform/window.h"
+
+namespace kolvar {
+
+// The window's handle, and the message of the system being dispatched on its behalf.
+class Win32Window : public NativeWindow {
+public:
+    // `defaultProcedure` gives the system's handling of what the framework leaves: DefWindowProcW
+    // for the framework's own windows, the dialog manager's procedure for dialogs.
+    Win32Window(CWnd& window, WNDPROC defaultProcedure, bool isDialog);
+    ~Win32Window() override;
+
+    bool Exists() const override { return hwnd_ != nullptr; }
+    void Destroy() override;
+    void Show() override;
+    void Invalidate() override;
+    Size ClientSize() const override;
+    Point ClientToScreen(Point client) const override;
+    void SetFocus() override;
+    bool IsMinimised() const override;
+    void ShowIcons(const Icon* big, const Icon* small) override;
+    void SetAccessibleText(std::string_view name, std::string_view description) override;
+    std::vector<CWnd*> Children() const override;
+    std::unique_ptr<NativeMenu> SystemMenu() override;
+    LRESULT DefaultHandling(const Message& message) override;
+    void EndModalRun(std::int32_t result) override;
+
+    HWND Handle() const { return hwnd_; }
+    CWnd& Window() const { return window_; }
+    // From now on the system's messages to the handle reach the CWnd.
+    void Attach(HWND hwnd);
+    // A message of the system: through the CWnd's message table where the framework knows it,
+    // else straight to the default handling.
+    LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
+    // Keeps an icon shown in the window (a dialog's icon static) for as long as the window.
+    void Keep(Icon icon);
+
+private:
+    LRESULT CallDefault(const RawMessage& raw);
+    LRESULT EndForSession();
+
+    CWnd& window_;
+    HWND hwnd_ = nullptr;
+    WNDPROC defaultProcedure_;
+    bool isDialog_;
+    // The framework's form of the system's message being dispatched, and that message.
+    const Message* translated_ = nullptr;
+    RawMessage raw_;
+    std::vector<Icon> kept_;
+};
+
+// The procedure of every window of the framework, dialogs included once they are initialised.
+LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+Win32Window* Win32WindowOf(const CWnd& window);
+// The CWnd behind a window of the program; null for any other window.
+CWnd* WindowOfHandle(HWND hwnd);
+// Null for no window, or one that has no handle.
+HWND HandleOf(const CWnd* window);
+
+}  // namespace kolvar
