@@ -197,12 +197,6 @@ std::vector<CWnd*> QtWindow::Children() const {
     return children;
 }
 
-// On X11 and Wayland the window menu belongs to the window manager, and no program can add
-// items to it.
-std::unique_ptr<NativeMenu> QtWindow::SystemMenu() {
-    return nullptr;
-}
-
 LRESULT QtWindow::DefaultHandling(const Message& message) {
     if (message.message != WM_SYSCOMMAND || !widget) {
         return 0;
@@ -218,13 +212,6 @@ LRESULT QtWindow::DefaultHandling(const Message& message) {
             break;
     }
     return 0;
-}
-
-// The framework keeps the result.
-void QtWindow::EndModalRun(std::int32_t /*result*/) {
-    if (modalLoop != nullptr) {
-        modalLoop->exit();
-    }
 }
 
 QtWindow* QtWindowOf(const CWnd& window) {

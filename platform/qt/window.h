@@ -3,6 +3,7 @@
 // Inside the platform only: a CWnd's window on Qt, and the widgets that carry its messages.
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFrame>
 #include <QPointer>
 #include <QWidget>
@@ -12,7 +13,6 @@
 #include "platform/window.h"
 #include "platform/window_state.h"
 
-class QEventLoop;
 class QPainter;
 
 namespace kolvar {
@@ -37,9 +37,16 @@ public:
     void ShowIcons(const Icon* big, const Icon* small) override;
     void SetAccessibleText(std::string_view name, std::string_view description) override;
     std::vector<CWnd*> Children() const override;
-    std::unique_ptr<NativeMenu> SystemMenu() override;
+    // On X11 and Wayland the window menu belongs to the window manager, and no program can add
+    // items to it.
+    std::unique_ptr<NativeMenu> SystemMenu() override { return nullptr; }
     LRESULT DefaultHandling(const Message& message) override;
-    void EndModalRun(std::int32_t result) override;
+    // The framework keeps the result.
+    void EndModalRun(std::int32_t /*result*/) override {
+        if (modalLoop != nullptr) {
+            modalLoop->exit();
+        }
+    }
 
     // The client area inside the widget: all of it, less any edge.
     QRect ClientArea() const { return widget ? widget->contentsRect() : QRect(); }

@@ -20,10 +20,6 @@ void Win32Menu::AddText(unsigned id, std::string_view text, bool checked) {
     AppendMenuW(menu_, MF_STRING | (checked ? MF_CHECKED : 0U), id, Widen(text).c_str());
 }
 
-void Win32Menu::AddSeparator() {
-    AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
-}
-
 // The item keeps its text beside the owner's drawing: the system reads it to assistive
 // technology and takes its access key from it, and draws it never.
 void Win32Menu::AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
@@ -45,10 +41,6 @@ void Win32Menu::AddSubMenu(std::unique_ptr<NativeMenu> subMenu, std::string_view
     if (AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(sub.menu_), Widen(title).c_str())) {
         sub.owned_ = false;  // destroyed with this menu from now on
     }
-}
-
-bool Win32Menu::SetDefaultItem(unsigned id) {
-    return SetMenuDefaultItem(menu_, id, FALSE) != FALSE;
 }
 
 // The system posts the chosen command to the owner, which handles it after this has returned.

@@ -3,6 +3,7 @@
 // Inside the Win32 backend only: a CMenu's menu on Win32.
 
 #include "platform/backend.h"
+#include "platform/menu.h"
 #include "platform/win32/windows_api.h"
 
 namespace kolvar {
@@ -15,11 +16,13 @@ public:
     ~Win32Menu() override;
 
     void AddText(unsigned id, std::string_view text, bool checked) override;
-    void AddSeparator() override;
+    void AddSeparator() override { AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr); }
     void AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
                        std::string_view text) override;
     void AddSubMenu(std::unique_ptr<NativeMenu> subMenu, std::string_view title) override;
-    bool SetDefaultItem(unsigned id) override;
+    bool SetDefaultItem(unsigned id) override {
+        return SetMenuDefaultItem(menu_, id, FALSE) != FALSE;
+    }
     void Track(unsigned flags, Point screen, CWnd& owner) override;
 
     HMENU Handle() const { return menu_; }

@@ -82,22 +82,6 @@ void Win32Surface::SelectBitmap(NativeBitmap* bitmap) {
     }
 }
 
-int Win32Surface::SetBkMode(int mode) {
-    return ::SetBkMode(hdc_, mode);
-}
-
-Colour Win32Surface::SetTextColor(Colour colour) {
-    return ::SetTextColor(hdc_, colour);
-}
-
-Colour Win32Surface::SetBkColor(Colour colour) {
-    return ::SetBkColor(hdc_, colour);
-}
-
-int Win32Surface::LogPixelsY() const {
-    return ::GetDeviceCaps(hdc_, LOGPIXELSY);
-}
-
 void Win32Surface::FillRect(const Rect& rect, Colour colour) {
     const RECT area{rect.left, rect.top, rect.right, rect.bottom};
     const COLORREF previous = SetDCBrushColor(hdc_, colour);
@@ -108,15 +92,6 @@ void Win32Surface::FillRect(const Rect& rect, Colour colour) {
 void Win32Surface::Rectangle(const Rect& rect, Colour pen, Colour brush) {
     const ShapeColours colours(hdc_, pen, brush);
     ::Rectangle(hdc_, rect.left, rect.top, rect.right, rect.bottom);
-}
-
-void Win32Surface::BitBlt(const Rect& to, const NativeSurface& source, Point from) {
-    ::BitBlt(hdc_, to.left, to.top, to.Width(), to.Height(),
-             static_cast<const Win32Surface&>(source).hdc_, from.x, from.y, SRCCOPY);
-}
-
-Colour Win32Surface::GetPixel(Point point) const {
-    return kind_ == SurfaceKind::memory ? ::GetPixel(hdc_, point.x, point.y) : CLR_INVALID;
 }
 
 int Win32Surface::DrawText(std::string_view text, Rect& rect, unsigned format) {

@@ -19,14 +19,20 @@ public:
 
     void SelectFont(const NativeFont* font) override;
     void SelectBitmap(NativeBitmap* bitmap) override;
-    int SetBkMode(int mode) override;
-    Colour SetTextColor(Colour colour) override;
-    Colour SetBkColor(Colour colour) override;
-    int LogPixelsY() const override;
+    int SetBkMode(int mode) override { return ::SetBkMode(hdc_, mode); }
+    Colour SetTextColor(Colour colour) override { return ::SetTextColor(hdc_, colour); }
+    Colour SetBkColor(Colour colour) override { return ::SetBkColor(hdc_, colour); }
+    int LogPixelsY() const override { return ::GetDeviceCaps(hdc_, LOGPIXELSY); }
     void FillRect(const Rect& rect, Colour colour) override;
     void Rectangle(const Rect& rect, Colour pen, Colour brush) override;
-    void BitBlt(const Rect& to, const NativeSurface& source, Point from) override;
-    Colour GetPixel(Point point) const override;
+    void BitBlt(const Rect& to, const NativeSurface& source, Point from) override {
+        ::BitBlt(hdc_, to.left, to.top, to.Width(), to.Height(),
+                 static_cast<const Win32Surface&>(source).hdc_, from.x, from.y, SRCCOPY);
+    }
+    // A one-bit bitmap's pixels are only the system's to read.
+    Colour GetPixel(Point point) const override {
+        return kind_ == SurfaceKind::memory ? ::GetPixel(hdc_, point.x, point.y) : CLR_INVALID;
+    }
     int DrawText(std::string_view text, Rect& rect, unsigned format) override;
     Size TextExtent(std::string_view text) const override;
     bool DrawIcon(Point at, const NativeIcon& icon) override;

@@ -67,14 +67,6 @@ void Win32Window::Destroy() {
     }
 }
 
-void Win32Window::Show() {
-    ShowWindow(hwnd_, SW_SHOW);
-}
-
-void Win32Window::Invalidate() {
-    ::InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
 Size Win32Window::ClientSize() const {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
@@ -85,14 +77,6 @@ Point Win32Window::ClientToScreen(Point client) const {
     POINT point{client.x, client.y};
     ::ClientToScreen(hwnd_, &point);
     return {point.x, point.y};
-}
-
-void Win32Window::SetFocus() {
-    ::SetFocus(hwnd_);
-}
-
-bool Win32Window::IsMinimised() const {
-    return ::IsIconic(hwnd_) != FALSE;
 }
 
 void Win32Window::ShowIcons(const Icon* big, const Icon* small) {

@@ -23,12 +23,12 @@ public:
 
     bool Exists() const override { return hwnd_ != nullptr; }
     void Destroy() override;
-    void Show() override;
-    void Invalidate() override;
+    void Show() override { ShowWindow(hwnd_, SW_SHOW); }
+    void Invalidate() override { ::InvalidateRect(hwnd_, nullptr, FALSE); }
     Size ClientSize() const override;
     Point ClientToScreen(Point client) const override;
-    void SetFocus() override;
-    bool IsMinimised() const override;
+    void SetFocus() override { ::SetFocus(hwnd_); }
+    bool IsMinimised() const override { return ::IsIconic(hwnd_) != FALSE; }
     void ShowIcons(const Icon* big, const Icon* small) override;
     void SetAccessibleText(std::string_view name, std::string_view description) override;
     std::vector<CWnd*> Children() const override;
