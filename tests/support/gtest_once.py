@@ -11,7 +11,8 @@ runs the program, its output passing through, with GoogleTest writing its XML re
 then writes, for each case that the file CASES names (one "Suite.Case" a line, parameterised ones
 "Prefix/Suite.Case/0"), the file that verdict_path() names: "[       OK ]", "[  SKIPPED ]" or
 "[  FAILED  ]" with the failures, or why the case did not run. Passes when the program got as
-far as writing its report, whatever its cases made of it.
+far as writing its report, whatever its cases made of it, unless the program failed after all
+its cases passed: a leak found at exit, say, which no case's verdict would show.
 """
 
 import os
@@ -55,6 +56,9 @@ def run(report, cases, command):
         print(f"{command} ended with status {status} before writing its report {report}")
         return 1
     found = results(report)
+    if status != 0 and not any(element.find("failure") is not None for element in found.values()):
+        print(f"{command} ended with status {status} although every case passed")
+        return 1
     os.makedirs(report + ".verdicts", exist_ok=True)
     with open(cases, encoding="utf-8") as names:
         for name in filter(None, (line.strip() for line in names)):
