@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <queue>
 #include <string>
 #include <vector>
@@ -216,56 +215,6 @@ TEST(ResourceFiles, IconHoldsA32And16PixelFourBitImage) {
         EXPECT_EQ(ReadU16(icon, entry + 6), 4u);  // bits per pixel
         EXPECT_EQ(ReadU32(icon, entry + 8) + ReadU32(icon, entry + 12),
                   entry == 6 ? ReadU32(icon, 22 + 12) : icon.size());
-    }
-}
-
-// An image of an icon file as rows of colours, transparent pixels as nullopt; the image is the
-// entry'th of the directory, a bottom-up bitmap of 4 bits with a palette or of 32 with alpha.
-using IconPixels = std::vector<std::optional<Rgb>>;
-
-IconPixels IconImagePixels(const Bytes& icon, std::size_t entry) {
-    const std::size_t at = ReadU32(icon, 6 + 16 * entry + 12);
-    const auto side = static_cast<int>(ReadU32(icon, at + 4));
-    const std::uint32_t bits = ReadU16(icon, at + 14);
-    const std::size_t colours = at + 40 + (bits == 4 ? 64 : 0);
-    const auto stride = static_cast<std::size_t>((side * static_cast<int>(bits) + 31) / 32 * 4);
-    const auto maskStride = static_cast<std::size_t>((side + 31) / 32 * 4);
-    const std::size_t mask = colours + stride * static_cast<std::size_t>(side);
-    IconPixels pixels;
-    for (int y = 0; y < side; ++y) {
-        const auto row = static_cast<std::size_t>(side - 1 - y);
-        for (int x = 0; x < side; ++x) {
-            const auto column = static_cast<std::size_t>(x);
-            if (icon[mask + row * maskStride + column / 8] & (0x80 >> (x % 8))) {
-                pixels.push_back(std::nullopt);
-                continue;
-            }
-            std::size_t bgr = colours + row * stride + column * 4;
-            if (bits == 4) {
-                const std::uint8_t pair = icon[colours + row * stride + column / 2];
-                bgr = at + 40 + 4u * static_cast<std::size_t>(x % 2 == 0 ? pair >> 4 : pair & 15);
-            }
-            pixels.push_back(Rgb{icon[bgr + 2], icon[bgr + 1], icon[bgr]});
-        }
-    }
-    return pixels;
-}
-
-// Where the program file's icon and the application icon have the same size, they are the same
-// picture, so that nothing changes between Explorer and the program's own window.
-TEST(ResourceFiles, WindowsIconShowsTheApplicationIconAtItsSizes) {
-    const Bytes application = Committed("kolvar.ico");
-    const Bytes windows = Committed("windows/kolvar.ico");
-    ASSERT_GE(windows.size(), 6u + 16 * 8);
-    for (std::size_t entry : {0u, 1u}) {
-        const int side = application[6 + 16 * entry];
-        std::size_t match = 0;
-        while (match < 8 && windows[6 + 16 * match] != side) {
-            ++match;
-        }
-        ASSERT_LT(match, 8u) << side;
-        EXPECT_EQ(ReadU16(windows, 6 + 16 * match + 6), 32u);
-        EXPECT_EQ(IconImagePixels(windows, match), IconImagePixels(application, entry)) << side;
     }
 }
 
