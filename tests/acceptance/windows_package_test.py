@@ -2,6 +2,7 @@
 installer, for the user and for the machine, and the MSI, run silently under Wine in a prefix of
 their own that starts empty; their signatures; and the same bytes from a second build."""
 
+import filecmp
 import glob
 import os
 import re
@@ -155,9 +156,6 @@ class ProgramResourcesTest(unittest.TestCase):
         for side, bits, image in images:
             self.assertEqual(bits, 32, f"{side} pixels")
             self.assertEqual(image.startswith(b"\x89PNG"), side == 256, f"{side} pixels")
-            if side == 256:
-                # Colour type 6: 8 bits each of red, green, blue and alpha.
-                self.assertEqual(image[24:26], b"\x08\x06")
         # Where the application icon has the same size, the pictures are the same.
         with open(os.path.join(RESOURCES, "kolvar.ico"), "rb") as file:
             application = file.read()
@@ -166,9 +164,7 @@ class ProgramResourcesTest(unittest.TestCase):
 
 
 class InstallerTest(AcceptanceCase):
-    """The installer for the user and for the machine, then the MSI, one after another in the
-    same prefix, all of them signed with a certificate the test makes; the same packages made
-    unsigned beside them."""
+    """Packages signed with a certificate the test makes, and unsigned, installed in turn."""
 
     @classmethod
     def setUpClass(cls):
@@ -270,8 +266,6 @@ class InstallerTest(AcceptanceCase):
         self.assertRegex(entry["UninstallString"], r'(?i)^".*\\uninstall\.exe"')
         quiet = re.fullmatch(r'"([^"]+)"((?: /\w+)*)', entry["QuietUninstallString"])
         self.assertIn("/S", quiet[2].split())
-        print(WineKolvarApp.wine(self.display, "reg", "query",
-                                 f"{mode['root']}\\{UNINSTALL}\\Kolvar"))
 
         self.assert_starts_and_saves(os.path.join(folder, "kolvar.exe"), BandCode())
 
@@ -290,9 +284,7 @@ class InstallerTest(AcceptanceCase):
         self.assertNotIn("Not signing", self.signed_report)
         for folder, signed in ((self.signed, True), (self.unsigned, False)):
             with zipfile.ZipFile(os.path.join(folder, PACKAGE + ".zip")) as portable:
-                program = os.path.join(folder, "kolvar.exe")
-                with open(program, "wb") as file:
-                    file.write(portable.read("kolvar.exe"))
+                portable.extract("kolvar.exe", folder)
             for name in ("kolvar.exe", PACKAGE + ".exe", PACKAGE + ".msi"):
                 path = os.path.join(folder, name)
                 self.assertEqual(is_signed(path), signed, path)
@@ -337,9 +329,7 @@ class InstallerTest(AcceptanceCase):
 
 
 class ReproducibleWindowsBuildTest(unittest.TestCase):
-    """kolvar.exe built again from the same commit in another folder, later, and packed: the
-    program, the .zip and the installer are the same bytes. (The MSI is not: wixl writes the
-    time and a random package code into it.)"""
+    """Not the MSI, into which wixl writes the time and a random package code."""
 
     def test_a_second_build_elsewhere_gives_the_same_program_and_packages(self):
         work = tempfile.mkdtemp(prefix="kolvar-reproducible-")
@@ -368,12 +358,10 @@ class ReproducibleWindowsBuildTest(unittest.TestCase):
                  *[(os.path.join(first, PACKAGE + suffix), os.path.join(second, PACKAGE + suffix))
                    for suffix in (".zip", ".exe")]]
         for one, other in pairs:
-            with open(one, "rb") as file_one, open(other, "rb") as file_other:
-                if file_one.read() != file_other.read():
-                    report = subprocess.run(
-                        ["diffoscope", "--text", "-", "--max-text-report-size", "200000", one,
-                         other], capture_output=True, text=True)
-                    self.fail(f"{one} and {other} differ:\n{report.stdout}{report.stderr}")
+            if not filecmp.cmp(one, other, shallow=False):
+                report = subprocess.run(["diffoscope", "--text", "-", one, other],
+                                        capture_output=True, text=True)
+                self.fail(f"{one} and {other} differ:\n{report.stdout}{report.stderr}")
             print(run("sha256sum", one, other))
 
 
