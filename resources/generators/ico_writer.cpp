@@ -4,13 +4,18 @@
 #include <cstdint>
 #include <iterator>
 
+#include "resources/generators/png_writer.h"
+
 namespace kolvar {
 namespace {
 
 constexpr std::uint32_t kDirectorySize = 6;
 constexpr std::uint32_t kDirectoryEntrySize = 16;
 constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kPaletteSize = 16 * 4;
+
+bool IsPaletted(const IconImage& image) {
+    return image.depth == IconImage::Depth::FourBitStandardPalette;
+}
 
 int BitsPerPixel(const IconImage& image) {
     return image.depth == IconImage::Depth::FourBitStandardPalette ? 4 : 32;
@@ -25,11 +30,6 @@ std::uint32_t PixelBytes(const IconImage& image) {
     return RowBytes(image.size, BitsPerPixel(image)) * rows + RowBytes(image.size, 1) * rows;
 }
 
-std::uint32_t ImageBytes(const IconImage& image) {
-    const bool paletted = image.depth == IconImage::Depth::FourBitStandardPalette;
-    return kInfoHeaderSize + (paletted ? kPaletteSize : 0) + PixelBytes(image);
-}
-
 std::uint8_t PaletteIndex(const RgbColour& colour) {
     const auto found =
         std::find_if(kStandardPalette.begin(), kStandardPalette.end(), [&](const RgbColour& entry) {
@@ -39,15 +39,16 @@ std::uint8_t PaletteIndex(const RgbColour& colour) {
     return static_cast<std::uint8_t>(std::distance(kStandardPalette.begin(), found) & 0x0F);
 }
 
-void AppendDirectoryEntry(ByteBuffer& bytes, const IconImage& image, std::uint32_t offset) {
-    const bool paletted = image.depth == IconImage::Depth::FourBitStandardPalette;
+// A side of 256 is written as 0, as the field has one byte.
+void AppendDirectoryEntry(ByteBuffer& bytes, const IconImage& image, std::uint32_t imageBytes,
+                          std::uint32_t offset) {
     bytes.push_back(static_cast<std::uint8_t>(image.size));
     bytes.push_back(static_cast<std::uint8_t>(image.size));
-    bytes.push_back(paletted ? 16 : 0);  // colours
+    bytes.push_back(IsPaletted(image) ? 16 : 0);  // colours
     bytes.push_back(0);
     AppendU16(bytes, 1);  // planes
     AppendU16(bytes, static_cast<std::uint32_t>(BitsPerPixel(image)));
-    AppendU32(bytes, ImageBytes(image));
+    AppendU32(bytes, imageBytes);
     AppendU32(bytes, offset);
 }
 
@@ -66,7 +67,7 @@ void AppendInfoHeader(ByteBuffer& bytes, const IconImage& image) {
 
 // Transparent pixels are black in a paletted image, so that the mask alone decides what shows.
 void AppendColours(ByteBuffer& bytes, const IconImage& image) {
-    if (image.depth == IconImage::Depth::FourBitStandardPalette) {
+    if (IsPaletted(image)) {
         AppendPalette(bytes);
         AppendFourBitRows(bytes, image.size, image.size, [&image](int x, int y) {
             const std::optional<RgbColour> colour = image.pixel(x, y);
@@ -99,6 +100,17 @@ void AppendMask(ByteBuffer& bytes, const IconImage& image) {
     }
 }
 
+ByteBuffer EncodeImage(const IconImage& image) {
+    if (image.depth == IconImage::Depth::PngWithAlpha) {
+        return EncodePng(image.size, image.pixel);
+    }
+    ByteBuffer bytes;
+    AppendInfoHeader(bytes, image);
+    AppendColours(bytes, image);
+    AppendMask(bytes, image);
+    return bytes;
+}
+
 }  // namespace
 
 ByteBuffer EncodeIco(const std::vector<IconImage>& images) {
@@ -106,15 +118,16 @@ ByteBuffer EncodeIco(const std::vector<IconImage>& images) {
     AppendU16(bytes, 0);
     AppendU16(bytes, 1);  // an icon, not a cursor
     AppendU16(bytes, static_cast<std::uint32_t>(images.size()));
+    std::vector<ByteBuffer> encoded;
+    std::transform(images.begin(), images.end(), std::back_inserter(encoded), EncodeImage);
     auto offset = static_cast<std::uint32_t>(kDirectorySize + kDirectoryEntrySize * images.size());
-    for (const IconImage& image : images) {
-        AppendDirectoryEntry(bytes, image, offset);
-        offset += ImageBytes(image);
+    for (std::size_t index = 0; index < images.size(); ++index) {
+        const auto imageBytes = static_cast<std::uint32_t>(encoded[index].size());
+        AppendDirectoryEntry(bytes, images[index], imageBytes, offset);
+        offset += imageBytes;
     }
-    for (const IconImage& image : images) {
-        AppendInfoHeader(bytes, image);
-        AppendColours(bytes, image);
-        AppendMask(bytes, image);
+    for (const ByteBuffer& image : encoded) {
+        bytes.insert(bytes.end(), image.begin(), image.end());
     }
     return bytes;
 }

@@ -20,6 +20,8 @@ struct IconImage {
         FourBitStandardPalette,
         // Blue, green, red and alpha: opaque pixels have alpha 255, transparent ones are all 0.
         TrueColourWithAlpha,
+        // The same pixels as a PNG file, which is how Windows takes a 256-pixel image.
+        PngWithAlpha,
     };
     int size = 0;
     Depth depth = Depth::FourBitStandardPalette;

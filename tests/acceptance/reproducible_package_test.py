@@ -16,23 +16,27 @@ def missing_tools():
         "KOLVAR_SOURCE_DIR", "KOLVAR_BUILD_TYPE", "KOLVAR_CXX_COMPILER"))
 
 
+def copy_working_tree(source, copy):
+    """The same commit cloned, with the working tree's changes copied over it."""
+    run("git", "clone", "--quiet", "--shared", source, copy)
+    for name in run("git", "-C", source, "ls-files", "-z", "--cached", "--others",
+                    "--exclude-standard").split("\0")[:-1]:
+        if os.path.lexists(os.path.join(source, name)):
+            os.makedirs(os.path.dirname(os.path.join(copy, name)), exist_ok=True)
+            shutil.copy2(os.path.join(source, name), os.path.join(copy, name))
+        elif os.path.lexists(os.path.join(copy, name)):
+            os.remove(os.path.join(copy, name))
+
+
 class ReproduciblePackageTest(unittest.TestCase):
     def test_a_second_build_elsewhere_packs_the_same_bytes(self):
         work = tempfile.mkdtemp(prefix="kolvar-reproducible-")
         self.addCleanup(shutil.rmtree, work, ignore_errors=True)
         first = make_package(os.environ["KOLVAR_BUILD_DIR"], os.path.join(work, "first"))
 
-        # The same commit cloned, with the working tree's changes copied over it.
         source, build = os.environ["KOLVAR_SOURCE_DIR"], os.path.join(work, "build")
         copy = os.path.join(work, "kolvar")
-        run("git", "clone", "--quiet", "--shared", source, copy)
-        for name in run("git", "-C", source, "ls-files", "-z", "--cached", "--others",
-                        "--exclude-standard").split("\0")[:-1]:
-            if os.path.lexists(os.path.join(source, name)):
-                os.makedirs(os.path.dirname(os.path.join(copy, name)), exist_ok=True)
-                shutil.copy2(os.path.join(source, name), os.path.join(copy, name))
-            elif os.path.lexists(os.path.join(copy, name)):
-                os.remove(os.path.join(copy, name))
+        copy_working_tree(source, copy)
 
         # Only what the package needs, later, without the compiler cache, and under another
         # umask, time zone and language.

@@ -90,6 +90,7 @@ FourBitBmp Picture() {
 TEST(ResourceFiles, CommittedFilesAreWhatTheGeneratorsWrite) {
     EXPECT_EQ(Committed("picture.bmp"), Generated("picture.bmp"));
     EXPECT_EQ(Committed("kolvar.ico"), Generated("kolvar.ico"));
+    EXPECT_EQ(Committed("windows/kolvar.ico"), Generated("kolvar-windows.ico"));
     EXPECT_EQ(Committed("icons/hicolor/32x32/apps/kolvar.png"), Generated("kolvar-32.png"));
     EXPECT_EQ(Committed("icons/hicolor/16x16/apps/kolvar.png"), Generated("kolvar-16.png"));
     EXPECT_FALSE(Committed("picture.bmp").empty());
