@@ -1,10 +1,9 @@
 #include "recording_owner.h"
 
-#include <QApplication>
-#include <QThread>
 #include <algorithm>
 
 #include "platform/surface.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 
@@ -64,8 +63,8 @@ void RecordingOwner::OnDrawItem(int /*controlId*/, DRAWITEMSTRUCT& draw) {
 
 void RecordingOwner::OnAnyCommand(unsigned id) {
     commands.push_back(id);
-    popupOpenAtCommand.push_back(QApplication::activePopupWidget() != nullptr);
-    loopLevelAtCommand.push_back(QThread::currentThread()->loopLevel());
+    menuOpenAtCommand.push_back(OpenMenuCount() > 0);
+    loopLevelAtCommand.push_back(EventLoopDepth());
     events.push_back({OwnerEvent::Command, id});
 }
 

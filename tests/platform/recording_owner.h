@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <cstdint>
 #include <vector>
 
@@ -39,9 +38,9 @@ public:
     std::vector<DrawRecord> draws;
     std::vector<unsigned> commands;
     std::vector<OwnerEvent> events;
-    // Per command: whether any pop-up was still open when it arrived, and how many event loops
+    // Per command: whether any menu was still open when it arrived, and how many event loops
     // were running then.
-    std::vector<bool> popupOpenAtCommand;
+    std::vector<bool> menuOpenAtCommand;
     std::vector<int> loopLevelAtCommand;
 
     std::vector<DrawRecord> DrawsOf(unsigned id) const;

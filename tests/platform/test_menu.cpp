@@ -1,8 +1,5 @@
 #include "test_menu.h"
 
-#include "platform/qt/qt_testing.h"
-#include "platform/testing.h"
-
 namespace kolvar::test_menu {
 namespace {
 
@@ -33,14 +30,6 @@ CMenu Build() {
     menu.AppendMenu(MF_STRING, kClose, "&Close");
     menu.SetMenuDefaultItem(kClose);
     return menu;
-}
-
-QMenu& Widget(const CMenu& menu) {
-    return PopupOf(menu);
-}
-
-QMenu* SubMenuAt(QMenu& menu, int row) {
-    return menu.actions().at(row)->menu();
 }
 
 }  // namespace kolvar::test_menu

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QAction>
-#include <QMenu>
 #include <vector>
 
 #include "platform/menu.h"
@@ -28,10 +26,6 @@ inline constexpr int kCloseRow = 5;
 std::uintptr_t DataFor(unsigned id);
 
 CMenu Build();
-
-// The Qt pop-up behind a menu and the sub-menu behind one of its entries.
-QMenu& Widget(const CMenu& menu);
-QMenu* SubMenuAt(QMenu& menu, int row);
 
 }  // namespace test_menu
 }  // namespace kolvar
