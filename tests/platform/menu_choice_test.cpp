@@ -16,19 +16,12 @@ using namespace test_menu;
 
 constexpr Point kMenuAt{60, 50};
 
-// Runs the steps while the menu is tracked for the owner at kMenuAt.
-void TrackWhile(CMenu& menu, CWnd& owner, const std::function<void()>& steps) {
-    RunWhileMenuOpen([&] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, kMenuAt.x, kMenuAt.y, owner); },
-                     steps);
-}
-
-// The ids of the innermost open menu's items, once another menu than the one open before has
+// The ids of the innermost open menu's items, once another menu than those open before has
 // opened.
 std::vector<unsigned> IdsOfOpenedSubMenu(int openBefore) {
     std::vector<unsigned> ids;
     const std::optional<OpenMenuFacts> menu =
-        WaitUntil([openBefore] { return OpenMenuCount() > openBefore; }) ? ActiveMenu()
-                                                                         : std::nullopt;
+        OpenedAnotherMenu(openBefore) ? ActiveMenu() : std::nullopt;
     for (const MenuItemFacts& item : menu ? menu->items : std::vector<MenuItemFacts>()) {
         ids.push_back(item.id);
     }
@@ -38,7 +31,7 @@ std::vector<unsigned> IdsOfOpenedSubMenu(int openBefore) {
 bool OpenSubMenuByHover(int row) {
     const int open = OpenMenuCount();
     HoverMenuItem(row);
-    return !IdsOfOpenedSubMenu(open).empty();
+    return OpenedAnotherMenu(open);
 }
 
 void ChooseTheCheckedColourByKeys() {
@@ -49,21 +42,14 @@ void ChooseTheCheckedColourByKeys() {
     PressMenuKey(Key::Return);
 }
 
-// Menus are tracked for a window shown on the screen.
-class MenuChoice : public testing::Test {
+class MenuChoice : public TrackedMenu {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(owner.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
-        ASSERT_TRUE(WaitForShown(owner));
-    }
-
-    RecordingOwner owner;
-    CMenu menu = Build();
+    void TrackWhile(const std::function<void()>& steps) { TrackedMenu::TrackWhile(kMenuAt, steps); }
 };
 
 TEST_F(MenuChoice, TheMenuOpensWithItsTopLeftAtThePoint) {
     std::optional<OpenMenuFacts> opened;
-    TrackWhile(menu, owner, [&] { opened = ActiveMenu(); });
+    TrackWhile([&] { opened = ActiveMenu(); });
     ASSERT_TRUE(opened);
     EXPECT_EQ((Point{opened->frame.left, opened->frame.top}), kMenuAt);
     EXPECT_EQ(OpenMenuCount(), 0) << "tracking returns only once the menu has closed";
@@ -71,7 +57,7 @@ TEST_F(MenuChoice, TheMenuOpensWithItsTopLeftAtThePoint) {
 
 TEST_F(MenuChoice, AnItemChosenByKeysArrivesAsItsCommandAfterTheMenuClosed) {
     const int loopLevel = EventLoopDepth();
-    TrackWhile(menu, owner, ChooseTheCheckedColourByKeys);
+    TrackWhile(ChooseTheCheckedColourByKeys);
 
     ASSERT_EQ(owner.commands, std::vector<unsigned>{kColourIds[1]});
     EXPECT_FALSE(owner.menuOpenAtCommand.front());
@@ -97,7 +83,7 @@ TEST_F(MenuChoice, TheChoiceIsPostedAndDroppedOnceTheWindowIsDestroyed) {
 }
 
 TEST_F(MenuChoice, ATextItemChosenByKeysArrivesToo) {
-    TrackWhile(menu, owner, [] {
+    TrackWhile([] {
         PressMenuKey(Key::Up);
         PressMenuKey(Key::Return);
     });
@@ -106,7 +92,7 @@ TEST_F(MenuChoice, ATextItemChosenByKeysArrivesToo) {
 
 TEST_F(MenuChoice, TheLeftButtonChoosesAnItem) {
     const int loopLevel = EventLoopDepth();
-    TrackWhile(menu, owner, [] {
+    TrackWhile([] {
         ASSERT_TRUE(OpenSubMenuByHover(kMoreRow));
         ClickMenuItem(1, MouseButton::Left);
     });
@@ -116,7 +102,7 @@ TEST_F(MenuChoice, TheLeftButtonChoosesAnItem) {
 }
 
 TEST_F(MenuChoice, TheRightButtonChoosesAnItem) {
-    TrackWhile(menu, owner, [] {
+    TrackWhile([] {
         ASSERT_TRUE(OpenSubMenuByHover(kColoursRow));
         ClickMenuItem(3, MouseButton::Right);
     });
@@ -124,18 +110,18 @@ TEST_F(MenuChoice, TheRightButtonChoosesAnItem) {
 }
 
 TEST_F(MenuChoice, AClickOnATextItemChoosesIt) {
-    TrackWhile(menu, owner, [] { ClickMenuItem(kAlphaRow, MouseButton::Left); });
+    TrackWhile([] { ClickMenuItem(kAlphaRow, MouseButton::Left); });
     EXPECT_EQ(owner.commands, std::vector<unsigned>{kAlpha});
 }
 
 TEST_F(MenuChoice, AnAccessKeyChoosesItsItem) {
-    TrackWhile(menu, owner, [] { PressMenuAccessKey('A'); });
+    TrackWhile([] { PressMenuAccessKey('A'); });
     EXPECT_EQ(owner.commands, std::vector<unsigned>{kAlpha});
 }
 
 TEST_F(MenuChoice, AnAccessKeyOpensItsSubMenu) {
     std::vector<unsigned> opened;
-    TrackWhile(menu, owner, [&] {
+    TrackWhile([&] {
         const int open = OpenMenuCount();
         PressMenuAccessKey('M');
         opened = IdsOfOpenedSubMenu(open);
@@ -146,7 +132,7 @@ TEST_F(MenuChoice, AnAccessKeyOpensItsSubMenu) {
 
 TEST_F(MenuChoice, EscapeSendsNothing) {
     bool closed = false;
-    TrackWhile(menu, owner, [&] {
+    TrackWhile([&] {
         PressMenuKey(Key::Down);
         PressMenuKey(Key::Down);
         PressMenuKey(Key::Right);
@@ -160,7 +146,7 @@ TEST_F(MenuChoice, EscapeSendsNothing) {
 
 TEST_F(MenuChoice, AClickOutsideSendsNothing) {
     bool closed = false;
-    TrackWhile(menu, owner, [&] {
+    TrackWhile([&] {
         HoverMenuItem(kAlphaRow);
         ClickOutsideMenus();
         closed = OpenMenuCount() == 0;
@@ -170,9 +156,9 @@ TEST_F(MenuChoice, AClickOutsideSendsNothing) {
 }
 
 TEST_F(MenuChoice, AMenuCanBeTrackedAgainWithoutMeasuringAgain) {
-    TrackWhile(menu, owner, ChooseTheCheckedColourByKeys);
+    TrackWhile(ChooseTheCheckedColourByKeys);
     const std::size_t measured = owner.measures.size();
-    TrackWhile(menu, owner, ChooseTheCheckedColourByKeys);
+    TrackWhile(ChooseTheCheckedColourByKeys);
 
     EXPECT_EQ(owner.commands, (std::vector<unsigned>{kCheckedColour, kCheckedColour}));
     EXPECT_EQ(owner.measures.size(), measured);

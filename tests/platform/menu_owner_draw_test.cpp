@@ -19,12 +19,6 @@ using namespace test_menu;
 
 constexpr Point kMenuAt{40, 30};
 
-bool OpenedAnotherMenu(int openBefore) {
-    const bool opened = WaitUntil([openBefore] { return OpenMenuCount() > openBefore; });
-    ProcessEvents(std::chrono::milliseconds(20));  // its layout and painting
-    return opened;
-}
-
 // Down to the Colours entry and into its sub-menu, by keys only.
 bool OpenColoursByKeys() {
     const int open = OpenMenuCount();
@@ -60,34 +54,15 @@ int WidestOwnerWidth(const std::vector<unsigned>& ids) {
     return widest;
 }
 
-std::vector<DrawRecord> DrawsOf(const std::vector<DrawRecord>& draws, unsigned id) {
-    std::vector<DrawRecord> found;
-    std::copy_if(draws.begin(), draws.end(), std::back_inserter(found),
-                 [id](const DrawRecord& draw) { return draw.itemID == id; });
-    return found;
-}
-
 bool HasDraw(const std::vector<DrawRecord>& draws, unsigned action, unsigned state) {
     return std::any_of(draws.begin(), draws.end(), [&](const DrawRecord& draw) {
         return draw.itemAction == action && draw.itemState == state;
     });
 }
 
-// Menus are tracked for a window shown on the screen.
-class MenuOwnerDraw : public testing::Test {
+class MenuOwnerDraw : public TrackedMenu {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(owner.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
-        ASSERT_TRUE(WaitForShown(owner));
-    }
-
-    void TrackWhile(const std::function<void()>& steps) {
-        RunWhileMenuOpen(
-            [this] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, kMenuAt.x, kMenuAt.y, owner); }, steps);
-    }
-
-    RecordingOwner owner;
-    CMenu menu = Build();
+    void TrackWhile(const std::function<void()>& steps) { TrackedMenu::TrackWhile(kMenuAt, steps); }
 };
 
 TEST_F(MenuOwnerDraw, TheOwnerMeasuresEachItemOnceWithItsIdAndData) {

@@ -21,7 +21,7 @@ Colour RecordingOwner::ColourFor(unsigned id, unsigned itemState) {
     return Rgb(shade, selected, checked);
 }
 
-std::vector<DrawRecord> RecordingOwner::DrawsOf(unsigned id) const {
+std::vector<DrawRecord> DrawsOf(const std::vector<DrawRecord>& draws, unsigned id) {
     std::vector<DrawRecord> found;
     std::copy_if(draws.begin(), draws.end(), std::back_inserter(found),
                  [id](const DrawRecord& draw) { return draw.itemID == id; });

@@ -20,6 +20,9 @@ struct DrawRecord {
     Colour painted = 0;
 };
 
+// The draws of one item among those recorded.
+std::vector<DrawRecord> DrawsOf(const std::vector<DrawRecord>& draws, unsigned id);
+
 // The order in which requests and commands reached the owner.
 struct OwnerEvent {
     enum Kind { Measure, Draw, Command } kind = Measure;
@@ -43,7 +46,6 @@ public:
     std::vector<bool> menuOpenAtCommand;
     std::vector<int> loopLevelAtCommand;
 
-    std::vector<DrawRecord> DrawsOf(unsigned id) const;
     int MeasuresOf(unsigned id) const;
 
     static const MessageMap* ClassMessageMap();

@@ -1,5 +1,9 @@
 #include "test_menu.h"
 
+#include <chrono>
+
+#include "platform/testing.h"
+
 namespace kolvar::test_menu {
 namespace {
 
@@ -30,6 +34,21 @@ CMenu Build() {
     menu.AppendMenu(MF_STRING, kClose, "&Close");
     menu.SetMenuDefaultItem(kClose);
     return menu;
+}
+
+void TrackedMenu::SetUp() {
+    ASSERT_TRUE(owner.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
+    ASSERT_TRUE(WaitForShown(owner));
+}
+
+void TrackedMenu::TrackWhile(Point at, const std::function<void()>& steps) {
+    RunWhileMenuOpen([&] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, at.x, at.y, owner); }, steps);
+}
+
+bool OpenedAnotherMenu(int openBefore) {
+    const bool opened = WaitUntil([openBefore] { return OpenMenuCount() > openBefore; });
+    ProcessEvents(std::chrono::milliseconds(20));
+    return opened;
 }
 
 }  // namespace kolvar::test_menu

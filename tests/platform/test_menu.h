@@ -1,8 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <vector>
 
+#include "platform/geometry.h"
 #include "platform/menu.h"
+#include "recording_owner.h"
 
 namespace kolvar {
 
@@ -26,6 +31,20 @@ inline constexpr int kCloseRow = 5;
 std::uintptr_t DataFor(unsigned id);
 
 CMenu Build();
+
+// The menu, tracked for a window of its own shown on the screen, which records what reaches it.
+class TrackedMenu : public testing::Test {
+protected:
+    void SetUp() override;
+    // Runs the steps from inside the menu's tracking, the menu's top-left corner at the point.
+    void TrackWhile(Point at, const std::function<void()>& steps);
+
+    RecordingOwner owner;
+    CMenu menu = Build();
+};
+
+// Whether another menu opens than those open before; once it has, it is laid out and painted.
+bool OpenedAnotherMenu(int openBefore);
 
 }  // namespace test_menu
 }  // namespace kolvar

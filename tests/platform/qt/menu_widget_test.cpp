@@ -9,7 +9,6 @@
 #include "platform/menu.h"
 #include "platform/testing.h"
 #include "qt_objects.h"
-#include "tests/platform/recording_owner.h"
 #include "tests/platform/test_menu.h"
 
 namespace kolvar::test {
@@ -46,23 +45,20 @@ TEST(MenuActions, SubMenusAreNamedByTheirTitlesWithoutTheAccessKeyMark) {
 }
 
 // A Wayland compositor places a pop-up only next to a window it knows to be the pop-up's parent.
-TEST(MenuWindows, TheMenuAndItsSubMenuAreTransientForTheOwnersWindow) {
-    RecordingOwner owner;
-    CMenu menu = Build();
-    ASSERT_TRUE(owner.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
+class MenuWindows : public TrackedMenu {};
+
+TEST_F(MenuWindows, TheMenuAndItsSubMenuAreTransientForTheOwnersWindow) {
     const QWindow* ownerWindow = WidgetOf(owner).windowHandle();
     const QWindow* menuParent = nullptr;
     const QWindow* subMenuParent = nullptr;
     const QWindow* menuWindow = nullptr;
-    RunWhileMenuOpen([&] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, 60, 50, owner); },
-                     [&] {
-                         menuWindow = QApplication::activePopupWidget()->windowHandle();
-                         menuParent = menuWindow->transientParent();
-                         HoverMenuItem(kMoreRow);
-                         ASSERT_TRUE(WaitUntil([] { return OpenMenuCount() == 2; }));
-                         subMenuParent =
-                             QApplication::activePopupWidget()->windowHandle()->transientParent();
-                     });
+    TrackWhile({60, 50}, [&] {
+        menuWindow = QApplication::activePopupWidget()->windowHandle();
+        menuParent = menuWindow->transientParent();
+        HoverMenuItem(kMoreRow);
+        ASSERT_TRUE(OpenedAnotherMenu(1));
+        subMenuParent = QApplication::activePopupWidget()->windowHandle()->transientParent();
+    });
     ASSERT_NE(ownerWindow, nullptr);
     EXPECT_EQ(menuParent, ownerWindow);
     EXPECT_EQ(subMenuParent, menuWindow);
