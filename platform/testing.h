@@ -101,11 +101,11 @@ bool ReplaceStoredText(std::string_view companyKey, std::string_view appName,
 // menus), so that a test can show that nothing leaks.
 int LiveDrawingObjects();
 
-// A surface without pixels at the given resolution, like a window's outside its paint, to make
+// A surface without pixels at the screen's resolution, like a window's outside its paint, to make
 // memory surfaces compatible with.
 class ScreenSurface : public Surface {
 public:
-    explicit ScreenSurface(int logPixelsY = 96);
+    ScreenSurface();
     ~ScreenSurface() override;
 };
 
@@ -145,8 +145,9 @@ private:
 // Windows
 
 enum class MouseButton { Left, Right };
-enum class Key { Up, Down, Left, Right, Return, Escape, F10, Menu };
-enum class KeyModifier { None, Shift };
+// Enter is the keypad's, Return the main keyboard's.
+enum class Key { Up, Down, Left, Right, Return, Enter, Escape, F10, Menu };
+enum class KeyModifier { None, Shift, Control };
 
 // The window's client area in screen coordinates.
 Rect ClientAreaOnScreen(const CWnd& window);
@@ -155,15 +156,32 @@ Rect ClientAreaOnScreen(const CWnd& window);
 // screen for a top-level window.
 Rect WindowRect(const CWnd& window);
 
-// The title a top-level window shows.
-std::string WindowTitle(const CWnd& window);
-
 // A rectangle in a dialog's template units as pixels of the dialog, as the platform converts
 // them for the dialog's font.
 Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units);
 
-// Whether the user can change the size of a top-level window.
-bool IsResizable(const CWnd& window);
+// What the user sees of a window: its top-level window's title and what that window's frame
+// lets the user do; whether the window is shown, and every window it lies in too; whether it
+// takes the user's input, which a modal run takes from the dialog's owner.
+struct WindowFacts {
+    std::string title;
+    bool resizable = false;
+    bool minimiseBox = false;
+    bool maximiseBox = false;
+    bool shown = false;
+    bool takesInput = false;
+};
+WindowFacts WindowFactsOf(const CWnd& window);
+
+// The part of the screen where top-level windows go, without the task bars and panels.
+Rect WorkArea();
+
+// The window that has the keyboard focus among the window and those inside it, or null.
+CWnd* FocusWithin(const CWnd& window);
+
+// The images that the icons of a top-level window offer its title bar and task bar, masked
+// pixels white, largest first.
+std::vector<Image> WindowIconImages(const CWnd& window);
 
 // Asks a top-level window to close, as its title bar's close box does.
 void ClickCloseBox(const CWnd& window);
@@ -189,9 +207,12 @@ private:
     std::unique_ptr<State> state_;
 };
 
-// Real input, through the platform's own event path, at a point of the window's client area.
-void Click(const CWnd& window, Point client, MouseButton button);
-void DoubleClick(const CWnd& window, Point client);
+// Real input, through the platform's own event path, at a point of the window's client area
+// (outside it, a point on the window's edge), with the modifier key held.
+void Click(const CWnd& window, Point client, MouseButton button,
+           KeyModifier modifier = KeyModifier::None);
+void DoubleClick(const CWnd& window, Point client, MouseButton button = MouseButton::Left,
+                 KeyModifier modifier = KeyModifier::None);
 // A key for the window that has the keyboard focus inside the window (the window itself when
 // none has).
 void PressKey(const CWnd& window, Key key, KeyModifier modifier = KeyModifier::None);
@@ -263,8 +284,11 @@ struct OpenMenuFacts {
 };
 std::optional<OpenMenuFacts> ActiveMenu();
 
-// The innermost open menu as it looks now, frame included.
+// The innermost open menu painted afresh, frame included: every item is drawn whole again.
 Image GrabActiveMenu();
+
+// The text's extent in the font that menus show their items in.
+Size MenuTextExtent(std::string_view text);
 
 // How many menus are open: one while a menu is tracked, and one more for each sub-menu open in
 // it.
@@ -274,6 +298,8 @@ int OpenMenuCount();
 void HoverMenuItem(int row);
 void ClickMenuItem(int row, MouseButton button);
 void PressMenuKey(Key key);
+// The key of a letter, as an item's access key.
+void PressMenuAccessKey(char letter);
 // A left click beside the innermost open menu, above and left of it.
 void ClickOutsideMenus();
 

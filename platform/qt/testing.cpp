@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPalette>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -111,8 +112,10 @@ bool ReplaceStoredText(std::string_view companyKey, std::string_view appName,
                static_cast<qint64>(text.size());
 }
 
-ScreenSurface::ScreenSurface(int logPixelsY)
-    : Surface(std::make_unique<QtSurface>(SurfaceKind::client, QFont(), logPixelsY)) {}
+ScreenSurface::ScreenSurface()
+    : Surface(std::make_unique<QtSurface>(
+          SurfaceKind::client, QFont(),
+          qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY()))) {}
 
 ScreenSurface::~ScreenSurface() = default;
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/qt/qt_testing.h"
+#include "platform/qt/testing_internals.h"
 #include "platform/testing.h"
 
 namespace kolvar {

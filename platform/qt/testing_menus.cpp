@@ -1,12 +1,14 @@
 // The test seam on Qt: open menus, what they hold and input to them.
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <cctype>
 
+#include "platform/qt/menu.h"
 #include "platform/qt/qt_conversions.h"
-#include "platform/qt/qt_testing.h"
 #include "platform/qt/testing_internals.h"
 #include "platform/testing.h"
 
@@ -40,8 +42,9 @@ MenuItemFacts FactsOf(const QMenu& menu, const QAction& action) {
         facts.subMenu = FactsOf(*action.menu());
         return facts;
     }
-    const std::optional<ItemRecord> item = MenuItemOf(action);
-    if (!item) {
+    const auto* ownMenu = qobject_cast<const MenuWidget*>(&menu);
+    const MenuItem* item = ownMenu != nullptr ? ownMenu->ItemOf(&action) : nullptr;
+    if (item == nullptr) {
         facts.text = "<not an item of its menu> " + facts.text;
         return facts;
     }
@@ -49,10 +52,10 @@ MenuItemFacts FactsOf(const QMenu& menu, const QAction& action) {
     // What an owner-drawn item says is its drawing; its text is for assistive technology.
     if (item->ownerDrawn) {
         facts.text.clear();
+        facts.data = item->ownerDrawn->Data();
     }
     facts.id = item->id;
     facts.checked = item->checked;
-    facts.data = item->data;
     return facts;
 }
 
@@ -80,14 +83,11 @@ void HoverOver(QMenu& menu, QAction& action) {
     Settle();
 }
 
-// Every open menu, the innermost first, without a choice.
-void CloseMenus() {
-    while (QWidget* popup = QApplication::activePopupWidget()) {
-        popup->close();
-    }
-}
-
 }  // namespace
+
+QMenu& PopupOf(const CMenu& menu) {
+    return static_cast<QtMenu*>(NativeOf(menu))->widget();
+}
 
 std::vector<MenuItemFacts> ItemsOf(const CMenu& menu) {
     return FactsOf(PopupOf(menu));
@@ -108,6 +108,11 @@ std::optional<OpenMenuFacts> ActiveMenu() {
 Image GrabActiveMenu() {
     QMenu* menu = ActivePopup();
     return menu != nullptr ? ImageOf(menu->grab().toImage()) : Image();
+}
+
+Size MenuTextExtent(std::string_view text) {
+    const QFontMetrics metrics(QApplication::font("QMenu"));
+    return {metrics.horizontalAdvance(FromUtf8(text)), metrics.height()};
 }
 
 int OpenMenuCount() {
@@ -137,6 +142,13 @@ void ClickMenuItem(int row, MouseButton button) {
 void PressMenuKey(Key key) {
     if (QMenu* menu = ActivePopup()) {
         QTest::keyClick(menu, QtKey(key));
+        Settle();
+    }
+}
+
+void PressMenuAccessKey(char letter) {
+    if (QMenu* menu = ActivePopup()) {
+        QTest::keyClick(menu, static_cast<char>(std::tolower(static_cast<unsigned char>(letter))));
         Settle();
     }
 }

@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QIcon>
+#include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 
 #include "platform/dialog_layout.h"
 #include "platform/qt/dialog.h"
 #include "platform/qt/qt_conversions.h"
-#include "platform/qt/qt_testing.h"
 #include "platform/qt/testing_internals.h"
 #include "platform/qt/window.h"
 #include "platform/testing.h"
@@ -29,6 +32,8 @@ Qt::Key QtKey(Key key) {
             return Qt::Key_Right;
         case Key::Return:
             return Qt::Key_Return;
+        case Key::Enter:
+            return Qt::Key_Enter;
         case Key::Escape:
             return Qt::Key_Escape;
         case Key::F10:
@@ -43,10 +48,34 @@ Qt::MouseButton QtButton(MouseButton button) {
     return button == MouseButton::Right ? Qt::RightButton : Qt::LeftButton;
 }
 
+QWidget* WidgetBehind(const CWnd& window) {
+    const QtWindow* native = QtWindowOf(window);
+    return native != nullptr ? native->widget.data() : nullptr;
+}
+
+QRect ClientAreaOf(const CWnd& window) {
+    const QtWindow* native = QtWindowOf(window);
+    return native != nullptr ? native->ClientArea() : QRect();
+}
+
 namespace {
 
 QPoint InWidget(const CWnd& window, Point client) {
     return ClientAreaOf(window).topLeft() + QPoint(client.x, client.y);
+}
+
+Qt::KeyboardModifiers QtModifiers(KeyModifier modifier) {
+    return modifier == KeyModifier::Shift     ? Qt::ShiftModifier
+           : modifier == KeyModifier::Control ? Qt::ControlModifier
+                                              : Qt::NoModifier;
+}
+
+// The pixmap as it shows on white.
+Image OnWhite(const QPixmap& pixmap) {
+    QImage image(pixmap.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).drawPixmap(0, 0, pixmap);
+    return ImageOf(image);
 }
 
 }  // namespace
@@ -72,11 +101,6 @@ Rect WindowRect(const CWnd& window) {
     return FromQRect(widget->geometry().translated(-parentClient));
 }
 
-std::string WindowTitle(const CWnd& window) {
-    const QWidget* widget = WidgetBehind(window);
-    return widget != nullptr ? widget->window()->windowTitle().toStdString() : std::string();
-}
-
 Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units) {
     const QWidget* widget = WidgetBehind(dialog);
     const QScreen* screen = widget != nullptr ? widget->screen() : nullptr;
@@ -87,9 +111,46 @@ Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units) {
     return DialogRectToPixels(units.left, units.top, units.Width(), units.Height(), base);
 }
 
-bool IsResizable(const CWnd& window) {
+WindowFacts WindowFactsOf(const CWnd& window) {
     const QWidget* widget = WidgetBehind(window);
-    return widget != nullptr && widget->window()->minimumSize() != widget->window()->maximumSize();
+    if (widget == nullptr) {
+        return {};
+    }
+    const QWidget& topLevel = *widget->window();
+    return {topLevel.windowTitle().toStdString(),
+            topLevel.minimumSize() != topLevel.maximumSize(),
+            topLevel.windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
+            topLevel.windowFlags().testFlag(Qt::WindowMaximizeButtonHint),
+            widget->isVisible(),
+            widget->isEnabled()};
+}
+
+Rect WorkArea() {
+    return FromQRect(QGuiApplication::primaryScreen()->availableGeometry());
+}
+
+CWnd* FocusWithin(const CWnd& window) {
+    const QWidget* widget = WidgetBehind(window);
+    QWidget* focus = widget != nullptr ? widget->window()->focusWidget() : nullptr;
+    return focus != nullptr && (focus == widget || widget->isAncestorOf(focus))
+               ? WindowOfWidget(focus)
+               : nullptr;
+}
+
+std::vector<Image> WindowIconImages(const CWnd& window) {
+    const QWidget* widget = WidgetBehind(window);
+    if (widget == nullptr) {
+        return {};
+    }
+    const QIcon icon = widget->window()->windowIcon();
+    QList<QSize> sizes = icon.availableSizes();
+    std::sort(sizes.begin(), sizes.end(),
+              [](const QSize& one, const QSize& other) { return one.width() > other.width(); });
+    std::vector<Image> images;
+    for (const QSize& size : sizes) {
+        images.push_back(OnWhite(icon.pixmap(size)));
+    }
+    return images;
 }
 
 void ClickCloseBox(const CWnd& window) {
@@ -142,15 +203,25 @@ int PaintCounter::Count() const {
     return state_->paints;
 }
 
-void Click(const CWnd& window, Point client, MouseButton button) {
+void Click(const CWnd& window, Point client, MouseButton button, KeyModifier modifier) {
     if (QWidget* widget = WidgetBehind(window)) {
-        QTest::mouseClick(widget, QtButton(button), Qt::NoModifier, InWidget(window, client));
+        QTest::mouseClick(widget, QtButton(button), QtModifiers(modifier),
+                          InWidget(window, client));
     }
 }
 
-void DoubleClick(const CWnd& window, Point client) {
-    if (QWidget* widget = WidgetBehind(window)) {
-        QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, InWidget(window, client));
+// As the window system reports one: a click, then the second press as a double click. The
+// window may be gone once it has handled that.
+void DoubleClick(const CWnd& window, Point client, MouseButton button, KeyModifier modifier) {
+    const QPointer<QWidget> widget = WidgetBehind(window);
+    if (widget == nullptr) {
+        return;
+    }
+    const QPoint at = InWidget(window, client);
+    QTest::mouseClick(widget, QtButton(button), QtModifiers(modifier), at);
+    QTest::mouseDClick(widget, QtButton(button), QtModifiers(modifier), at);
+    if (widget != nullptr) {
+        QTest::mouseRelease(widget, QtButton(button), QtModifiers(modifier), at);
     }
 }
 
@@ -164,8 +235,7 @@ void PressKey(const CWnd& window, Key key, KeyModifier modifier) {
     QWidget* focus = widget->window()->focusWidget();
     QWidget* target =
         focus != nullptr && (focus == widget || widget->isAncestorOf(focus)) ? focus : widget;
-    const Qt::KeyboardModifiers modifiers =
-        modifier == KeyModifier::Shift ? Qt::ShiftModifier : Qt::NoModifier;
+    const Qt::KeyboardModifiers modifiers = QtModifiers(modifier);
     if (key != Key::Menu) {
         QTest::keyClick(target, QtKey(key), modifiers);
         return;

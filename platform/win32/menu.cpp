@@ -43,6 +43,16 @@ void Win32Menu::AddSubMenu(std::unique_ptr<NativeMenu> subMenu, std::string_view
     }
 }
 
+// Wine takes the default from the old item before it looks for the new one, so that an unknown
+// id would leave the menu without any: the item is looked for first.
+bool Win32Menu::SetDefaultItem(unsigned id) {
+    bool found = false;
+    for (int row = 0; row < GetMenuItemCount(menu_) && !found; ++row) {
+        found = GetMenuItemID(menu_, row) == id;
+    }
+    return found && SetMenuDefaultItem(menu_, id, FALSE) != FALSE;
+}
+
 // The system posts the chosen command to the owner, which handles it after this has returned.
 void Win32Menu::Track(unsigned flags, Point screen, CWnd& owner) {
     TrackPopupMenu(menu_, flags, screen.x, screen.y, 0, HandleOf(&owner), nullptr);

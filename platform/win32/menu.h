@@ -20,9 +20,7 @@ public:
     void AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
                        std::string_view text) override;
     void AddSubMenu(std::unique_ptr<NativeMenu> subMenu, std::string_view title) override;
-    bool SetDefaultItem(unsigned id) override {
-        return SetMenuDefaultItem(menu_, id, FALSE) != FALSE;
-    }
+    bool SetDefaultItem(unsigned id) override;
     void Track(unsigned flags, Point screen, CWnd& owner) override;
 
     HMENU Handle() const { return menu_; }

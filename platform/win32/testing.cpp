@@ -3,7 +3,6 @@
 #include "platform/testing.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -145,22 +144,8 @@ LaterStep::~LaterStep() {
                   [this](const TimedStep& step) { return step.step == &state_->step; });
 }
 
-namespace {
-
-// A surface over the screen, which has the one resolution the system gives it.
-std::unique_ptr<NativeSurface> ScreenSurfaceOf(int logPixelsY) {
-    HDC screen = GetDC(nullptr);
-    if (::GetDeviceCaps(screen, LOGPIXELSY) != logPixelsY) {
-        ReleaseDC(nullptr, screen);
-        throw std::invalid_argument("the screen's resolution is the system's, not " +
-                                    std::to_string(logPixelsY) + " dpi");
-    }
-    return std::make_unique<Win32Surface>(SurfaceKind::client, screen);
-}
-
-}  // namespace
-
-ScreenSurface::ScreenSurface(int logPixelsY) : Surface(ScreenSurfaceOf(logPixelsY)) {}
+ScreenSurface::ScreenSurface()
+    : Surface(std::make_unique<Win32Surface>(SurfaceKind::client, GetDC(nullptr))) {}
 
 ScreenSurface::~ScreenSurface() = default;
 

@@ -13,9 +13,10 @@ namespace kolvar {
 Image GrabFrom(HDC dc, const RECT& rect);
 
 // Real input through the system's input queue: a key with its modifier pressed and released,
-// or a button clicked once or more where the pointer is.
+// or a button clicked once or more where the pointer is, the modifier held meanwhile.
 void SendKey(Key key, KeyModifier modifier);
-void SendClicks(MouseButton button, int clicks);
+void SendVirtualKey(WORD virtualKey);
+void SendClicks(MouseButton button, int clicks, KeyModifier modifier = KeyModifier::None);
 
 // The steps of RunWhileMenuOpen run inside a menu's tracking, whose loop is the system's own and
 // takes its input itself. While they run, this is true, and the steps do not dispatch messages:

@@ -212,15 +212,34 @@ std::optional<OpenMenuFacts> ActiveMenu() {
     return facts;
 }
 
+// The system paints a menu's window as any other: invalidated, it draws every item whole again.
 Image GrabActiveMenu() {
     const std::optional<OpenMenu> open = Innermost();
     RECT frame{};
     if (!open || !GetWindowRect(open->window, &frame)) {
         return {};
     }
+    RedrawWindow(open->window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     HDC dc = GetWindowDC(open->window);
     const ScopeExit release([&open, dc] { ReleaseDC(open->window, dc); });
     return GrabFrom(dc, {0, 0, frame.right - frame.left, frame.bottom - frame.top});
+}
+
+Size MenuTextExtent(std::string_view text) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ original = ::SelectObject(screen, font);
+    const std::wstring wide = Widen(text);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    ::SelectObject(screen, original);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return {extent.cx, extent.cy};
 }
 
 int OpenMenuCount() {
@@ -243,6 +262,14 @@ void ClickMenuItem(int row, MouseButton button) {
 void PressMenuKey(Key key) {
     if (!OpenMenus().empty()) {
         SendKey(key, KeyModifier::None);
+        ProcessEvents();
+    }
+}
+
+// The key that types the letter on the keyboard's layout.
+void PressMenuAccessKey(char letter) {
+    if (!OpenMenus().empty()) {
+        SendVirtualKey(LOBYTE(VkKeyScanW(static_cast<wchar_t>(letter))));
         ProcessEvents();
     }
 }

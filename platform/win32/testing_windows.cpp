@@ -4,8 +4,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dialog.h"
 #include "platform/scope_exit.h"
 #include "platform/testing.h"
+#include "platform/win32/drawing_objects.h"
 #include "platform/win32/testing_internals.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
@@ -42,6 +44,7 @@ WORD VirtualKey(Key key) {
         case Key::Right:
             return VK_RIGHT;
         case Key::Return:
+        case Key::Enter:
             return VK_RETURN;
         case Key::Escape:
             return VK_ESCAPE;
@@ -53,9 +56,20 @@ WORD VirtualKey(Key key) {
     return 0;
 }
 
-// The arrows and the context-menu key sit outside the typewriter block of the keyboard.
-INPUT KeyInput(WORD virtualKey, bool release) {
-    const bool extended = virtualKey == VK_APPS || (virtualKey >= VK_LEFT && virtualKey <= VK_DOWN);
+WORD ModifierKey(KeyModifier modifier) {
+    return modifier == KeyModifier::Shift     ? VK_SHIFT
+           : modifier == KeyModifier::Control ? VK_CONTROL
+                                              : WORD{0};
+}
+
+// The arrows, the context-menu key and the keypad's Enter sit outside the typewriter block of
+// the keyboard.
+bool IsExtended(Key key) {
+    return key == Key::Menu || key == Key::Enter || key == Key::Left || key == Key::Right ||
+           key == Key::Up || key == Key::Down;
+}
+
+INPUT KeyInput(WORD virtualKey, bool release, bool extended = false) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
@@ -71,8 +85,47 @@ INPUT ButtonInput(DWORD flags) {
     return input;
 }
 
-void Send(std::vector<INPUT> inputs) {
+// The modifier's key is held down around the inputs.
+void Send(std::vector<INPUT> inputs, KeyModifier modifier = KeyModifier::None) {
+    if (const WORD key = ModifierKey(modifier)) {
+        inputs.insert(inputs.begin(), KeyInput(key, false));
+        inputs.push_back(KeyInput(key, true));
+    }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+Size IconSize(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) {
+        return {};
+    }
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr) {
+        DeleteObject(info.hbmColor);
+    }
+    // A monochrome icon's mask holds the AND and the XOR image, one above the other.
+    return {mask.bmWidth, info.hbmColor != nullptr ? mask.bmHeight : mask.bmHeight / 2};
+}
+
+// The icon drawn at its own size on white.
+Image IconOnWhite(HICON icon) {
+    const Size size = IconSize(icon);
+    const std::unique_ptr<Win32Bitmap> target = DibSection(size.cx, size.cy);
+    if (target == nullptr) {
+        return {};
+    }
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ original = ::SelectObject(memory, target->handle);
+    const ScopeExit release([&] {
+        ::SelectObject(memory, original);
+        DeleteDC(memory);
+    });
+    const RECT whole{0, 0, size.cx, size.cy};
+    ::FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(memory, 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
+    return GrabFrom(memory, whole);
 }
 
 bool PointAt(HWND hwnd, Point client) {
@@ -142,22 +195,22 @@ std::unique_ptr<PaintHooks>& InstalledPaintHooks() {
 
 void SendKey(Key key, KeyModifier modifier) {
     const WORD virtualKey = VirtualKey(key);
-    std::vector<INPUT> inputs = {KeyInput(virtualKey, false), KeyInput(virtualKey, true)};
-    if (modifier == KeyModifier::Shift) {
-        inputs.insert(inputs.begin(), KeyInput(VK_SHIFT, false));
-        inputs.push_back(KeyInput(VK_SHIFT, true));
-    }
-    Send(std::move(inputs));
+    const bool extended = IsExtended(key);
+    Send({KeyInput(virtualKey, false, extended), KeyInput(virtualKey, true, extended)}, modifier);
 }
 
-void SendClicks(MouseButton button, int clicks) {
+void SendVirtualKey(WORD virtualKey) {
+    Send({KeyInput(virtualKey, false), KeyInput(virtualKey, true)});
+}
+
+void SendClicks(MouseButton button, int clicks, KeyModifier modifier) {
     const bool right = button == MouseButton::Right;
     std::vector<INPUT> inputs;
     for (int click = 0; click < clicks; ++click) {
         inputs.push_back(ButtonInput(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
         inputs.push_back(ButtonInput(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
     }
-    Send(std::move(inputs));
+    Send(std::move(inputs), modifier);
 }
 
 Rect ClientAreaOnScreen(const CWnd& window) {
@@ -183,20 +236,48 @@ Rect WindowRect(const CWnd& window) {
     return RectOf(rect);
 }
 
-std::string WindowTitle(const CWnd& window) {
-    HWND root = RootOf(window);
-    return root != nullptr ? Narrow(TextOf(root)) : std::string();
-}
-
 Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units) {
     RECT rect{units.left, units.top, units.right, units.bottom};
     HWND hwnd = HandleOf(&dialog);
     return hwnd != nullptr && MapDialogRect(hwnd, &rect) ? RectOf(rect) : Rect();
 }
 
-bool IsResizable(const CWnd& window) {
+WindowFacts WindowFactsOf(const CWnd& window) {
+    HWND hwnd = HandleOf(&window);
     HWND root = RootOf(window);
-    return root != nullptr && (GetWindowLongPtrW(root, GWL_STYLE) & WS_THICKFRAME) != 0;
+    if (hwnd == nullptr || root == nullptr) {
+        return {};
+    }
+    const LONG_PTR style = GetWindowLongPtrW(root, GWL_STYLE);
+    return {Narrow(TextOf(root)),           (style & WS_THICKFRAME) != 0,
+            (style & WS_MINIMIZEBOX) != 0,  (style & WS_MAXIMIZEBOX) != 0,
+            IsWindowVisible(hwnd) != FALSE, IsWindowEnabled(hwnd) != FALSE};
+}
+
+Rect WorkArea() {
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return RectOf(area);
+}
+
+CWnd* FocusWithin(const CWnd& window) {
+    HWND hwnd = HandleOf(&window);
+    HWND focus = GetFocus();
+    return hwnd != nullptr && (focus == hwnd || IsChild(hwnd, focus)) ? WindowOfHandle(focus)
+                                                                      : nullptr;
+}
+
+std::vector<Image> WindowIconImages(const CWnd& window) {
+    std::vector<Image> images;
+    HWND root = RootOf(window);
+    for (const WPARAM which : {ICON_BIG, ICON_SMALL}) {
+        auto* icon =
+            reinterpret_cast<HICON>(root != nullptr ? SendMessageW(root, WM_GETICON, which, 0) : 0);
+        if (icon != nullptr) {
+            images.push_back(IconOnWhite(icon));
+        }
+    }
+    return images;
 }
 
 void ClickCloseBox(const CWnd& window) {
@@ -246,16 +327,16 @@ int PaintCounter::Count() const {
     return state_->paints;
 }
 
-void Click(const CWnd& window, Point client, MouseButton button) {
+void Click(const CWnd& window, Point client, MouseButton button, KeyModifier modifier) {
     if (PointAt(HandleOf(&window), client)) {
-        SendClicks(button, 1);
+        SendClicks(button, 1, modifier);
         ProcessEvents();
     }
 }
 
-void DoubleClick(const CWnd& window, Point client) {
+void DoubleClick(const CWnd& window, Point client, MouseButton button, KeyModifier modifier) {
     if (PointAt(HandleOf(&window), client)) {
-        SendClicks(MouseButton::Left, 2);
+        SendClicks(button, 2, modifier);
         ProcessEvents();
     }
 }

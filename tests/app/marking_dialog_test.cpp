@@ -36,8 +36,9 @@ TEST_F(MainDialog, HasTheTitleAndCannotBeResized) {
     std::string title;
     bool resizable = true;
     RunMainDialog(app, dialog, [&] {
-        title = WindowTitle(dialog);
-        resizable = IsResizable(dialog);
+        const WindowFacts facts = WindowFactsOf(dialog);
+        title = facts.title;
+        resizable = facts.resizable;
         dialog.EndDialog(IDOK);
     });
     EXPECT_EQ(title, "Цветная маркировка резистора");
@@ -53,7 +54,7 @@ struct AboutReading {
 
 AboutReading ReadAbout(const CWnd& about) {
     const AccessibleFacts box = AccessibleOf(about);
-    AboutReading reading{WindowTitle(about), box.description, {}};
+    AboutReading reading{WindowFactsOf(about).title, box.description, {}};
     for (const AccessibleFacts& child : box.children) {
         if (child.role == "graphic") {
             reading.iconName = child.name;

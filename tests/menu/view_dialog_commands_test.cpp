@@ -168,7 +168,7 @@ TEST(AboutItem, ReturnsOnlyAfterTheAboutBoxHasClosed) {
         const LaterStep closer(std::chrono::milliseconds(50), [&] {
             const CWnd* box = ActiveModalDialog();
             if (box != nullptr && box != &dialog) {
-                aboutTitle = WindowTitle(*box);
+                aboutTitle = WindowFactsOf(*box).title;
                 ClickCloseBox(*box);
             }
         });

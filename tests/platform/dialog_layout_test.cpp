@@ -70,6 +70,60 @@ INSTANTIATE_TEST_SUITE_P(Keys, DialogKeys,
                                          KeyRow{KeyCode::Other, 0, std::nullopt}),
                          test::RowName());
 
+struct ContextKeyRow {
+    KeyCode key;
+    unsigned modifiers;
+    bool asks;
+};
+
+void PrintTo(const ContextKeyRow& row, std::ostream* out) {
+    *out << "key " << static_cast<int>(row.key) << " modifiers " << row.modifiers;
+}
+
+class ContextMenuKey : public testing::TestWithParam<ContextKeyRow> {};
+
+TEST_P(ContextMenuKey, IsShiftF10Alone) {
+    EXPECT_EQ(AsksForContextMenu({GetParam().key, GetParam().modifiers}), GetParam().asks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ContextMenuKey,
+                         testing::Values(ContextKeyRow{KeyCode::F10, kShiftKey, true},
+                                         ContextKeyRow{KeyCode::F10, 0, false},
+                                         ContextKeyRow{KeyCode::F10, kShiftKey | kControlKey,
+                                                       false},
+                                         ContextKeyRow{KeyCode::Return, kShiftKey, false}),
+                         test::RowName());
+
+struct PlacementRow {
+    const char* name;
+    Size window;
+    Rect over;
+    Point expected;
+};
+
+void PrintTo(const PlacementRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class DialogPlacement : public testing::TestWithParam<PlacementRow> {};
+
+// A work area of 1280 x 1000 below a 24-pixel panel.
+TEST_P(DialogPlacement, IsCentredOverItsOwnerAndKeptInTheWorkArea) {
+    constexpr Rect kWorkArea{0, 24, 1280, 1024};
+    const PlacementRow& row = GetParam();
+    EXPECT_EQ(CentredWindowPosition(row.window, row.over, kWorkArea), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Owners, DialogPlacement,
+    testing::Values(
+        PlacementRow{"OverTheWorkArea", {400, 300}, {0, 24, 1280, 1024}, {440, 374}},
+        PlacementRow{"OverItsOwner", {200, 100}, {100, 100, 600, 500}, {250, 250}},
+        PlacementRow{"OwnerAtTheRightEdge", {400, 100}, {1100, 600, 1400, 700}, {880, 600}},
+        PlacementRow{"OwnerAboveTheTop", {200, 300}, {0, -200, 400, 100}, {100, 24}},
+        PlacementRow{"LargerThanTheWorkArea", {1400, 1100}, {0, 24, 1280, 1024}, {0, 24}}),
+    test::RowName());
+
 TEST(ApplicationName, IsTheExecutablesBaseNameWithoutExtension) {
     EXPECT_EQ(ApplicationNameFromPath("/usr/bin/kolvar"), "kolvar");
     EXPECT_EQ(ApplicationNameFromPath("kolvar.exe"), "kolvar");

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QFontInfo>
-#include <QPainter>
+#include <span>
 
 #include "platform/application.h"
 #include "platform/dialog.h"
-#include "platform/qt/drawing_objects.h"
-#include "platform/qt/surface.h"
+#include "resources/generators/byte_buffer.h"
 #include "tests/platform/canvas.h"
 
 namespace kolvar::test {
@@ -31,9 +28,9 @@ TEST(DrawingObjects, LiveCountReturnsToItsStartAfterAScope) {
 }
 
 TEST(DrawingObjects, SelectionsAndSettingsHandBackWhatWasThere) {
-    Screen screen(120);
+    Screen screen;
     MemorySurface surface(screen);
-    EXPECT_EQ(surface.GetDeviceCaps(LOGPIXELSY), 120);
+    EXPECT_EQ(surface.GetDeviceCaps(LOGPIXELSY), screen.GetDeviceCaps(LOGPIXELSY));
     EXPECT_EQ(surface.GetPixel(0, 0), Rgb(0, 0, 0)) << "the stock bitmap is one black pixel";
     EXPECT_EQ(surface.GetPixel(1, 0), CLR_INVALID);
     Bitmap bitmap = CreateCompatibleBitmap(surface, 3, 2);
@@ -49,36 +46,25 @@ TEST(DrawingObjects, SelectionsAndSettingsHandBackWhatWasThere) {
     EXPECT_EQ(surface.SetBkColor(kRed), kWhite);
 }
 
-TEST(DrawingObjects, FontsMatchHeightWeightAndFace) {
-    const QFontInfo serif(QFontOf(NativeOf(Font(FontRequest(-32, "Times New Roman")))));
-    EXPECT_EQ(serif.family(), "Liberation Serif");
-    EXPECT_EQ(serif.pixelSize(), 32);
-    EXPECT_TRUE(QFontInfo(QFontOf(NativeOf(Font(FontRequest(0, {}, FW_BOLD))))).bold());
-    Screen screen;
-    for (int cellHeight : {12, 19, 33}) {
-        Font fitted(FontRequest(cellHeight));
-        Font larger(FontRequest(-(QFontInfo(QFontOf(NativeOf(fitted))).pixelSize() + 1)));
-        Selected<Font> selection(screen, fitted);
-        EXPECT_LE(screen.GetTextExtentPoint32("Ag").cy, cellHeight);
-        Selected<Font> next(screen, larger);
-        EXPECT_GT(screen.GetTextExtentPoint32("Ag").cy, cellHeight);
+// A 3 x 1 BMP of 8 bits per pixel whose pixels are its palette's entries 0, 1 and 2: grey,
+// beige and light grey. A file header, a 40-byte info header, the palette, the row padded.
+ByteBuffer ThreeColourBmp() {
+    constexpr std::uint32_t kPixelsAt = 14 + 40 + 3 * 4;
+    ByteBuffer file{'B', 'M'};
+    for (const std::uint32_t field : {kPixelsAt + 4, 0u, kPixelsAt, 40u, 3u, 1u}) {
+        AppendU32(file, field);
     }
+    AppendU16(file, 1), AppendU16(file, 8);
+    for (const std::uint32_t field :
+         {0u, 4u, 0u, 0u, 3u, 0u, 0x808080u, 0xDCD6A0u, 0xC0C0C0u, 0x00020100u}) {
+        AppendU32(file, field);
+    }
+    return file;
 }
 
 std::span<const std::byte> ServedBitmap(unsigned id) {
-    static const QByteArray bytes = [] {
-        QImage indexed(3, 1, QImage::Format_Indexed8);
-        indexed.setColorTable({qRgb(128, 128, 128), qRgb(220, 214, 160), qRgb(192, 192, 192)});
-        for (int x = 0; x < 3; ++x) {
-            indexed.setPixel(x, 0, static_cast<unsigned>(x));
-        }
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        indexed.save(&buffer, "BMP");
-        return buffer.data();
-    }();
-    return id == 129 ? std::as_bytes(std::span(bytes.constData(), bytes.size()))
-                     : std::span<const std::byte>();
+    static const ByteBuffer bytes = ThreeColourBmp();
+    return id == 129 ? std::as_bytes(std::span(bytes)) : std::span<const std::byte>();
 }
 
 // From a module of bitmaps alone: the icons and dialogs it leaves out are as if it had none.
@@ -98,22 +84,6 @@ TEST(LoadBitmap, ProgramBitmapsKeepTheirPaletteColoursExactly) {
     Selected<Bitmap> selection(surface, picture);
     EXPECT_EQ(Read(surface, 2, 1), std::vector<std::string>{"#b"});
     EXPECT_EQ(surface.GetPixel(2, 0), Rgb(192, 192, 192));
-}
-
-TEST(PainterSurface, DrawsThroughThePainterButHasNoPixels) {
-    QImage window(8, 8, QImage::Format_RGB32);
-    window.fill(Qt::white);
-    QPainter painter(&window);
-    BorrowedSurface surface(
-        std::make_unique<QtSurface>(SurfaceKind::borrowed, QFont(), 96, &painter));
-    Bitmap bitmap = CreateCompatibleBitmap(surface, 2, 2);
-    EXPECT_EQ(surface.SelectObject(&bitmap), nullptr);
-    surface.FillRect({1, 1, 3, 3}, Brush(kRed));
-    EXPECT_EQ(surface.GetPixel(1, 1), CLR_INVALID);
-    EXPECT_FALSE(surface.ExtFloodFill(0, 0, kGrey, FLOODFILLBORDER));
-    painter.end();
-    EXPECT_EQ(window.pixel(2, 2), qRgb(200, 16, 32));
-    EXPECT_EQ(window.pixel(3, 3), qRgb(255, 255, 255));
 }
 
 }  // namespace

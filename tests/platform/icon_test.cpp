@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "canvas.h"
-#include "platform/qt/drawing_objects.h"
-#include "platform/qt/qt_conversions.h"
 #include "platform/system_metrics.h"
+#include "platform/window.h"
 #include "window_test_resources.h"
 
 namespace kolvar {
@@ -14,14 +15,24 @@ protected:
     test::TestResources resources;
 };
 
+// A window given the icon shows its large image in the task bar and its small one in the title
+// bar; each has its top-left pixel masked out.
 TEST_F(IconFromResources, TakesTheLargeImageAtIconSizeAndKeepsTheSmallOne) {
     const Icon icon = LoadIcon(test::kTestIcon);
     ASSERT_TRUE(icon);
-    const QImage& large = QtIconOf(NativeOf(icon)).large;
-    EXPECT_EQ(large.size(), QSize(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
-    EXPECT_EQ(large.pixel(5, 5), ToQRgb(test::kLargeIconColour));
-    EXPECT_EQ(qAlpha(large.pixel(0, 0)), 0);
-    EXPECT_EQ(QtIconOf(NativeOf(icon)).small.pixel(5, 5), ToQRgb(test::kSmallIconColour));
+    CWnd window;
+    ASSERT_TRUE(window.CreateEx(0, 0, {0, 0, 100, 80}, nullptr, 0));
+    window.SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(&icon));
+    window.SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(&icon));
+    const std::vector<Image> images = WindowIconImages(window);
+
+    ASSERT_EQ(images.size(), 2U);
+    const Image& large = images.front();
+    EXPECT_EQ(large.width, GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(large.height, GetSystemMetrics(SM_CYICON));
+    EXPECT_EQ(large.At(5, 5), test::kLargeIconColour);
+    EXPECT_EQ(large.At(0, 0), test::kWhite);
+    EXPECT_EQ(images.back().At(5, 5), test::kSmallIconColour);
 }
 
 TEST_F(IconFromResources, AMissingIconIsEmptyAndDrawsNothing) {

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
-#include <QImage>
-#include <QMenu>
 #include <algorithm>
+#include <chrono>
+#include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
-#include "menu_driver.h"
 #include "platform/menu.h"
+#include "platform/testing.h"
 #include "recording_owner.h"
 #include "test_menu.h"
 
@@ -17,33 +17,33 @@ namespace {
 
 using namespace test_menu;
 
-const QPoint kMenuAt(40, 30);
+constexpr Point kMenuAt{40, 30};
 
 // Down to the Colours entry and into its sub-menu, by keys only.
-QMenu* OpenColoursByKeys() {
-    QMenu* root = ActivePopup();
-    KeyClick(Qt::Key_Down);
-    KeyClick(Qt::Key_Down);
-    KeyClick(Qt::Key_Right);
-    return WaitForOtherMenu(root);
+bool OpenColoursByKeys() {
+    const int open = OpenMenuCount();
+    PressMenuKey(Key::Down);
+    PressMenuKey(Key::Down);
+    PressMenuKey(Key::Right);
+    return OpenedAnotherMenu(open);
 }
 
-QMenu* OpenColoursByHover() {
-    QMenu* root = ActivePopup();
-    HoverOver(*root, *root->actions().at(kColoursRow));
-    return WaitForOtherMenu(root);
+bool OpenColoursByHover() {
+    const int open = OpenMenuCount();
+    HoverMenuItem(kColoursRow);
+    return OpenedAnotherMenu(open);
 }
 
-Rect ToRect(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
-}
-
-std::map<unsigned, QRect> ItemGeometries(QMenu& menu, const std::vector<unsigned>& ids) {
-    std::map<unsigned, QRect> geometries;
-    for (std::size_t row = 0; row < ids.size(); ++row) {
-        geometries[ids[row]] = menu.actionGeometry(menu.actions().at(static_cast<qsizetype>(row)));
+// Where each item of the innermost open menu lies, by id, relative to the menu's top-left
+// corner.
+std::map<unsigned, Rect> ItemRects() {
+    std::map<unsigned, Rect> rects;
+    if (const std::optional<OpenMenuFacts> menu = ActiveMenu()) {
+        for (std::size_t row = 0; row < menu->items.size(); ++row) {
+            rects[menu->items[row].id] = menu->itemRects[row];
+        }
     }
-    return geometries;
+    return rects;
 }
 
 int WidestOwnerWidth(const std::vector<unsigned>& ids) {
@@ -60,18 +60,17 @@ bool HasDraw(const std::vector<DrawRecord>& draws, unsigned action, unsigned sta
     });
 }
 
-class MenuOwnerDraw : public testing::Test {
+class MenuOwnerDraw : public TrackedMenu {
 protected:
-    RecordingOwner owner;
-    CMenu menu = Build();
+    void TrackWhile(const std::function<void()>& steps) { TrackedMenu::TrackWhile(kMenuAt, steps); }
 };
 
 TEST_F(MenuOwnerDraw, TheOwnerMeasuresEachItemOnceWithItsIdAndData) {
-    TrackWhile(menu, owner, kMenuAt, [] {
-        OpenColoursByKeys();
-        KeyClick(Qt::Key_Left);
-        KeyClick(Qt::Key_Right);
-        Settle();
+    TrackWhile([] {
+        ASSERT_TRUE(OpenColoursByKeys());
+        PressMenuKey(Key::Left);
+        PressMenuKey(Key::Right);
+        ProcessEvents(std::chrono::milliseconds(20));
     });
 
     for (const unsigned id : kColourIds) {
@@ -84,7 +83,7 @@ TEST_F(MenuOwnerDraw, TheOwnerMeasuresEachItemOnceWithItsIdAndData) {
 }
 
 TEST_F(MenuOwnerDraw, EachItemIsMeasuredBeforeItIsFirstDrawn) {
-    TrackWhile(menu, owner, kMenuAt, [] { OpenColoursByKeys(); });
+    TrackWhile([] { ASSERT_TRUE(OpenColoursByKeys()); });
 
     for (const unsigned id : kColourIds) {
         const auto ofItem = [id](OwnerEvent::Kind kind) {
@@ -101,86 +100,91 @@ TEST_F(MenuOwnerDraw, EachItemIsMeasuredBeforeItIsFirstDrawn) {
     }
 }
 
-TEST_F(MenuOwnerDraw, ItemsTakeExactlyTheMeasuredHeightAndTheWidestWidth) {
-    std::map<unsigned, QRect> geometries;
-    QSize menuSize;
-    TrackWhile(menu, owner, kMenuAt, [&] {
-        QMenu* colours = OpenColoursByKeys();
-        ASSERT_NE(colours, nullptr);
-        geometries = ItemGeometries(*colours, kColourIds);
-        menuSize = colours->size();
+// Windows adds a margin of its own beside the measured width, the same for every item.
+TEST_F(MenuOwnerDraw, ItemsTakeTheMeasuredHeightAndOneWidthAtLeastTheWidest) {
+    std::map<unsigned, Rect> rects;
+    Rect frame;
+    TrackWhile([&] {
+        ASSERT_TRUE(OpenColoursByKeys());
+        rects = ItemRects();
+        frame = ActiveMenu()->frame;
     });
 
-    ASSERT_EQ(geometries.size(), kColourIds.size());
-    const int widest = WidestOwnerWidth(kColourIds);
+    ASSERT_EQ(rects.size(), kColourIds.size());
+    const int width = rects[kColourIds.front()].Width();
+    EXPECT_GE(width, WidestOwnerWidth(kColourIds));
     int heights = 0;
     for (const unsigned id : kColourIds) {
-        EXPECT_EQ(geometries[id].height(), RecordingOwner::SizeFor(id).cy) << id;
-        EXPECT_EQ(geometries[id].width(), widest) << id;
-        heights += geometries[id].height();
+        EXPECT_EQ(rects[id].Height(), RecordingOwner::SizeFor(id).cy) << id;
+        EXPECT_EQ(rects[id].Width(), width) << id;
+        heights += rects[id].Height();
     }
     for (std::size_t row = 1; row < kColourIds.size(); ++row) {
-        EXPECT_EQ(geometries[kColourIds[row]].top(), geometries[kColourIds[row - 1]].bottom() + 1);
+        EXPECT_EQ(rects[kColourIds[row]].top, rects[kColourIds[row - 1]].bottom);
     }
-    const QPoint inset = geometries[kColourIds.front()].topLeft();
-    EXPECT_EQ(inset.x(), inset.y()) << "the same frame on every side";
-    EXPECT_EQ(menuSize, QSize(widest + 2 * inset.x(), heights + 2 * inset.y()));
+    const Rect& first = rects[kColourIds.front()];
+    EXPECT_EQ(first.left, first.top) << "the same frame on every side";
+    EXPECT_EQ((Size{frame.Width(), frame.Height()}),
+              (Size{width + 2 * first.left, heights + 2 * first.top}));
 }
 
+// Closing the menu may draw the highlighted item once more, so the draws are those up to the
+// grab.
 TEST_F(MenuOwnerDraw, TheMenuShowsExactlyWhatTheOwnerPainted) {
-    QImage image;
-    std::map<unsigned, QRect> geometries;
-    TrackWhile(menu, owner, kMenuAt, [&] {
+    Image image;
+    std::map<unsigned, Rect> rects;
+    std::vector<DrawRecord> drawn;
+    TrackWhile([&] {
         // A highlighted item is where a style would paint most of its own.
-        QMenu* colours = OpenColoursByKeys();
-        ASSERT_NE(colours, nullptr);
-        KeyClick(Qt::Key_Down);
-        geometries = ItemGeometries(*colours, kColourIds);
-        image = colours->grab().toImage();
+        ASSERT_TRUE(OpenColoursByKeys());
+        PressMenuKey(Key::Down);
+        rects = ItemRects();
+        image = GrabActiveMenu();
+        drawn = owner.draws;
     });
 
-    ASSERT_FALSE(image.isNull());
+    ASSERT_GT(image.width, 0);
     for (const unsigned id : kColourIds) {
-        const std::vector<DrawRecord> draws = owner.DrawsOf(id);
+        const std::vector<DrawRecord> draws = DrawsOf(drawn, id);
         ASSERT_FALSE(draws.empty()) << id;
-        const QColor painted(RedOf(draws.back().painted), GreenOf(draws.back().painted),
-                             BlueOf(draws.back().painted));
-        const QRect item = geometries[id];
+        const Rect& item = rects[id];
         int strayPixels = 0;
-        for (int y = item.top(); y <= item.bottom(); ++y) {
-            for (int x = item.left(); x <= item.right(); ++x) {
-                strayPixels += image.pixelColor(x, y) != painted ? 1 : 0;
+        for (int y = item.top; y < item.bottom; ++y) {
+            for (int x = item.left; x < item.right; ++x) {
+                strayPixels += image.At(x, y) != draws.back().painted ? 1 : 0;
             }
         }
         EXPECT_EQ(strayPixels, 0) << id;
     }
 }
 
+// The item's rectangle is on the menu's surface: where the owner fills it shows the item, as the
+// test before shows; here, each rectangle is its item's, wherever the surface's origin lies.
 TEST_F(MenuOwnerDraw, DrawRequestsCarryTheItemRectangleDataAndTheMenuFont) {
-    std::map<unsigned, QRect> geometries;
-    QFont menuFont;
-    TrackWhile(menu, owner, kMenuAt, [&] {
-        QMenu* colours = OpenColoursByKeys();
-        ASSERT_NE(colours, nullptr);
-        geometries = ItemGeometries(*colours, kColourIds);
-        menuFont = colours->font();
+    std::map<unsigned, Rect> rects;
+    TrackWhile([&] {
+        ASSERT_TRUE(OpenColoursByKeys());
+        rects = ItemRects();
     });
 
-    const QFontMetrics metrics(menuFont);
     ASSERT_FALSE(owner.draws.empty());
+    const Rect& first = rects[owner.draws.front().itemID];
+    const Point origin{owner.draws.front().rcItem.left - first.left,
+                       owner.draws.front().rcItem.top - first.top};
     for (const DrawRecord& draw : owner.draws) {
-        EXPECT_EQ(draw.rcItem, ToRect(geometries[draw.itemID])) << draw.itemID;
+        Rect item = rects[draw.itemID];
+        OffsetRect(item, origin.x, origin.y);
+        EXPECT_EQ(draw.rcItem, item) << draw.itemID;
         EXPECT_EQ(draw.itemData, DataFor(draw.itemID));
-        EXPECT_EQ(draw.textExtent,
-                  Size(metrics.horizontalAdvance(RecordingOwner::kSampleText), metrics.height()));
+        EXPECT_EQ(draw.textExtent, MenuTextExtent(RecordingOwner::kSampleText));
     }
 }
 
 TEST_F(MenuOwnerDraw, OnlyTheCheckedItemIsDrawnChecked) {
-    TrackWhile(menu, owner, kMenuAt, [] {
-        OpenColoursByKeys();
+    TrackWhile([] {
+        ASSERT_TRUE(OpenColoursByKeys());
         for (std::size_t step = 0; step < kColourIds.size(); ++step) {
-            KeyClick(Qt::Key_Down);
+            PressMenuKey(Key::Down);
         }
     });
 
@@ -195,33 +199,27 @@ TEST_F(MenuOwnerDraw, AMovingHighlightRedrawsBothItemsForSelection) {
     std::vector<DrawRecord> onOpening;
     std::vector<DrawRecord> onFirstMove;
     std::vector<DrawRecord> onSecondMove;
-    TrackWhile(menu, owner, kMenuAt, [&] {
-        OpenColoursByKeys();
+    TrackWhile([&] {
+        ASSERT_TRUE(OpenColoursByKeys());
         onOpening = std::exchange(owner.draws, {});
-        KeyClick(Qt::Key_Down);
+        PressMenuKey(Key::Down);
         onFirstMove = std::exchange(owner.draws, {});
-        KeyClick(Qt::Key_Down);
+        PressMenuKey(Key::Down);
         onSecondMove = std::exchange(owner.draws, {});
     });
 
-    const auto ofItem = [](const std::vector<DrawRecord>& draws, unsigned id) {
-        std::vector<DrawRecord> found;
-        std::copy_if(draws.begin(), draws.end(), std::back_inserter(found),
-                     [id](const DrawRecord& draw) { return draw.itemID == id; });
-        return found;
-    };
     const unsigned first = kColourIds[0];
     const unsigned checked = kColourIds[1];
     const unsigned third = kColourIds[2];
-    EXPECT_TRUE(HasDraw(ofItem(onOpening, first), ODA_SELECT, ODS_SELECTED));
-    EXPECT_TRUE(HasDraw(ofItem(onOpening, third), ODA_DRAWENTIRE, 0));
+    EXPECT_TRUE(HasDraw(DrawsOf(onOpening, first), ODA_SELECT, ODS_SELECTED));
+    EXPECT_TRUE(HasDraw(DrawsOf(onOpening, third), ODA_DRAWENTIRE, 0));
 
-    EXPECT_TRUE(HasDraw(ofItem(onFirstMove, first), ODA_SELECT, 0));
-    EXPECT_TRUE(HasDraw(ofItem(onFirstMove, checked), ODA_SELECT, ODS_SELECTED | ODS_CHECKED));
-    EXPECT_FALSE(HasDraw(ofItem(onFirstMove, first), ODA_SELECT, ODS_SELECTED));
+    EXPECT_TRUE(HasDraw(DrawsOf(onFirstMove, first), ODA_SELECT, 0));
+    EXPECT_TRUE(HasDraw(DrawsOf(onFirstMove, checked), ODA_SELECT, ODS_SELECTED | ODS_CHECKED));
+    EXPECT_FALSE(HasDraw(DrawsOf(onFirstMove, first), ODA_SELECT, ODS_SELECTED));
 
-    EXPECT_TRUE(HasDraw(ofItem(onSecondMove, checked), ODA_SELECT, ODS_CHECKED));
-    EXPECT_TRUE(HasDraw(ofItem(onSecondMove, third), ODA_SELECT, ODS_SELECTED));
+    EXPECT_TRUE(HasDraw(DrawsOf(onSecondMove, checked), ODA_SELECT, ODS_CHECKED));
+    EXPECT_TRUE(HasDraw(DrawsOf(onSecondMove, third), ODA_SELECT, ODS_SELECTED));
     for (const DrawRecord& draw : onSecondMove) {
         EXPECT_EQ((draw.itemState & ODS_SELECTED) != 0, draw.itemID == third) << draw.itemID;
     }
@@ -229,11 +227,10 @@ TEST_F(MenuOwnerDraw, AMovingHighlightRedrawsBothItemsForSelection) {
 
 TEST_F(MenuOwnerDraw, ARepaintWithoutAMoveDrawsEverythingWhole) {
     std::vector<DrawRecord> onRepaint;
-    TrackWhile(menu, owner, kMenuAt, [&] {
-        QMenu* colours = OpenColoursByKeys();
-        ASSERT_NE(colours, nullptr);
+    TrackWhile([&] {
+        ASSERT_TRUE(OpenColoursByKeys());
         owner.draws.clear();
-        colours->grab();
+        GrabActiveMenu();
         onRepaint = owner.draws;
     });
 
@@ -246,18 +243,14 @@ TEST_F(MenuOwnerDraw, ARepaintWithoutAMoveDrawsEverythingWhole) {
 
 TEST_F(MenuOwnerDraw, TheMouseMovesTheHighlightToo) {
     std::vector<DrawRecord> onHover;
-    TrackWhile(menu, owner, kMenuAt, [&] {
-        QMenu* colours = OpenColoursByHover();
-        ASSERT_NE(colours, nullptr);
+    TrackWhile([&] {
+        ASSERT_TRUE(OpenColoursByHover());
         owner.draws.clear();
-        HoverOver(*colours, *colours->actions().at(2));
+        HoverMenuItem(2);
         onHover = owner.draws;
     });
 
-    std::vector<DrawRecord> third;
-    std::copy_if(onHover.begin(), onHover.end(), std::back_inserter(third),
-                 [](const DrawRecord& draw) { return draw.itemID == kColourIds[2]; });
-    EXPECT_TRUE(HasDraw(third, ODA_SELECT, ODS_SELECTED));
+    EXPECT_TRUE(HasDraw(DrawsOf(onHover, kColourIds[2]), ODA_SELECT, ODS_SELECTED));
 }
 
 }  // namespace

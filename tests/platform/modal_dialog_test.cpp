@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QScreen>
-#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
 #include "platform/application.h"
 #include "platform/dialog.h"
-#include "platform/qt/dialog.h"
-#include "platform/qt/qt_testing.h"
+#include "platform/surface.h"
 #include "platform/testing.h"
 #include "tests/support/row_name.h"
 #include "window_test_resources.h"
@@ -32,13 +28,11 @@ public:
     bool visibleAtInit = true;
     std::function<void(TestDialog&)> onInit;
 
-    QWidget& Widget() const { return *WidgetBehind(*this); }
-
 protected:
     bool OnInitDialog() override {
         ++initCount;
         existedAtInit = IsWindow();
-        visibleAtInit = Widget().isVisible();
+        visibleAtInit = WindowFactsOf(*this).shown;
         if (onInit) {
             onInit(*this);
         }
@@ -69,25 +63,18 @@ private:
 // Runs the dialog modally and `step` from inside its loop; a dialog that does not end is ended
 // after a while, so that a failure cannot hang the tests.
 long RunModal(CDialog& dialog, const std::function<void()>& step) {
-    QTimer stepTimer;
-    stepTimer.setSingleShot(true);
-    QObject::connect(&stepTimer, &QTimer::timeout, step);
-    stepTimer.start(0);
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&dialog] { dialog.EndDialog(kTimedOut); });
-    watchdog.start(5000);
+    const LaterStep stepping(std::chrono::milliseconds(0), step);
+    const LaterStep watchdog(std::chrono::seconds(5), [&dialog] { dialog.EndDialog(kTimedOut); });
     return dialog.DoModal();
 }
 
-void PressKey(QWidget& widget, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &press);
+Point CentreOf(const Rect& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-QWidget& FocusOrDialog(TestDialog& dialog) {
-    QWidget* focus = QApplication::focusWidget();
-    return focus != nullptr ? *focus : dialog.Widget();
+// How many pixels of the image have the colour.
+int PixelsOf(const Image& image, Colour colour) {
+    return static_cast<int>(std::count(image.pixels.begin(), image.pixels.end(), colour));
 }
 
 struct EndingRow {
@@ -119,11 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
         EndingRow{"CommandCancel",
                   [](TestDialog& d) { d.SendMessage(WM_COMMAND, test::kCommandCancel); },
                   test::kCommandCancel},
-        EndingRow{"EnterKey", [](TestDialog& d) { PressKey(FocusOrDialog(d), Qt::Key_Return); },
-                  test::kCommandOk},
-        EndingRow{"EscKey", [](TestDialog& d) { PressKey(FocusOrDialog(d), Qt::Key_Escape); },
-                  test::kCommandCancel},
-        EndingRow{"CloseBox", [](TestDialog& d) { d.Widget().close(); }, test::kCommandCancel},
+        EndingRow{"EnterKey", [](TestDialog& d) { PressKey(d, Key::Return); }, test::kCommandOk},
+        EndingRow{"EscKey", [](TestDialog& d) { PressKey(d, Key::Escape); }, test::kCommandCancel},
+        EndingRow{"CloseBox", [](TestDialog& d) { ClickCloseBox(d); }, test::kCommandCancel},
         EndingRow{"SystemClose", [](TestDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE); },
                   test::kCommandCancel},
         EndingRow{"EndDialog", [](TestDialog& d) { d.EndDialog(42); }, 42}),
@@ -138,7 +123,7 @@ TEST_F(ModalDialog, InitialisesOnceWhenTheWindowExistsAndBeforeItShows) {
     TestDialog dialog;
     bool visibleWhileRunning = false;
     RunModal(dialog, [&] {
-        visibleWhileRunning = dialog.Widget().isVisible();
+        visibleWhileRunning = WindowFactsOf(dialog).shown;
         dialog.EndDialog(0);
     });
     EXPECT_EQ(dialog.initCount, 1);
@@ -161,104 +146,114 @@ TEST_F(ModalDialog, WithoutATemplateThereIsNoRun) {
 }
 
 TEST_F(ModalDialog, KeysPressedInAChildWindowReachTheDialog) {
-    for (const auto& [key, result] : {std::pair{Qt::Key_Escape, test::kCommandCancel},
-                                      std::pair{Qt::Key_Enter, test::kCommandOk}}) {
+    for (const auto& [key, result] :
+         {std::pair{Key::Escape, test::kCommandCancel}, std::pair{Key::Enter, test::kCommandOk}}) {
         TestDialog dialog;
         CWnd child;
         dialog.onInit = [&child](TestDialog& d) {
             child.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, {5, 5, 100, 100}, &d, 10000);
             child.SetFocus();
         };
-        EXPECT_EQ(RunModal(dialog, [&] { PressKey(*WidgetBehind(child), key); }), long{result});
+        EXPECT_EQ(RunModal(dialog, [&] { PressKey(child, key); }), static_cast<long>(result));
     }
 }
 
+// 320 x 200 dialog units, as the platform converts them for the dialog's font: with MS Sans
+// Serif's base units of 6 x 13 at 96 dpi, 480 x 325; Windows takes the units from the font the
+// face resolves to, which may be another.
 TEST_F(ModalDialog, TheClientAreaIsTheTemplateSizeAtTheScreensResolution) {
     TestDialog dialog;
     Rect client;
+    Rect templateSize;
+    int dpi = 0;
     RunModal(dialog, [&] {
         client = dialog.GetClientRect();
+        templateSize = DialogUnitsToPixels(dialog, {0, 0, 320, 200});
+        dpi = CClientDC(dialog).GetDeviceCaps(LOGPIXELSY);
         dialog.EndDialog(0);
     });
-    // 320 x 200 dialog units with base units of 6 x 13 at 96 dpi.
-    ASSERT_EQ(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY()), 96);
-    EXPECT_EQ(client, (Rect{0, 0, 480, 325}));
+    EXPECT_EQ(client, templateSize);
+    ASSERT_EQ(dpi, 96);
+    EXPECT_EQ(client.right, 480);
 }
 
 TEST_F(ModalDialog, TheMainDialogIsCentredOnTheScreenWithAFixedFrame) {
     TestDialog dialog;
-    QRect geometry;
-    Qt::WindowFlags flags;
+    Rect frame;
+    WindowFacts facts;
     RunModal(dialog, [&] {
-        geometry = dialog.Widget().frameGeometry();
-        flags = dialog.Widget().windowFlags();
+        frame = WindowRect(dialog);
+        facts = WindowFactsOf(dialog);
         dialog.EndDialog(0);
     });
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_LE(std::abs(geometry.center().x() - screen.center().x()), 1);
-    EXPECT_LE(std::abs(geometry.center().y() - screen.center().y()), 1);
-    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
+    const Point centre = CentreOf(frame);
+    const Point screenCentre = CentreOf(WorkArea());
+    EXPECT_LE(std::abs(centre.x - screenCentre.x), 1);
+    EXPECT_LE(std::abs(centre.y - screenCentre.y), 1);
+    EXPECT_FALSE(facts.resizable);
+    EXPECT_TRUE(facts.minimiseBox);
+    EXPECT_FALSE(facts.maximiseBox);
 }
 
+// The About box shows the large image of its icon, 32 by 32 less the masked corner pixel.
 TEST_F(ModalDialog, AnOwnedDialogRunsCentredOverTheMainWindowWhichTakesNoInput) {
     CWinApp app;
     TestDialog main;
     app.m_pMainWnd = &main;
     TestDialog about(test::kAboutTemplate);
-    bool mainEnabledDuringAbout = true;
-    QPoint offCentre;
-    QString text;
-    QSize iconSize;
+    bool mainTookInputDuringAbout = true;
+    bool mainTakesInputAfterAbout = false;
+    Point offCentre;
+    AccessibleFacts reading;
+    int iconPixels = 0;
     long aboutResult = 0;
     RunModal(main, [&] {
         aboutResult = RunModal(about, [&] {
-            mainEnabledDuringAbout = main.Widget().isEnabled();
-            offCentre =
-                about.Widget().frameGeometry().center() - main.Widget().frameGeometry().center();
-            for (const QLabel* label : about.Widget().findChildren<QLabel*>()) {
-                text += label->text();
-                iconSize = label->pixmap().isNull() ? iconSize : label->pixmap().size();
-            }
-            about.Widget().findChild<QPushButton*>()->click();
+            mainTookInputDuringAbout = WindowFactsOf(main).takesInput;
+            const Point aboutCentre = CentreOf(WindowRect(about));
+            const Point mainCentre = CentreOf(WindowRect(main));
+            offCentre = {aboutCentre.x - mainCentre.x, aboutCentre.y - mainCentre.y};
+            reading = AccessibleOf(about);
+            iconPixels = PixelsOf(GrabClientArea(about), test::kLargeIconColour);
+            ClickDialogButton(about, "OK");
         });
-        EXPECT_TRUE(main.Widget().isEnabled());
+        mainTakesInputAfterAbout = WindowFactsOf(main).takesInput;
+        app.m_pMainWnd = nullptr;  // the main window's end would end the event loop for good
         main.EndDialog(0);
     });
     EXPECT_EQ(aboutResult, long{test::kCommandOk});
-    EXPECT_FALSE(mainEnabledDuringAbout);
-    EXPECT_LE(offCentre.manhattanLength(), 2);
+    EXPECT_FALSE(mainTookInputDuringAbout);
+    EXPECT_TRUE(mainTakesInputAfterAbout);
+    EXPECT_LE(std::abs(offCentre.x) + std::abs(offCentre.y), 2);
     EXPECT_EQ(about.GetOwner(), &main);
-    EXPECT_TRUE(text.contains("Tom & Jerry"));
-    EXPECT_EQ(iconSize, QSize(32, 32));
+    EXPECT_NE(reading.description.find("Jerry\nsecond line"), std::string::npos)
+        << reading.description;
+    EXPECT_EQ(iconPixels, 32 * 32 - 1);
 }
 
-TEST_F(ModalDialog, APaletteChangeReachesTheChildWindowsOnce) {
+// The window hears of a change on a later turn of the loop, once the platform has spread it;
+// a few more turns show that it hears only once.
+TEST_F(ModalDialog, ASystemColourChangeReachesTheChildWindowsOnce) {
     TestDialog dialog;
     ColourProbe child;
     dialog.onInit = [&child](TestDialog& d) {
         child.CreateEx(0, WS_CHILD | WS_VISIBLE, {5, 5, 100, 100}, &d, 10000);
     };
-    const QPalette original = QApplication::palette();
-    int changesAfterPaletteChange = -1;
+    int changesAfterColourChange = -1;
     RunModal(dialog, [&] {
         const int before = child.changes;
-        QPalette changed = original;
-        changed.setColor(QPalette::Base, QColor(1, 2, 3));
-        QApplication::setPalette(changed);
-        // The window hears of it on a later turn of the loop, once Qt has spread the change;
-        // a few more turns show that it hears only once.
-        int turnsAfterFirst = 0;
-        for (int turn = 0; turn < 100 && turnsAfterFirst < 5; ++turn) {
-            QApplication::processEvents();
-            turnsAfterFirst += child.changes > before ? 1 : 0;
+        {
+            const SystemColourChange change(COLOR_WINDOW, Rgb(1, 2, 3));
+            int turnsAfterFirst = 0;
+            for (int turn = 0; turn < 100 && turnsAfterFirst < 5; ++turn) {
+                ProcessEvents(std::chrono::milliseconds(1));
+                turnsAfterFirst += child.changes > before ? 1 : 0;
+            }
+            changesAfterColourChange = child.changes - before;
         }
-        changesAfterPaletteChange = child.changes - before;
-        QApplication::setPalette(original);
         dialog.EndDialog(0);
     });
-    EXPECT_EQ(changesAfterPaletteChange, 1);
+    EXPECT_EQ(changesAfterColourChange, 1);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include "recording_owner.h"
 
-#include <QApplication>
-#include <QThread>
 #include <algorithm>
 
 #include "platform/surface.h"
+#include "platform/testing.h"
 
 namespace kolvar {
 
@@ -22,7 +21,7 @@ Colour RecordingOwner::ColourFor(unsigned id, unsigned itemState) {
     return Rgb(shade, selected, checked);
 }
 
-std::vector<DrawRecord> RecordingOwner::DrawsOf(unsigned id) const {
+std::vector<DrawRecord> DrawsOf(const std::vector<DrawRecord>& draws, unsigned id) {
     std::vector<DrawRecord> found;
     std::copy_if(draws.begin(), draws.end(), std::back_inserter(found),
                  [id](const DrawRecord& draw) { return draw.itemID == id; });
@@ -64,8 +63,8 @@ void RecordingOwner::OnDrawItem(int /*controlId*/, DRAWITEMSTRUCT& draw) {
 
 void RecordingOwner::OnAnyCommand(unsigned id) {
     commands.push_back(id);
-    popupOpenAtCommand.push_back(QApplication::activePopupWidget() != nullptr);
-    loopLevelAtCommand.push_back(QThread::currentThread()->loopLevel());
+    menuOpenAtCommand.push_back(OpenMenuCount() > 0);
+    loopLevelAtCommand.push_back(EventLoopDepth());
     events.push_back({OwnerEvent::Command, id});
 }
 

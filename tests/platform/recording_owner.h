@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +20,9 @@ struct DrawRecord {
     Colour painted = 0;
 };
 
+// The draws of one item among those recorded.
+std::vector<DrawRecord> DrawsOf(const std::vector<DrawRecord>& draws, unsigned id);
+
 // The order in which requests and commands reached the owner.
 struct OwnerEvent {
     enum Kind { Measure, Draw, Command } kind = Measure;
@@ -39,12 +41,11 @@ public:
     std::vector<DrawRecord> draws;
     std::vector<unsigned> commands;
     std::vector<OwnerEvent> events;
-    // Per command: whether any pop-up was still open when it arrived, and how many event loops
+    // Per command: whether any menu was still open when it arrived, and how many event loops
     // were running then.
-    std::vector<bool> popupOpenAtCommand;
+    std::vector<bool> menuOpenAtCommand;
     std::vector<int> loopLevelAtCommand;
 
-    std::vector<DrawRecord> DrawsOf(unsigned id) const;
     int MeasuresOf(unsigned id) const;
 
     static const MessageMap* ClassMessageMap();

@@ -1,6 +1,7 @@
 #include "test_menu.h"
 
-#include "platform/qt/qt_testing.h"
+#include <chrono>
+
 #include "platform/testing.h"
 
 namespace kolvar::test_menu {
@@ -35,12 +36,19 @@ CMenu Build() {
     return menu;
 }
 
-QMenu& Widget(const CMenu& menu) {
-    return PopupOf(menu);
+void TrackedMenu::SetUp() {
+    ASSERT_TRUE(owner.CreateEx(0, WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
+    ASSERT_TRUE(WaitForShown(owner));
 }
 
-QMenu* SubMenuAt(QMenu& menu, int row) {
-    return menu.actions().at(row)->menu();
+void TrackedMenu::TrackWhile(Point at, const std::function<void()>& steps) {
+    RunWhileMenuOpen([&] { menu.TrackPopupMenu(TPM_RIGHTBUTTON, at.x, at.y, owner); }, steps);
+}
+
+bool OpenedAnotherMenu(int openBefore) {
+    const bool opened = WaitUntil([openBefore] { return OpenMenuCount() > openBefore; });
+    ProcessEvents(std::chrono::milliseconds(20));
+    return opened;
 }
 
 }  // namespace kolvar::test_menu

@@ -1,10 +1,13 @@
 #pragma once
 
-#include <QAction>
-#include <QMenu>
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <vector>
 
+#include "platform/geometry.h"
 #include "platform/menu.h"
+#include "recording_owner.h"
 
 namespace kolvar {
 
@@ -29,9 +32,19 @@ std::uintptr_t DataFor(unsigned id);
 
 CMenu Build();
 
-// The Qt pop-up behind a menu and the sub-menu behind one of its entries.
-QMenu& Widget(const CMenu& menu);
-QMenu* SubMenuAt(QMenu& menu, int row);
+// The menu, tracked for a window of its own shown on the screen, which records what reaches it.
+class TrackedMenu : public testing::Test {
+protected:
+    void SetUp() override;
+    // Runs the steps from inside the menu's tracking, the menu's top-left corner at the point.
+    void TrackWhile(Point at, const std::function<void()>& steps);
+
+    RecordingOwner owner;
+    CMenu menu = Build();
+};
+
+// Whether another menu opens than those open before; once it has, it is laid out and painted.
+bool OpenedAnotherMenu(int openBefore);
 
 }  // namespace test_menu
 }  // namespace kolvar

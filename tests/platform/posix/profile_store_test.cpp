@@ -5,18 +5,20 @@
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "platform/posix/file_profile_store.h"
 #include "tests/support/row_name.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kolvar {
 namespace {
@@ -24,26 +26,28 @@ namespace {
 constexpr const char* kCompany = "Test Company";
 constexpr const char* kSection = "Settings";
 
-QString ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+void WriteFile(const fs::path& path, std::string_view bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(file.good()) << path;
 }
 
 // Each test gets a configuration directory of its own.
 class Store : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(home_.isValid());
+        ASSERT_FALSE(home_.path().empty());
         const char* previous = std::getenv("XDG_CONFIG_HOME");
         previous_ = previous != nullptr ? std::optional<std::string>(previous) : std::nullopt;
-        setenv("XDG_CONFIG_HOME", home_.path().toUtf8().constData(), 1);
+        setenv("XDG_CONFIG_HOME", home_.path().c_str(), 1);
     }
     void TearDown() override {
         if (previous_) {
@@ -52,15 +56,15 @@ protected:
             unsetenv("XDG_CONFIG_HOME");
         }
     }
-    QString Path() const { return QString::fromStdString(store.FilePath()); }
+    fs::path Path() const { return store.FilePath(); }
 
-    QTemporaryDir home_;
+    test::ScratchFolder home_;
     std::optional<std::string> previous_;
     FileProfileStore store{kCompany, "kolvar"};
 };
 
 TEST_F(Store, LivesUnderTheConfigurationDirectoryByCompanyAndApplication) {
-    EXPECT_EQ(Path(), home_.path() + "/Test Company/kolvar.conf");
+    EXPECT_EQ(Path(), home_.path() / "Test Company" / "kolvar.conf");
 }
 
 struct RoundTripRow {
@@ -77,7 +81,7 @@ class StoreRoundTrip : public Store, public testing::WithParamInterface<RoundTri
 TEST_P(StoreRoundTrip, WritesUnsigned32BitDecimalsAndReadsBackTwosComplement) {
     ASSERT_TRUE(store.WriteProfileInt(kSection, "Digit 1", GetParam().value));
     EXPECT_EQ(store.GetProfileInt(kSection, "Digit 1", 12345), GetParam().value);
-    EXPECT_EQ(ReadFile(Path()), QString("[Settings]\nDigit 1=") + GetParam().stored + "\n");
+    EXPECT_EQ(ReadFile(Path()), std::string("[Settings]\nDigit 1=") + GetParam().stored + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, StoreRoundTrip,
@@ -97,9 +101,9 @@ TEST_F(Store, KeysWithSpacesStayApartFromTheirLookAlikes) {
 }
 
 TEST_F(Store, MissingKeysAndAMissingFileGiveTheDefaultWithoutWritingAnything) {
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(Path()).absolutePath()));
+    ASSERT_TRUE(fs::create_directories(Path().parent_path()));
     EXPECT_EQ(store.GetProfileInt(kSection, "Power", 3), 3);
-    EXPECT_FALSE(QFileInfo::exists(Path()));
+    EXPECT_FALSE(fs::exists(Path()));
     ASSERT_TRUE(store.WriteProfileInt(kSection, "Power", 6));
     EXPECT_EQ(store.GetProfileInt(kSection, "Overshoot", -2), -2);
 }
@@ -116,7 +120,7 @@ void PrintTo(const StoredTextRow& row, std::ostream* out) {
 class StoredText : public Store, public testing::WithParamInterface<StoredTextRow> {};
 
 TEST_P(StoredText, ReadsOnlyUnsignedDecimalsWithin32Bits) {
-    WriteFile(Path(), QByteArray("[Settings]\nPower=") + GetParam().text + "\n");
+    WriteFile(Path(), std::string("[Settings]\nPower=") + GetParam().text + "\n");
     EXPECT_EQ(store.GetProfileInt(kSection, "Power", 1234), GetParam().value.value_or(1234));
 }
 
@@ -132,16 +136,14 @@ INSTANTIATE_TEST_SUITE_P(
     test::RowName());
 
 TEST_F(Store, AFileItDoesNotUnderstandGivesDefaultsAndStaysAsItWas) {
-    QByteArray garbage;
+    std::string garbage;
     for (int index = 0; index < 4096; ++index) {
-        garbage.append(static_cast<char>(index * 37 % 256));
+        garbage.push_back(static_cast<char>(index * 37 % 256));
     }
     WriteFile(Path(), garbage);
     EXPECT_EQ(store.GetProfileInt(kSection, "Power", 3), 3);
     EXPECT_FALSE(store.WriteProfileInt(kSection, "Power", 5));
-    QFile file(Path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), garbage);
+    EXPECT_EQ(ReadFile(Path()), garbage);
 }
 
 // A file as a user's editor may leave it: read as far as it is text, and on a save only the
@@ -158,7 +160,7 @@ class HandEdited : public Store, public testing::WithParamInterface<HandEditedRo
 
 TEST_P(HandEdited, IsReadAsFarAsItIsTextAndKeptOnSave) {
     const HandEditedRow& row = GetParam();
-    WriteFile(Path(), QByteArray(row.before.data(), static_cast<qsizetype>(row.before.size())));
+    WriteFile(Path(), row.before);
     EXPECT_EQ(store.GetProfileInt(kSection, "Digit 1", 0), row.digit1);
     store.BeginSave();
     store.WriteProfileInt(kSection, "Digit 1", 7);
@@ -166,9 +168,7 @@ TEST_P(HandEdited, IsReadAsFarAsItIsTextAndKeptOnSave) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(store.EndSave(), row.saved);
     const std::string reported = testing::internal::GetCapturedStderr();
-    QFile file(Path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), row.after);
+    EXPECT_EQ(ReadFile(Path()), row.after);
     EXPECT_EQ(reported.empty(), row.saved) << reported;
 }
 
@@ -199,8 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
     test::RowName());
 
 // An immutable folder takes no new file and an immutable file cannot be replaced, even by root.
-bool SetImmutable(const QString& path, bool immutable) {
-    const int descriptor = ::open(path.toUtf8().constData(), O_RDONLY | O_NONBLOCK);
+bool SetImmutable(const fs::path& path, bool immutable) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
     int flags = 0;
     bool done = descriptor >= 0 && ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
     flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
@@ -223,12 +223,12 @@ class InterruptedSave : public Store, public testing::WithParamInterface<Interru
 TEST_P(InterruptedSave, LeavesThePreviousFileWholeAndSaysWhyInOneLine) {
     const InterruptedRow& row = GetParam();
     // Longer than the size limit, which the captured error line must stay under.
-    const QByteArray before = "; " + QByteArray(300, 'x') + "\n[Settings]\nPower=1\n";
+    const std::string before = "; " + std::string(300, 'x') + "\n[Settings]\nPower=1\n";
     WriteFile(Path(), before);
-    const QString folder = QFileInfo(Path()).absolutePath();
-    const QString immutable = row.folderImmutable ? folder : row.fileImmutable ? Path() : "";
-    if (!immutable.isEmpty() && !SetImmutable(immutable, true)) {
-        GTEST_SKIP() << "cannot make " << immutable.toStdString() << " immutable, which needs "
+    const fs::path folder = Path().parent_path();
+    const fs::path immutable = row.folderImmutable ? folder : row.fileImmutable ? Path() : "";
+    if (!immutable.empty() && !SetImmutable(immutable, true)) {
+        GTEST_SKIP() << "cannot make " << immutable << " immutable, which needs "
                      << "CAP_LINUX_IMMUTABLE and a file system with the immutable attribute";
     }
     rlimit previousLimit{};
@@ -248,8 +248,12 @@ TEST_P(InterruptedSave, LeavesThePreviousFileWholeAndSaysWhyInOneLine) {
     const std::string reported = testing::internal::GetCapturedStderr();
 
     EXPECT_FALSE(saved);
-    EXPECT_EQ(ReadFile(Path()), QString(before));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"kolvar.conf"});
+    EXPECT_EQ(ReadFile(Path()), before);
+    std::set<std::string> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        files.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(files, std::set<std::string>{"kolvar.conf"});
     const std::string start = "kolvar: cannot save settings to " + store.FilePath() + ": ";
     EXPECT_TRUE(reported.starts_with(start) && reported.size() > start.size() + 1 &&
                 reported.find('\n') == reported.size() - 1)
@@ -263,14 +267,14 @@ INSTANTIATE_TEST_SUITE_P(Steps, InterruptedSave,
                          test::RowName());
 
 TEST_F(Store, AFileThatCannotBeReadGivesDefaultsAndStaysAsItWas) {
-    ASSERT_TRUE(QDir().mkpath(Path()));
+    ASSERT_TRUE(fs::create_directories(Path()));
     EXPECT_EQ(store.GetProfileInt(kSection, "Power", 3), 3);
     EXPECT_FALSE(store.WriteProfileInt(kSection, "Power", 5));
-    EXPECT_TRUE(QFileInfo(Path()).isDir());
+    EXPECT_TRUE(fs::is_directory(Path()));
 }
 
 TEST_F(Store, ADirectoryThatCannotBeCreatedCostsOnlyTheValues) {
-    const QString companyDirectory = QFileInfo(Path()).absolutePath();
+    const fs::path companyDirectory = Path().parent_path();
     WriteFile(companyDirectory, "keep");
     EXPECT_FALSE(store.WriteProfileInt(kSection, "Power", 5));
     EXPECT_EQ(store.GetProfileInt(kSection, "Power", 3), 3);
@@ -279,9 +283,9 @@ TEST_F(Store, ADirectoryThatCannotBeCreatedCostsOnlyTheValues) {
 
 TEST_F(Store, AWriteReplacesTheFileRatherThanRewritingIt) {
     ASSERT_TRUE(store.WriteProfileInt(kSection, "Power", 1));
-    const QString link = home_.path() + "/before.conf";
-    ASSERT_EQ(::link(Path().toUtf8().constData(), link.toUtf8().constData()), 0);
-    const QString before = ReadFile(link);
+    const fs::path link = home_.path() / "before.conf";
+    ASSERT_EQ(::link(Path().c_str(), link.c_str()), 0);
+    const std::string before = ReadFile(link);
     ASSERT_TRUE(store.WriteProfileInt(kSection, "Power", 2));
     EXPECT_EQ(ReadFile(link), before);
     EXPECT_NE(ReadFile(Path()), before);

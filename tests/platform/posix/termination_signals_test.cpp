@@ -1,22 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTimer>
+#include <chrono>
 #include <csignal>
 
 #include "platform/dialog.h"
 #include "platform/posix/termination_signals.h"
 #include "platform/program.h"
+#include "platform/testing.h"
+#include "tests/platform/window_test_resources.h"
 #include "tests/support/row_name.h"
-#include "window_test_resources.h"
 
 namespace kolvar {
 namespace {
 
 int WaitForSignal(const int& received) {
-    for (int round = 0; round < 200 && received == 0; ++round) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    WaitUntil([&received] { return received != 0; }, std::chrono::seconds(2));
     return received;
 }
 
@@ -62,11 +60,8 @@ TEST(TerminationSignals, CancelTheRunningDialog) {
     const test::TestResources resources;
     const TerminationSignals signalHandling([](int) { CancelModalRuns(); });
     CDialog dialog(test::kMainTemplate);
-    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&dialog] { dialog.EndDialog(-99); });
-    watchdog.start(5000);
+    const LaterStep raise(std::chrono::milliseconds(0), [] { std::raise(SIGTERM); });
+    const LaterStep watchdog(std::chrono::seconds(5), [&dialog] { dialog.EndDialog(-99); });
     EXPECT_EQ(dialog.DoModal(), long{test::kCommandCancel});
 }
 
