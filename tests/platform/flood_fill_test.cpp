@@ -70,6 +70,15 @@ INSTANTIATE_TEST_SUITE_P(
                 FLOODFILLSURFACE,
                 true,
                 {"#####", "#rb.#", "#rr.#", "#####"}},
+        // The second row is seeded from the first, right of column 0: its span must still
+        // spread left to the raster's edge.
+        FillRow{"SpansSeededRightOfTheEdgeReachColumnZero",
+                {"#....", ".....", "....#"},
+                {4, 0},
+                kGrey,
+                FLOODFILLBORDER,
+                true,
+                {"#rrrr", "rrrrr", "rrrr#"}},
         FillRow{"SurfaceModeDoesNotCrossCorners",
                 {"..u", ".u.", "u.."},
                 {0, 0},
