@@ -15,7 +15,7 @@ namespace {
 void PaintFiveBandPicture(benchmark::State& state) {
     MemorySurface screen;
     Bitmap picture = LoadBitmap(IDB_PICTURE);
-    PreparePictureBackground(picture, screen, Rgb(255, 255, 255));
+    PreparePictureBackground(picture, Rgb(255, 255, 255));
     auto target = CreateCompatibleDC(screen);
     Bitmap targetBitmap = CreateCompatibleBitmap(screen, 470, 281);
     Selected selected(target, targetBitmap);
@@ -35,7 +35,7 @@ void PrepareBackground(benchmark::State& state) {
     bool dark = false;
     for (auto _ : state) {
         // Alternating colours, so that every run repaints the whole outside.
-        PreparePictureBackground(picture, screen, dark ? Rgb(30, 30, 30) : Rgb(255, 255, 255));
+        PreparePictureBackground(picture, dark ? Rgb(30, 30, 30) : Rgb(255, 255, 255));
         dark = !dark;
     }
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "picture/picture_colours.h"
+#include "platform/bitmap_bits.h"
 #include "platform/geometry.h"
 
 namespace kolvar {
@@ -22,26 +23,43 @@ Colour OutsideColour(Colour windowColour) {
 }
 
 // Colours one column of the band between the outline's upper and lower edge.
-void PaintEdgeLine(Surface& surface, int x, int height, Colour colour) {
+void PaintEdgeLine(BitmapBits& pixels, int x, Colour colour) {
+    const int height = pixels.Height();
     int y = 0;
-    while (y < height && surface.GetPixel(x, y) != OUTLINE_GREY) {
+    while (y < height && pixels.GetPixel(x, y) != OUTLINE_GREY) {
         ++y;
     }
-    for (++y; y < height && surface.GetPixel(x, y) != OUTLINE_GREY; ++y) {
-        surface.SetPixel(x, y, colour);
+    for (++y; y < height && pixels.GetPixel(x, y) != OUTLINE_GREY; ++y) {
+        pixels.SetPixel(x, y, colour);
     }
 }
 
 // Both edge lines first, so that the fill between them follows the outline's curve and stops.
-void PaintBand(Surface& surface, SlotColumns columns, int height, ColourCode code) {
+void PaintBand(BitmapBits& pixels, SlotColumns columns, ColourCode code) {
     const Colour colour = ColourOf(code);
-    PaintEdgeLine(surface, columns.left, height, colour);
-    PaintEdgeLine(surface, columns.right, height, colour);
+    PaintEdgeLine(pixels, columns.left, colour);
+    PaintEdgeLine(pixels, columns.right, colour);
     const int fillX = columns.right - 1;
-    const Colour inside = surface.GetPixel(fillX, height / 2);
-    Brush brush(colour);
-    Selected selectedBrush(surface, brush);
-    surface.ExtFloodFill(fillX, height / 2, inside, FLOODFILLSURFACE);
+    const int middle = pixels.Height() / 2;
+    const Colour inside = pixels.GetPixel(fillX, middle);
+    pixels.ExtFloodFill(fillX, middle, inside, FLOODFILLSURFACE, Brush(colour));
+}
+
+// The body and the bands, on the picture's own pixels.
+void LayBands(Bitmap& picture, const BandCode& code) {
+    BitmapBits pixels(picture);
+    if (!pixels) {
+        return;
+    }
+    pixels.ExtFloodFill(pixels.Width() / 2, pixels.Height() / 2, OUTLINE_GREY, FLOODFILLBORDER,
+                        Brush(BODY_BEIGE));
+    const BandSlots slots = BandsInDrawingOrder(code);
+    const int bandCount = BandCount(code);
+    for (int slot = 0; slot < bandCount; ++slot) {
+        if (const auto band = slots[static_cast<std::size_t>(slot)]) {
+            PaintBand(pixels, BandSlotColumns(bandCount, slot), *band);
+        }
+    }
 }
 
 }  // namespace
@@ -52,38 +70,29 @@ SlotColumns BandSlotColumns(int bandCount, int slot) {
             MulDiv(2 * slot + 1, kBandAreaWidth, edges) + kBandAreaLeft};
 }
 
-void PreparePictureBackground(Bitmap& picture, const Surface& compatibleWith, Colour windowColour) {
-    if (!picture) {
-        return;
+void PreparePictureBackground(Bitmap& picture, Colour windowColour) {
+    BitmapBits pixels(picture);
+    if (pixels) {
+        pixels.ExtFloodFill(0, 0, OUTLINE_GREY, FLOODFILLBORDER,
+                            Brush(OutsideColour(windowColour)));
     }
-    auto memory = CreateCompatibleDC(compatibleWith);
-    Selected selectedPicture(memory, picture);
-    Brush brush(OutsideColour(windowColour));
-    Selected selectedBrush(memory, brush);
-    memory.ExtFloodFill(0, 0, OUTLINE_GREY, FLOODFILLBORDER);
 }
 
+// The finished picture goes to the target in one copy.
 void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code) {
     if (!picture) {
         return;
     }
     const BitmapInfo info = GetObject(picture);
     OffsetRect(area, (area.Width() - info.width) / 2, (area.Height() - info.height) / 2);
+    LayBands(picture, code);
 
     auto memory = CreateCompatibleDC(target);
     Selected selectedPicture(memory, picture);
-    Brush body(BODY_BEIGE);
-    Selected selectedBody(memory, body);
-    memory.ExtFloodFill(info.width / 2, info.height / 2, OUTLINE_GREY, FLOODFILLBORDER);
-
-    const BandSlots slots = BandsInDrawingOrder(code);
-    const int bandCount = BandCount(code);
-    for (int slot = 0; slot < bandCount; ++slot) {
-        if (const auto band = slots[static_cast<std::size_t>(slot)]) {
-            PaintBand(memory, BandSlotColumns(bandCount, slot), info.height, *band);
-        }
-    }
-    target.BitBlt(area.left, area.top, info.width, info.height, memory, 0, 0, SRCCOPY);
+    const int previousMode = target.SetStretchBltMode(COLORONCOLOR);
+    target.StretchBlt(area.left, area.top, info.width, info.height, memory, 0, 0, info.width,
+                      info.height, SRCCOPY);
+    target.SetStretchBltMode(previousMode);
 }
 
 }  // namespace kolvar

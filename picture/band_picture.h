@@ -8,7 +8,7 @@
 namespace kolvar {
 
 // Paints everything outside the picture's outline in the window colour.
-void PreparePictureBackground(Bitmap& picture, const Surface& compatibleWith, Colour windowColour);
+void PreparePictureBackground(Bitmap& picture, Colour windowColour);
 
 // Lays the body colour and the bands of `code` on the picture and copies it, centred, into
 // `area` on `target`. `area` is moved to the picture's top-left corner. A missing picture

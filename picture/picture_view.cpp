@@ -82,7 +82,7 @@ int CPictureView::OnCreate(const CREATESTRUCT&) {
         return -1;
     }
     picture_ = LoadBitmap(IDB_PICTURE);
-    PreparePictureBackground(picture_, CClientDC(*this), sysColours_.window);
+    PreparePictureBackground(picture_, sysColours_.window);
     DescribeSelection();
     return 0;
 }
@@ -90,7 +90,7 @@ int CPictureView::OnCreate(const CREATESTRUCT&) {
 void CPictureView::OnSysColorChange() {
     Default();
     sysColours_ = ReadSysColours();
-    PreparePictureBackground(picture_, CClientDC(*this), sysColours_.window);
+    PreparePictureBackground(picture_, sysColours_.window);
     InvalidateRect(false);
 }
 

@@ -222,6 +222,12 @@ public:
     // An exact copy of the source's pixels from `from` into `to`; a one-bit source's 0 bits take
     // this surface's text colour and its 1 bits its background colour.
     virtual void BitBlt(const Rect& to, const NativeSurface& source, Point from) = 0;
+    // Returns the mode before. The program asks for COLORONCOLOR only.
+    virtual int SetStretchBltMode(int mode) = 0;
+    // The source's pixels in `from` onto `to`, each target pixel the source pixel it falls on
+    // (COLORONCOLOR): an enlargement by a whole factor shows every source pixel as a block of
+    // exactly that many pixels; a one-bit source as BitBlt colours it.
+    virtual void StretchBlt(const Rect& to, const NativeSurface& source, const Rect& from) = 0;
     // A pixel of a selected bitmap that has no Pixels() (a one-bit one); CLR_INVALID elsewhere.
     virtual Colour GetPixel(Point point) const = 0;
     // One line placed in the rectangle as the DT_ flags say (see TextCellOrigin), in the

@@ -89,6 +89,18 @@ void Surface::BitBlt(int x, int y, int width, int height, const Surface& source,
     }
 }
 
+int Surface::SetStretchBltMode(int mode) {
+    return native_->SetStretchBltMode(mode);
+}
+
+void Surface::StretchBlt(int x, int y, int width, int height, const Surface& source, int sourceX,
+                         int sourceY, int sourceWidth, int sourceHeight, unsigned rop) {
+    if (rop == SRCCOPY) {
+        native_->StretchBlt({x, y, x + width, y + height}, *source.native_,
+                            {sourceX, sourceY, sourceX + sourceWidth, sourceY + sourceHeight});
+    }
+}
+
 Colour Surface::GetPixel(int x, int y) const {
     const Raster pixels = PixelsOf(bitmap_);
     if (pixels.bits == nullptr) {

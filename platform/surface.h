@@ -147,6 +147,10 @@ inline constexpr int LOGPIXELSY = 90;
 
 inline constexpr unsigned SRCCOPY = 0x00CC0020;
 
+// How StretchBlt makes a pixel of the target from the source's: COLORONCOLOR takes the one
+// source pixel it falls on, so an enlargement shows each source pixel as a block, unblended.
+inline constexpr int COLORONCOLOR = 3;
+
 // What GetPixel gives for a pixel the surface does not have.
 inline constexpr Colour CLR_INVALID = 0xFFFFFFFF;
 
@@ -176,6 +180,10 @@ public:
     void Rectangle(int left, int top, int right, int bottom);
     void BitBlt(int x, int y, int width, int height, const Surface& source, int sourceX,
                 int sourceY, unsigned rop);
+    // The source rectangle copied onto the target's, enlarged or shrunk as the stretch mode says.
+    int SetStretchBltMode(int mode);
+    void StretchBlt(int x, int y, int width, int height, const Surface& source, int sourceX,
+                    int sourceY, int sourceWidth, int sourceHeight, unsigned rop);
 
     // Pixel access, exact to 24 bits; only surfaces with a selected bitmap have pixels.
     Colour GetPixel(int x, int y) const;

@@ -194,6 +194,22 @@ void QtSurface::BitBlt(const Rect& to, const NativeSurface& source, Point from) 
                        SourcePixels(*image, area.source, textColour_, backgroundColour_));
 }
 
+// Without smoothing, Qt samples the source pixel under each target pixel's centre.
+void QtSurface::StretchBlt(const Rect& to, const NativeSurface& source, const Rect& from) {
+    const QImage* image = static_cast<const QtSurface&>(source).SelectedImage();
+    SurfacePainter painter{*this};
+    if (image == nullptr || !painter || to.Width() <= 0 || to.Height() <= 0) {
+        return;
+    }
+    painter->setCompositionMode(QPainter::CompositionMode_Source);
+    const QRect area = ToQRect(from);
+    if (image->format() == QImage::Format_RGB32 && image != SelectedImage()) {
+        painter->drawImage(ToQRect(to), *image, area);
+        return;
+    }
+    painter->drawImage(ToQRect(to), SourcePixels(*image, area, textColour_, backgroundColour_));
+}
+
 Colour QtSurface::GetPixel(Point point) const {
     const QImage* image = SelectedImage();
     if (image == nullptr || !image->rect().contains(point.x, point.y)) {

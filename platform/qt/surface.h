@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <utility>
 
 #include "platform/backend.h"
 
@@ -13,6 +14,9 @@ namespace kolvar {
 
 class QtBitmap;
 class QtFont;
+
+// What a fresh device context of Windows has, BLACKONWHITE.
+inline constexpr int kDefaultStretchMode = 1;
 
 // A memory surface draws into the image of the bitmap selected into it; a paint surface and a
 // borrowed one through a painter that someone else owns; a client surface only measures text.
@@ -30,6 +34,9 @@ public:
     void FillRect(const Rect& rect, Colour colour) override;
     void Rectangle(const Rect& rect, Colour pen, Colour brush) override;
     void BitBlt(const Rect& to, const NativeSurface& source, Point from) override;
+    // Every stretch takes the nearest source pixel, which is what the program asks for.
+    int SetStretchBltMode(int mode) override { return std::exchange(stretchMode_, mode); }
+    void StretchBlt(const Rect& to, const NativeSurface& source, const Rect& from) override;
     Colour GetPixel(Point point) const override;
     int DrawText(std::string_view text, Rect& rect, unsigned format) override;
     Size TextExtent(std::string_view text) const override;
@@ -53,6 +60,7 @@ private:
     Colour textColour_ = 0x000000;
     Colour backgroundColour_ = 0xFFFFFF;
     int backgroundMode_ = OPAQUE;
+    int stretchMode_ = kDefaultStretchMode;
 };
 
 }  // namespace kolvar

@@ -29,6 +29,12 @@ public:
         ::BitBlt(hdc_, to.left, to.top, to.Width(), to.Height(),
                  static_cast<const Win32Surface&>(source).hdc_, from.x, from.y, SRCCOPY);
     }
+    int SetStretchBltMode(int mode) override { return ::SetStretchBltMode(hdc_, mode); }
+    void StretchBlt(const Rect& to, const NativeSurface& source, const Rect& from) override {
+        ::StretchBlt(hdc_, to.left, to.top, to.Width(), to.Height(),
+                     static_cast<const Win32Surface&>(source).hdc_, from.left, from.top,
+                     from.Width(), from.Height(), SRCCOPY);
+    }
     // A one-bit bitmap's pixels are only the system's to read.
     Colour GetPixel(Point point) const override {
         return kind_ == SurfaceKind::memory ? ::GetPixel(hdc_, point.x, point.y) : CLR_INVALID;

@@ -27,6 +27,7 @@
 #undef AppendMenu
 #undef BS_DEFPUSHBUTTON
 #undef CLR_INVALID
+#undef COLORONCOLOR
 #undef COLOR_HIGHLIGHT
 #undef COLOR_HIGHLIGHTTEXT
 #undef COLOR_MENU

@@ -13,7 +13,7 @@ class BandPainting : public PictureTest {
 protected:
     void SetUp() override {
         PictureTest::SetUp();
-        PreparePictureBackground(picture, screen, kWindow);
+        PreparePictureBackground(picture, kWindow);
     }
 
     // Paints onto a target exactly the picture's size and returns the picture's pixels.
@@ -97,10 +97,10 @@ TEST_F(BandPainting, SwitchingBandCountsLeavesNoTrace) {
 TEST_F(BandPainting, NewWindowColourReachesEveryOutsidePixelAndSparesTheLeads) {
     // The body is white before its first paint, so the old outside needs a colour of its own.
     const Colour oldWindow = Rgb(1, 2, 3);
-    PreparePictureBackground(picture, screen, oldWindow);
+    PreparePictureBackground(picture, oldWindow);
     const std::vector<Colour> before = Pixels();
     const Colour newWindow = Rgb(30, 60, 90);
-    PreparePictureBackground(picture, screen, newWindow);
+    PreparePictureBackground(picture, newWindow);
     const std::vector<Colour> after = Pixels();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -116,7 +116,7 @@ TEST_F(BandPainting, NewWindowColourReachesEveryOutsidePixelAndSparesTheLeads) {
 }
 
 TEST_F(BandPainting, WindowColourOfTheOutlineStillBoundsEveryFill) {
-    PreparePictureBackground(picture, screen, OUTLINE_GREY);
+    PreparePictureBackground(picture, OUTLINE_GREY);
     const std::vector<Colour> pixels = Paint(BandCode{});
     EXPECT_NE(At(pixels, 0, 0), OUTLINE_GREY);
     EXPECT_EQ(RowsOf(pixels, 75, ColourOf(1)), std::make_pair(2, 150));
@@ -169,7 +169,7 @@ TEST(MissingPicture, PaintsNothingAndLeavesTheArea) {
     target.FillRect({0, 0, 40, 40}, Brush(Rgb(1, 2, 3)));
     Bitmap missing;
     Rect area{0, 0, 40, 40};
-    PreparePictureBackground(missing, screen, kWindow);
+    PreparePictureBackground(missing, kWindow);
     PaintPicture(missing, target, area, BandCode{});
     EXPECT_EQ(area, (Rect{0, 0, 40, 40}));
     EXPECT_EQ(target.GetPixel(20, 20), Rgb(1, 2, 3));
