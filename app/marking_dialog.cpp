@@ -25,6 +25,7 @@ const MessageMap* CMarkingDialog::ClassMessageMap() {
         OnWmSysCommand<&CMarkingDialog::OnSysCommand>(),
         OnWmPaint<&CMarkingDialog::OnPaint>(),
         OnWmQueryDragIcon<&CMarkingDialog::OnQueryDragIcon>(),
+        OnWmDpiChanged<&CMarkingDialog::OnDpiChanged>(),
     };
     static constexpr MessageMap kMap{&CDialog::ClassMessageMap, kEntries};
     return &kMap;
@@ -36,11 +37,26 @@ bool CMarkingDialog::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(&icon_));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(&icon_));
 
-    Rect viewArea = GetClientRect();
-    InflateRect(viewArea, -kViewMargin, -kViewMargin);
-    view_.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, viewArea, this, IDC_MARKING_VIEW);
+    view_.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, ViewArea(GetDpi()), this,
+                   IDC_MARKING_VIEW);
     view_.SetFocus();
     return true;
+}
+
+Rect CMarkingDialog::ViewArea(int dpi) const {
+    Rect area = GetClientRect();
+    const int margin = MulDiv(kViewMargin, dpi, USER_DEFAULT_SCREEN_DPI);
+    InflateRect(area, -margin, -margin);
+    return area;
+}
+
+// Moved to a monitor of another dpi: the system's rectangle for it, as Windows expects, and the
+// view laid out and drawn again at the new size. The dialog manager scales what it knows first.
+void CMarkingDialog::OnDpiChanged(int dpi, const Rect& suggested) {
+    Default();
+    MoveWindow(suggested);
+    view_.MoveWindow(ViewArea(dpi));
+    view_.ChangeDpi(dpi);
 }
 
 void CMarkingDialog::AddAboutToSystemMenu() {

@@ -6,8 +6,8 @@
 
 namespace kolvar {
 
-// The main window: the marking view inside a 5-pixel margin. Destroying it destroys the view,
-// which saves the selection.
+// The main window: the marking view inside a margin of 5 pixels at 100 %. Destroying it destroys
+// the view, which saves the selection.
 class CMarkingDialog : public CDialog {
 public:
     explicit CMarkingDialog(CWnd* parent = nullptr);
@@ -24,8 +24,11 @@ private:
     void OnSysCommand(unsigned id, LPARAM param);
     void OnPaint();
     const Icon* OnQueryDragIcon();
+    void OnDpiChanged(int dpi, const Rect& suggested);
 
     void AddAboutToSystemMenu();
+    // The client area less the margin, at the window's dpi.
+    Rect ViewArea(int dpi) const;
 
     CMarkingView view_;
     Icon icon_;

@@ -28,22 +28,32 @@ int FloorHalf(int value) {
     return value >= 0 ? value / 2 : -((1 - value) / 2);
 }
 
-// The one-bit mark takes the item's text colour on the item's background colour.
-void DrawCheckMark(Surface& surface, const Rect& cell, int cellSide) {
+// The one-bit mark takes the item's text colour on the item's background colour. The system
+// draws it for its own dpi; a window at another grows or shrinks it with its rows.
+void DrawCheckMark(Surface& surface, const Rect& cell, const SysColours& colours) {
     Bitmap mark = LoadBitmap(OBM_CHECK);
     if (!mark) {
         return;
     }
     const BitmapInfo info = GetObject(mark);
+    const int cellSide = colours.menuItemHeight;
+    const int systemSide =
+        colours.systemMenuItemHeight > 0 ? colours.systemMenuItemHeight : cellSide;
+    const Size size{MulDiv(info.width, cellSide, systemSide),
+                    MulDiv(info.height, cellSide, systemSide)};
     auto markSurface = CreateCompatibleDC(surface);
     Selected selectedMark(markSurface, mark);
-    surface.BitBlt(cell.left + FloorHalf(cellSide - info.width),
-                   cell.top + FloorHalf(cellSide - info.height), info.width, info.height,
-                   markSurface, 0, 0, SRCCOPY);
+    const int previousMode = surface.SetStretchBltMode(COLORONCOLOR);
+    surface.StretchBlt(cell.left + FloorHalf(cellSide - size.cx),
+                       cell.top + FloorHalf(cellSide - size.cy), size.cx, size.cy, markSurface, 0,
+                       0, info.width, info.height, SRCCOPY);
+    surface.SetStretchBltMode(previousMode);
 }
 
-void DrawSwatch(Surface& surface, const Rect& area, const DRAWITEMSTRUCT& item, Colour background) {
-    Rect swatch{area.left, area.top + 2, area.left + kSwatchWidth, area.bottom - 2};
+void DrawSwatch(Surface& surface, const Rect& area, const DRAWITEMSTRUCT& item, Colour background,
+                int dpi) {
+    const int inset = MulDiv(2, dpi, USER_DEFAULT_SCREEN_DPI);
+    Rect swatch{area.left, area.top + inset, area.left + SwatchWidth(dpi), area.bottom - inset};
     const bool noBand = item.itemID == ID_NO_BAND_ITEM;
     Pen frame(BODY_BEIGE);
     Brush fill(noBand ? background : static_cast<Colour>(item.itemData));
@@ -62,8 +72,12 @@ bool HasSwatch(unsigned itemId) {
     return itemId >= ID_FIRST_SWATCH_ITEM && itemId <= ID_NO_BAND_ITEM;
 }
 
-unsigned ColourItemWidth(unsigned itemId, int itemHeight, int labelWidth) {
-    const int width = itemHeight + labelWidth + (HasSwatch(itemId) ? kSwatchWidth : 0);
+int SwatchWidth(int dpi) {
+    return MulDiv(kSwatchWidth, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
+unsigned ColourItemWidth(unsigned itemId, int itemHeight, int labelWidth, int dpi) {
+    const int width = itemHeight + labelWidth + (HasSwatch(itemId) ? SwatchWidth(dpi) : 0);
     return static_cast<unsigned>(width);
 }
 
@@ -78,12 +92,12 @@ void DrawColourItem(const DRAWITEMSTRUCT& item, const SysColours& colours) {
     surface.FillRect(area, background);
     const int cellSide = colours.menuItemHeight;
     if (item.itemState & ODS_CHECKED) {
-        DrawCheckMark(surface, area, cellSide);
+        DrawCheckMark(surface, area, colours);
     }
     area.left += cellSide;
     if (HasSwatch(item.itemID)) {
-        DrawSwatch(surface, area, item, itemColours.background);
-        area.left += kSwatchWidth;
+        DrawSwatch(surface, area, item, itemColours.background, colours.dpi);
+        area.left += SwatchWidth(colours.dpi);
     }
     surface.DrawText(LoadText(item.itemID), area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

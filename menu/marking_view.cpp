@@ -69,7 +69,8 @@ void CMarkingView::OnMeasureItem(int, MEASUREITEMSTRUCT& item) {
         selectedFont.emplace(surface, *font);
     }
     const int labelWidth = surface.GetTextExtentPoint32(label).cx;
-    item.itemWidth = ColourItemWidth(item.itemID, sysColours().menuItemHeight, labelWidth);
+    item.itemWidth =
+        ColourItemWidth(item.itemID, sysColours().menuItemHeight, labelWidth, sysColours().dpi);
     item.itemHeight = static_cast<unsigned>(sysColours().menuItemHeight);
     Default();
 }

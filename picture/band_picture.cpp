@@ -79,19 +79,21 @@ void PreparePictureBackground(Bitmap& picture, Colour windowColour) {
 }
 
 // The finished picture goes to the target in one copy.
-void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code) {
+void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code, int dpi) {
     if (!picture) {
         return;
     }
     const BitmapInfo info = GetObject(picture);
-    OffsetRect(area, (area.Width() - info.width) / 2, (area.Height() - info.height) / 2);
+    const int width = MulDiv(info.width, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int height = MulDiv(info.height, dpi, USER_DEFAULT_SCREEN_DPI);
+    OffsetRect(area, (area.Width() - width) / 2, (area.Height() - height) / 2);
     LayBands(picture, code);
 
     auto memory = CreateCompatibleDC(target);
     Selected selectedPicture(memory, picture);
     const int previousMode = target.SetStretchBltMode(COLORONCOLOR);
-    target.StretchBlt(area.left, area.top, info.width, info.height, memory, 0, 0, info.width,
-                      info.height, SRCCOPY);
+    target.StretchBlt(area.left, area.top, width, height, memory, 0, 0, info.width, info.height,
+                      SRCCOPY);
     target.SetStretchBltMode(previousMode);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/colour.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
+#include "platform/system_metrics.h"
 
 namespace kolvar {
 
@@ -11,9 +12,11 @@ namespace kolvar {
 void PreparePictureBackground(Bitmap& picture, Colour windowColour);
 
 // Lays the body colour and the bands of `code` on the picture and copies it, centred, into
-// `area` on `target`. `area` is moved to the picture's top-left corner. A missing picture
-// paints nothing.
-void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code);
+// `area` on `target`, enlarged for a window at `dpi` the way pixel art is: each pixel a block
+// of the nearest whole pixels, never blended, so that at 200 % it is exactly 2 by 2. `area` is
+// moved to the picture's top-left corner. A missing picture paints nothing.
+void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code,
+                  int dpi = USER_DEFAULT_SCREEN_DPI);
 
 // Where band slot `slot` of a code with `bandCount` bands starts and ends (both columns inside).
 struct SlotColumns {

@@ -14,9 +14,10 @@
 namespace kolvar {
 namespace {
 
-Font CaptionFont(const Surface& surface) {
+// 24 points at the window's dpi, which on a monitor of its own may not be the surface's.
+Font CaptionFont(int dpi) {
     LogFont request;
-    request.height = -MulDiv(24, surface.GetDeviceCaps(LOGPIXELSY), 72);
+    request.height = -MulDiv(24, dpi, 72);
     request.weight = FW_NORMAL;
     request.charSet = RUSSIAN_CHARSET;
     request.faceName = "Times New Roman";
@@ -25,9 +26,9 @@ Font CaptionFont(const Surface& surface) {
 
 // Draws the caption on the bottom edge of `area` and takes its height off the area. Black on
 // whatever the window colour is, whatever the system's text colour.
-void PaintCaption(Surface& surface, Rect& area, const BandCode& code) {
+void PaintCaption(Surface& surface, Rect& area, const BandCode& code, int dpi) {
     surface.SetBkMode(TRANSPARENT);
-    Font font = CaptionFont(surface);
+    Font font = CaptionFont(dpi);
     Selected selectedFont(surface, font);
     const std::string caption = CaptionText(code);
     surface.DrawText(caption, area, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
@@ -52,7 +53,7 @@ CPictureView::CPictureView() {
     if (const CWinApp* app = AfxGetApp()) {
         bandCode_ = LoadBandCode(*app);
     }
-    sysColours_ = ReadSysColours();
+    sysColours_ = ReadSysColours(GetDpi());
 }
 
 CPictureView::~CPictureView() {
@@ -81,6 +82,7 @@ int CPictureView::OnCreate(const CREATESTRUCT&) {
     if (Default() == -1) {
         return -1;
     }
+    sysColours_ = ReadSysColours(GetDpi());
     picture_ = LoadBitmap(IDB_PICTURE);
     PreparePictureBackground(picture_, sysColours_.window);
     DescribeSelection();
@@ -89,8 +91,13 @@ int CPictureView::OnCreate(const CREATESTRUCT&) {
 
 void CPictureView::OnSysColorChange() {
     Default();
-    sysColours_ = ReadSysColours();
+    sysColours_ = ReadSysColours(sysColours_.dpi);
     PreparePictureBackground(picture_, sysColours_.window);
+    InvalidateRect(false);
+}
+
+void CPictureView::ChangeDpi(int dpi) {
+    sysColours_ = ReadSysColours(dpi);
     InvalidateRect(false);
 }
 
@@ -121,8 +128,8 @@ void CPictureView::OnPaint() {
     Bitmap buffer = CreateCompatibleBitmap(paint, width, height);
     Selected selectedBuffer(memory, buffer);
     memory.FillRect(area, Brush(sysColours_.window));
-    PaintCaption(memory, area, bandCode_);
-    PaintPicture(picture_, memory, area, bandCode_);
+    PaintCaption(memory, area, bandCode_, sysColours_.dpi);
+    PaintPicture(picture_, memory, area, bandCode_, sysColours_.dpi);
     paint.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
 }
 

@@ -18,6 +18,9 @@ public:
     const BandCode& bandCode() const { return bandCode_; }
     const SysColours& sysColours() const { return sysColours_; }
 
+    // The window now draws at `dpi`: its sizes are read again and it is repainted.
+    void ChangeDpi(int dpi);
+
     static const MessageMap* ClassMessageMap();
 
 protected:

@@ -4,14 +4,16 @@
 
 namespace kolvar {
 
-SysColours ReadSysColours() {
+SysColours ReadSysColours(int dpi) {
     return {
-        .menuItemHeight = GetSystemMetrics(SM_CYMENU),
+        .menuItemHeight = GetSystemMetricsForDpi(SM_CYMENU, dpi),
         .menu = GetSysColor(COLOR_MENU),
         .menuText = GetSysColor(COLOR_MENUTEXT),
         .highlight = GetSysColor(COLOR_HIGHLIGHT),
         .highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT),
         .window = GetSysColor(COLOR_WINDOW),
+        .dpi = dpi,
+        .systemMenuItemHeight = GetSystemMetrics(SM_CYMENU),
     };
 }
 

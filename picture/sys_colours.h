@@ -1,11 +1,12 @@
 #pragma once
 
 #include "platform/colour.h"
+#include "platform/system_metrics.h"
 
 namespace kolvar {
 
 // The system values the view paints with and the colour menu draws its items with, read at
-// start and again whenever the system's colours change.
+// start and again whenever the system's colours or the window's dpi change.
 struct SysColours {
     int menuItemHeight = 0;
     Colour menu = 0;
@@ -13,8 +14,13 @@ struct SysColours {
     Colour highlight = 0;
     Colour highlightText = 0;
     Colour window = 0;
+    // The window's dpi the sizes are for, and the item height at the system's, which the
+    // system's own bitmaps (the check mark) are drawn for.
+    int dpi = USER_DEFAULT_SCREEN_DPI;
+    int systemMenuItemHeight = 0;
 };
 
-SysColours ReadSysColours();
+// For a window drawn at `dpi`.
+SysColours ReadSysColours(int dpi);
 
 }  // namespace kolvar

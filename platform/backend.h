@@ -81,6 +81,12 @@ public:
     // The whole client area is painted again later, in one WM_PAINT.
     virtual void Invalidate() = 0;
     virtual Size ClientSize() const = 0;
+    // The whole window's rectangle: in its parent's client area, or on the screen for a
+    // top-level one, frame included.
+    virtual void Move(const Rect& rect) = 0;
+    // The dots per inch the program draws the window at, 96 at 100 %: its monitor's where the
+    // window system leaves the scaling to the program, the system's where it is too old to say.
+    virtual int Dpi() const = 0;
     virtual Point ClientToScreen(Point client) const = 0;
     virtual void SetFocus() = 0;
     virtual bool IsMinimised() const = 0;
@@ -251,6 +257,7 @@ std::unique_ptr<NativeSurface> CreateClientSurface(CWnd& window);
 // false where the window system does not let a program move it.
 Colour GetSysColor(int index);
 int GetSystemMetrics(int index);
+int GetSystemMetricsForDpi(int index, int dpi);
 bool SetCursorPos(int x, int y);
 // The side of a small icon, as the title bar shows it.
 int SmallIconSide();

@@ -44,6 +44,8 @@ struct Message {
 //   WM_SYSCOMMAND       system command                0                          0
 //   WM_LBUTTONDBLCLK,   MK_ key-state flags           client point (MakePointParam)
 //   WM_RBUTTONDOWN
+//   WM_DPICHANGED       new dpi (low word x, high     const Rect* suggested      0
+//                       word y)                       window rectangle on the screen
 //
 // DRAWITEMSTRUCT::hDC likewise is a Surface*, valid for the one request.
 
@@ -65,6 +67,7 @@ inline constexpr unsigned WM_COMMAND = 0x0111;
 inline constexpr unsigned WM_SYSCOMMAND = 0x0112;
 inline constexpr unsigned WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr unsigned WM_RBUTTONDOWN = 0x0204;
+inline constexpr unsigned WM_DPICHANGED = 0x02E0;
 
 inline constexpr WPARAM ICON_SMALL = 0;
 inline constexpr WPARAM ICON_BIG = 1;
@@ -263,6 +266,15 @@ template <auto Handler>  // const Icon* OnQueryDragIcon()
 constexpr MessageMapEntry OnWmQueryDragIcon() {
     return {WM_QUERYDRAGICON, 0, 0, [](CWnd& w, const Message&) -> LRESULT {
                 return reinterpret_cast<LRESULT>((message_map_detail::As<Handler>(w).*Handler)());
+            }};
+}
+
+template <auto Handler>  // void OnDpiChanged(int dpi, const Rect& suggested)
+constexpr MessageMapEntry OnWmDpiChanged() {
+    return {WM_DPICHANGED, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
+                (message_map_detail::As<Handler>(w).*Handler)(
+                    static_cast<int>(LoWord(m.wParam)), *reinterpret_cast<const Rect*>(m.lParam));
+                return 0;
             }};
 }
 

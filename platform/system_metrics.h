@@ -15,9 +15,14 @@ inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
 inline constexpr int SM_CYMENU = 15;
 
+// The resolution of 100 %: sizes given in pixels are for it.
+inline constexpr int USER_DEFAULT_SCREEN_DPI = 96;
+
 // From the palette that menus and views use.
 Colour GetSysColor(int index);
 int GetSystemMetrics(int index);
+// As GetSystemMetrics, for a window drawn at `dpi`.
+int GetSystemMetricsForDpi(int index, int dpi);
 
 bool SetCursorPos(int x, int y);
 

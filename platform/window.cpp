@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/scope_exit.h"
+#include "platform/system_metrics.h"
 #include "platform/window_state.h"
 
 namespace kolvar {
@@ -101,6 +102,19 @@ Rect CWnd::GetClientRect() const {
     return {0, 0, client.cx, client.cy};
 }
 
+void CWnd::MoveWindow(const Rect& rect) {
+    if (IsWindow()) {
+        state_->native->Move(rect);
+    }
+}
+
+int CWnd::GetDpi() const {
+    if (state_->dpi != 0) {
+        return state_->dpi;
+    }
+    return IsWindow() ? state_->native->Dpi() : USER_DEFAULT_SCREEN_DPI;
+}
+
 Point CWnd::ClientToScreen(Point point) const {
     return IsWindow() ? state_->native->ClientToScreen(point) : point;
 }
@@ -154,6 +168,9 @@ CMenu* CWnd::GetSystemMenu(bool /*revert*/) {
 LRESULT CWnd::WindowProc(const Message& message) {
     // Default() needs the message being dispatched, also when handlers nest.
     const auto current = Override(current_, &message);
+    if (message.message == WM_DPICHANGED) {
+        state_->dpi = static_cast<int>(LoWord(message.wParam));
+    }
     if (const MessageMapEntry* entry = FindEntry(GetMessageMap(), message)) {
         return entry->handler(*this, message);
     }

@@ -36,6 +36,11 @@ public:
     // Whole client area; one paint follows later.
     void InvalidateRect(bool erase);
     Rect GetClientRect() const;
+    // See NativeWindow::Move.
+    void MoveWindow(const Rect& rect);
+    // The window's dots per inch, USER_DEFAULT_SCREEN_DPI at 100 %; a window that was sent
+    // WM_DPICHANGED since has the dpi of the message.
+    int GetDpi() const;
     Point ClientToScreen(Point point) const;
     CWnd* GetParent() const;
     CWnd* GetOwner() const;

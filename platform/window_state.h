@@ -23,6 +23,9 @@ struct WindowState {
     const Icon* bigIcon = nullptr;
     const Icon* smallIcon = nullptr;
 
+    // The dpi of the last WM_DPICHANGED, which the window has from then on; 0 before one.
+    int dpi = 0;
+
     // The window menu as a CMenu that does not own it, once asked for.
     std::optional<CMenu> systemMenu;
 

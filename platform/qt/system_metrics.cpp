@@ -60,6 +60,11 @@ int GetSystemMetrics(int index) {
     }
 }
 
+// The metrics are the logical resolution's, which the program draws at.
+int GetSystemMetricsForDpi(int index, int dpi) {
+    return MulDiv(GetSystemMetrics(index), dpi, ScreenDpi());
+}
+
 int SmallIconSide() {
     return ScaledForDpi(kSmallIconSizeAtDesignDpi, ScreenDpi());
 }

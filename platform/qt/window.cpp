@@ -152,6 +152,28 @@ Size QtWindow::ClientSize() const {
     return {client.width(), client.height()};
 }
 
+// A top-level widget's geometry leaves out the frame; a dialog keeps the fixed size it has.
+void QtWindow::Move(const Rect& rect) {
+    if (!widget) {
+        return;
+    }
+    const QRect frame = widget->frameGeometry();
+    const QRect inner = widget->geometry();
+    const QRect client =
+        ToQRect(rect).adjusted(inner.left() - frame.left(), inner.top() - frame.top(),
+                               inner.right() - frame.right(), inner.bottom() - frame.bottom());
+    const QWidget* parent = widget->isWindow() ? nullptr : widget->parentWidget();
+    const QPoint parentClient = parent != nullptr ? parent->contentsRect().topLeft() : QPoint();
+    if (widget->minimumSize() == widget->maximumSize()) {
+        widget->setFixedSize(client.size());
+    }
+    widget->setGeometry(client.translated(parentClient));
+}
+
+int QtWindow::Dpi() const {
+    return widget ? widget->logicalDpiY() : kDesignDpi;
+}
+
 Point QtWindow::ClientToScreen(Point client) const {
     if (!widget) {
         return client;

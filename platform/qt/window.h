@@ -31,6 +31,9 @@ public:
     void Show() override;
     void Invalidate() override;
     Size ClientSize() const override;
+    void Move(const Rect& rect) override;
+    // Qt scales the whole window itself: the program draws at the logical resolution.
+    int Dpi() const override;
     Point ClientToScreen(Point client) const override;
     void SetFocus() override;
     bool IsMinimised() const override;

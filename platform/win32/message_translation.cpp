@@ -1,5 +1,7 @@
 #include "platform/win32/message_translation.h"
 
+#include <cstddef>
+
 #include "platform/win32/drawing_objects.h"
 #include "platform/win32/surface.h"
 #include "platform/win32/window.h"
@@ -59,6 +61,12 @@ LRESULT DispatchDrawItem(const RawMessage& raw,
 
 }  // namespace
 
+// WM_DPICHANGED's suggested rectangle goes through as it is.
+static_assert(sizeof(Rect) == sizeof(RECT) && offsetof(Rect, left) == offsetof(RECT, left) &&
+              offsetof(Rect, top) == offsetof(RECT, top) &&
+              offsetof(Rect, right) == offsetof(RECT, right) &&
+              offsetof(Rect, bottom) == offsetof(RECT, bottom));
+
 LRESULT DispatchTranslated(const RawMessage& raw,
                            const std::function<LRESULT(const Message&)>& dispatch,
                            const std::function<LRESULT()>& fallback) {
@@ -94,6 +102,7 @@ LRESULT DispatchTranslated(const RawMessage& raw,
         case WM_SYSCOMMAND:
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDOWN:
+        case WM_DPICHANGED:
             return dispatch(Same(raw));
         default:
             return fallback();

@@ -13,6 +13,13 @@ int GetSystemMetrics(int index) {
     return ::GetSystemMetrics(index);
 }
 
+// Older Windows knows the system's dpi only, which is then every window's.
+int GetSystemMetricsForDpi(int index, int dpi) {
+    using ForDpi = int(WINAPI*)(int, UINT);
+    static const auto forDpi = NewerUser32Function<ForDpi>("GetSystemMetricsForDpi");
+    return forDpi != nullptr ? forDpi(index, static_cast<UINT>(dpi)) : ::GetSystemMetrics(index);
+}
+
 int SmallIconSide() {
     return ::GetSystemMetrics(SM_CXSMICON);
 }

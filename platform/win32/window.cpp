@@ -73,6 +73,24 @@ Size Win32Window::ClientSize() const {
     return {client.right - client.left, client.bottom - client.top};
 }
 
+void Win32Window::Move(const Rect& rect) {
+    SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Older Windows scales no window by its monitor: the program is then system-aware.
+int Win32Window::Dpi() const {
+    using ForWindow = UINT(WINAPI*)(HWND);
+    static const auto forWindow = NewerUser32Function<ForWindow>("GetDpiForWindow");
+    if (forWindow != nullptr) {
+        return static_cast<int>(forWindow(hwnd_));
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 Point Win32Window::ClientToScreen(Point client) const {
     POINT point{client.x, client.y};
     ::ClientToScreen(hwnd_, &point);

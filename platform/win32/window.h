@@ -26,6 +26,8 @@ public:
     void Show() override { ShowWindow(hwnd_, SW_SHOW); }
     void Invalidate() override { ::InvalidateRect(hwnd_, nullptr, FALSE); }
     Size ClientSize() const override;
+    void Move(const Rect& rect) override;
+    int Dpi() const override;
     Point ClientToScreen(Point client) const override;
     void SetFocus() override { ::SetFocus(hwnd_); }
     bool IsMinimised() const override { return ::IsIconic(hwnd_) != FALSE; }

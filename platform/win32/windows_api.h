@@ -99,6 +99,8 @@
 #undef WM_PAINT
 #undef WM_QUERYDRAGICON
 #undef WM_RBUTTONDOWN
+#undef WM_DPICHANGED
+#undef USER_DEFAULT_SCREEN_DPI
 #undef WM_SETICON
 #undef WM_SYSCOLORCHANGE
 #undef WM_SYSCOMMAND
@@ -112,3 +114,14 @@
 #undef WS_SYSMENU
 #undef WS_TABSTOP
 #undef WS_VISIBLE
+
+namespace kolvar {
+
+// A function of user32 that older Windows lacks: null there, so the caller falls back.
+template <class FunctionPointer>
+FunctionPointer NewerUser32Function(const char* name) {
+    const FARPROC address = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+    return reinterpret_cast<FunctionPointer>(reinterpret_cast<void (*)()>(address));
+}
+
+}  // namespace kolvar

@@ -1,8 +1,13 @@
 #include "app/marking_dialog.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "platform/message_map.h"
+#include "platform/system_metrics.h"
 #include "resources/resource_ids.h"
 #include "tests/app/app_fixture.h"
 #include "tests/support/row_name.h"
@@ -157,6 +162,109 @@ INSTANTIATE_TEST_SUITE_P(
         Ending{"SystemClose", [](CMarkingDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); },
                IDCANCEL}),
     test::RowName());
+
+// What the window shows once Windows has told it of a monitor at `dpi`, with the rectangle it
+// suggests: on that monitor, the client area of 100 % scaled, and the frame as the system draws
+// it.
+struct ScaledLook {
+    Rect suggested;
+    Rect window;
+    Rect client;
+    Image view;
+    unsigned itemHeight = 0;
+};
+
+ScaledLook ShowAt(CMarkingDialog& dialog, const Rect& client96, int dpi) {
+    ScaledLook look;
+    const Rect window = WindowRect(dialog);
+    const Rect client = dialog.GetClientRect();
+    const Rect monitor = WorkArea();
+    look.suggested = {
+        monitor.left, monitor.top,
+        monitor.left + window.Width() + MulDiv(client96.right, dpi, 96) - client.right,
+        monitor.top + window.Height() + MulDiv(client96.bottom, dpi, 96) - client.bottom};
+    dialog.SendMessage(WM_DPICHANGED, static_cast<WPARAM>(dpi) * 0x10001,
+                       reinterpret_cast<LPARAM>(&look.suggested));
+    look.window = WindowRect(dialog);
+    look.client = dialog.GetClientRect();
+    look.view = GrabClientArea(dialog.view());
+    MEASUREITEMSTRUCT item;
+    item.itemID = 35006;
+    dialog.view().SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
+    look.itemHeight = item.itemHeight;
+    return look;
+}
+
+// The picture: the first rows from the top with anything but the window colour.
+Rect PictureBox(const Image& image, Colour window) {
+    Rect box{image.width, -1, 0, -1};
+    for (int y = 0; y < image.height && box.bottom < 0; ++y) {
+        bool inked = false;
+        for (int x = 0; x < image.width; ++x) {
+            if (image.At(x, y) != window) {
+                inked = true;
+                box.left = std::min(box.left, x);
+                box.right = std::max(box.right, x + 1);
+            }
+        }
+        box.top = inked && box.top < 0 ? y : box.top;
+        box.bottom = !inked && box.top >= 0 ? y : -1;
+    }
+    return box;
+}
+
+TEST_F(MainDialog, MovedToAMonitorOfAnotherDpiTheWindowScalesWhole) {
+    const std::vector<int> dpis{96, 120, 144, 192};
+    std::vector<ScaledLook> looks;
+    CMarkingDialog dialog;
+    RunMainDialog(app, dialog, [&] {
+        const Rect client96 = dialog.GetClientRect();
+        for (const int dpi : dpis) {
+            looks.push_back(ShowAt(dialog, client96, dpi));
+        }
+        dialog.EndDialog(IDOK);
+    });
+    ASSERT_EQ(looks.size(), dpis.size());
+    const Colour window = GetSysColor(COLOR_WINDOW);
+    const ScaledLook& base = looks[0];
+    const Rect box = PictureBox(base.view, window);
+    const int captionSpace = base.view.height - box.bottom - box.top;
+    std::set<Colour> colours;
+    for (int y = box.top; y < box.bottom; ++y) {
+        for (int x = box.left; x < box.right; ++x) {
+            colours.insert(base.view.At(x, y));
+        }
+    }
+    for (std::size_t row = 0; row < dpis.size(); ++row) {
+        const int dpi = dpis[row];
+        const ScaledLook& look = looks[row];
+        const auto near = [dpi](int scaled, int at96, int within = 1) {
+            return std::abs(scaled - MulDiv(at96, dpi, 96)) <= within;
+        };
+        const Rect scaled = PictureBox(look.view, window);
+        EXPECT_EQ(look.window, look.suggested) << dpi;
+        EXPECT_TRUE(near(look.client.right, base.client.right) &&
+                    near(look.client.bottom, base.client.bottom))
+            << dpi;
+        EXPECT_TRUE(near(scaled.Width(), box.Width()) && near(scaled.Height(), box.Height()))
+            << dpi;
+        // The caption's height, as what the picture's centring leaves below it: the centring
+        // truncates, a pixel either way.
+        EXPECT_TRUE(near(look.view.height - scaled.bottom - scaled.top, captionSpace, 2)) << dpi;
+        EXPECT_EQ(look.itemHeight, static_cast<unsigned>(GetSystemMetricsForDpi(SM_CYMENU, dpi)));
+        for (int y = scaled.top; y < scaled.bottom; ++y) {
+            for (int x = scaled.left; x < scaled.right; ++x) {
+                const Colour pixel = look.view.At(x, y);
+                ASSERT_TRUE(colours.contains(pixel)) << dpi << ": " << x << ", " << y;
+                if (dpi == 192) {
+                    ASSERT_EQ(pixel, base.view.At(box.left + (x - scaled.left) / 2,
+                                                  box.top + (y - scaled.top) / 2))
+                        << x << ", " << y;
+                }
+            }
+        }
+    }
+}
 
 }  // namespace
 }  // namespace kolvar
