@@ -86,9 +86,8 @@ int Win32Window::Dpi() const {
         return static_cast<int>(forWindow(hwnd_));
     }
     HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const ScopeExit release([screen] { ReleaseDC(nullptr, screen); });
+    return GetDeviceCaps(screen, LOGPIXELSY);
 }
 
 Point Win32Window::ClientToScreen(Point client) const {
