@@ -186,6 +186,10 @@ std::vector<Image> WindowIconImages(const CWnd& window);
 // Asks a top-level window to close, as its title bar's close box does.
 void ClickCloseBox(const CWnd& window);
 
+// Tells a top-level window that it is now on a monitor of `dpi`, as Windows does when it is moved
+// there: WM_DPICHANGED through the window system, with the rectangle suggested for it there.
+void MoveToMonitorOfDpi(CWnd& window, int dpi, const Rect& suggested);
+
 // Waits until the window shows on the screen; false if it does not.
 bool WaitForShown(const CWnd& window);
 

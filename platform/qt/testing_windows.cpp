@@ -159,6 +159,12 @@ void ClickCloseBox(const CWnd& window) {
     }
 }
 
+// Qt sends no such message: it scales its windows itself.
+void MoveToMonitorOfDpi(CWnd& window, int dpi, const Rect& suggested) {
+    const auto both = static_cast<WPARAM>(dpi) << 16 | static_cast<WPARAM>(dpi);
+    window.SendMessage(WM_DPICHANGED, both, reinterpret_cast<LPARAM>(&suggested));
+}
+
 bool WaitForShown(const CWnd& window) {
     QWidget* widget = WidgetBehind(window);
     return widget != nullptr && QTest::qWaitForWindowExposed(widget->window());

@@ -286,6 +286,12 @@ void ClickCloseBox(const CWnd& window) {
     }
 }
 
+void MoveToMonitorOfDpi(CWnd& window, int dpi, const Rect& suggested) {
+    RECT rect{suggested.left, suggested.top, suggested.right, suggested.bottom};
+    SendMessageW(HandleOf(&window), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&rect));
+}
+
 bool WaitForShown(const CWnd& window) {
     HWND hwnd = HandleOf(&window);
     return hwnd != nullptr && WaitUntil([hwnd] { return IsWindowVisible(hwnd) != FALSE; });

@@ -183,8 +183,7 @@ ScaledLook ShowAt(CMarkingDialog& dialog, const Rect& client96, int dpi) {
         monitor.left, monitor.top,
         monitor.left + window.Width() + MulDiv(client96.right, dpi, 96) - client.right,
         monitor.top + window.Height() + MulDiv(client96.bottom, dpi, 96) - client.bottom};
-    dialog.SendMessage(WM_DPICHANGED, static_cast<WPARAM>(dpi) * 0x10001,
-                       reinterpret_cast<LPARAM>(&look.suggested));
+    MoveToMonitorOfDpi(dialog, dpi, look.suggested);
     look.window = WindowRect(dialog);
     look.client = dialog.GetClientRect();
     look.view = GrabClientArea(dialog.view());
