@@ -12,6 +12,8 @@ SysColours ReadSysColours() {
         .highlight = GetSysColor(COLOR_HIGHLIGHT),
         .highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT),
         .window = GetSysColor(COLOR_WINDOW),
+        .windowText = GetSysColor(COLOR_WINDOWTEXT),
+        .highContrast = HighContrastTheme(),
     };
 }
 

@@ -13,6 +13,9 @@ struct SysColours {
     Colour highlight = 0;
     Colour highlightText = 0;
     Colour window = 0;
+    // What the caption turns to where black cannot be read (see CaptionColour).
+    Colour windowText = 0;
+    bool highContrast = false;
 };
 
 SysColours ReadSysColours();

@@ -123,10 +123,6 @@ struct Image {
 
 // System colours
 
-// The colour of text in windows: the program never asks for it, but a test may change it to
-// show that the program draws its own.
-inline constexpr int COLOR_WINDOWTEXT = 8;
-
 // Makes the platform report the colour for the COLOR_ index from now on, and tells the windows
 // that the system colours have changed, as the user's settings would. Undone when the object
 // dies, with the windows told again.

@@ -13,6 +13,13 @@ int GetSystemMetrics(int index) {
     return ::GetSystemMetrics(index);
 }
 
+bool HighContrastTheme() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 int SmallIconSide() {
     return ::GetSystemMetrics(SM_CXSMICON);
 }
