@@ -9,7 +9,6 @@
 #include "platform/testing.h"
 #include "platform/win32/drawing_objects.h"
 #include "platform/win32/testing_internals.h"
-#include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
 
 namespace kolvar {
@@ -249,7 +248,7 @@ WindowFacts WindowFactsOf(const CWnd& window) {
         return {};
     }
     const LONG_PTR style = GetWindowLongPtrW(root, GWL_STYLE);
-    return {Narrow(TextOf(root)),           (style & WS_THICKFRAME) != 0,
+    return {Utf8Of(TextOf(root)),           (style & WS_THICKFRAME) != 0,
             (style & WS_MINIMIZEBOX) != 0,  (style & WS_MAXIMIZEBOX) != 0,
             IsWindowVisible(hwnd) != FALSE, IsWindowEnabled(hwnd) != FALSE};
 }
@@ -376,7 +375,7 @@ CWnd* ActiveModalDialog() {
 
 bool ClickDialogButton(const CWnd& dialog, std::string_view text) {
     HWND hwnd = HandleOf(&dialog);
-    const std::wstring wanted = Widen(text);
+    const std::wstring wanted = Utf16Of(text);
     for (HWND child = hwnd != nullptr ? GetWindow(hwnd, GW_CHILD) : nullptr; child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t className[16] = {};
