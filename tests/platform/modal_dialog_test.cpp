@@ -158,23 +158,22 @@ TEST_F(ModalDialog, KeysPressedInAChildWindowReachTheDialog) {
     }
 }
 
-// 320 x 200 dialog units, as the platform converts them for the dialog's font: with MS Sans
-// Serif's base units of 6 x 13 at 96 dpi, 480 x 325; Windows takes the units from the font the
-// face resolves to, which may be another.
+// 320 x 200 dialog units: a quarter of the font's average character width and an eighth of its
+// height each, rounded; 480 x 325 in the classic 6 x 13 of 8-point dialog fonts at 96 dpi.
 TEST_F(ModalDialog, TheClientAreaIsTheTemplateSizeAtTheScreensResolution) {
     TestDialog dialog;
     Rect client;
-    Rect templateSize;
+    Size base;
     int dpi = 0;
     RunModal(dialog, [&] {
         client = dialog.GetClientRect();
-        templateSize = DialogUnitsToPixels(dialog, {0, 0, 320, 200});
+        base = DialogBaseUnitsOf(dialog);
         dpi = CClientDC(dialog).GetDeviceCaps(LOGPIXELSY);
         dialog.EndDialog(0);
     });
-    EXPECT_EQ(client, templateSize);
     ASSERT_EQ(dpi, 96);
-    EXPECT_EQ(client.right, 480);
+    EXPECT_EQ(client, (Rect{0, 0, (320 * base.cx + 2) / 4, (200 * base.cy + 4) / 8}));
+    EXPECT_EQ(base.cx, 6) << "average character width";
 }
 
 TEST_F(ModalDialog, TheMainDialogIsCentredOnTheScreenWithAFixedFrame) {
