@@ -57,7 +57,7 @@ MenuItemFacts FactsOf(HMENU menu, int row) {
     }
     facts.id = item.wID;
     facts.checked = (item.fState & MFS_CHECKED) != 0;
-    facts.data = item.dwItemData;
+    facts.data = ProgramItemData(item.dwItemData);
     return facts;
 }
 
