@@ -39,9 +39,6 @@ private:
     std::unique_ptr<State> state_;
 };
 
-// The name the platform shows for the running program where it names it, as for its icons.
-std::string ProgramDisplayName();
-
 // The event loop
 
 // Lets what is pending happen, for at least the given time.

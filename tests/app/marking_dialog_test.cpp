@@ -169,7 +169,6 @@ INSTANTIATE_TEST_SUITE_P(
                IDOK},
         Ending{"Enter", [](CMarkingDialog& d) { PressKey(d.view(), Key::Return); }, IDOK},
         Ending{"Esc", [](CMarkingDialog& d) { PressKey(d.view(), Key::Escape); }, IDCANCEL},
-        Ending{"CloseBox", [](CMarkingDialog& d) { ClickCloseBox(d); }, IDCANCEL},
         Ending{"SystemClose", [](CMarkingDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); },
                IDCANCEL}),
     test::RowName());
