@@ -69,3 +69,10 @@ function(kolvar_provided capability variable)
         set(${variable} FALSE PARENT_SCOPE)
     endif()
 endfunction()
+
+# The backend's own part of the current folder, where it has one: the subfolder named after it.
+macro(kolvar_backend_subdirectory)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${KOLVAR_PLATFORM}/CMakeLists.txt)
+        add_subdirectory(${KOLVAR_PLATFORM})
+    endif()
+endmacro()
