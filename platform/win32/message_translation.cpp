@@ -69,8 +69,8 @@ std::optional<std::uintptr_t> FrameworkParameter(Payload kind, std::uintptr_t va
         case Payload::window:
             return reinterpret_cast<std::uintptr_t>(WindowOfHandle(reinterpret_cast<HWND>(value)));
         case Payload::surface:
-            lent.emplace(
-                std::make_unique<Win32Surface>(SurfaceKind::borrowed, reinterpret_cast<HDC>(value)));
+            lent.emplace(std::make_unique<Win32Surface>(SurfaceKind::borrowed,
+                                                        reinterpret_cast<HDC>(value)));
             return reinterpret_cast<std::uintptr_t>(&*lent);
         case Payload::font:
         case Payload::icon:
@@ -107,8 +107,8 @@ LRESULT SystemAnswer(const MessagePayload& payload, const Message& message, LRES
             return font != nullptr ? reinterpret_cast<LRESULT>(font) : system();
         }
         case Payload::icon: {
-            HICON icon = IconHandle(reinterpret_cast<const Icon*>(answer),
-                                    WantsSmallIcon(payload, message));
+            HICON icon =
+                IconHandle(reinterpret_cast<const Icon*>(answer), WantsSmallIcon(payload, message));
             return icon != nullptr ? reinterpret_cast<LRESULT>(icon) : system();
         }
         default:
@@ -119,7 +119,8 @@ LRESULT SystemAnswer(const MessagePayload& payload, const Message& message, LRES
 LRESULT DispatchParameters(const RawMessage& raw, const MessagePayload& payload,
                            const Dispatch& dispatch, const SystemHandling& system) {
     std::optional<BorrowedSurface> lent;
-    const std::optional<std::uintptr_t> wParam = FrameworkParameter(payload.wParam, raw.wParam, lent);
+    const std::optional<std::uintptr_t> wParam =
+        FrameworkParameter(payload.wParam, raw.wParam, lent);
     const std::optional<std::uintptr_t> lParam =
         FrameworkParameter(payload.lParam, static_cast<std::uintptr_t>(raw.lParam), lent);
     if (!wParam || !lParam) {
@@ -143,7 +144,8 @@ std::optional<std::uintptr_t> SystemParameter(Payload kind, std::uintptr_t value
                                    : nullptr);
         }
         case Payload::font:
-            return reinterpret_cast<std::uintptr_t>(FontHandle(reinterpret_cast<const Font*>(value)));
+            return reinterpret_cast<std::uintptr_t>(
+                FontHandle(reinterpret_cast<const Font*>(value)));
         case Payload::icon:
             return reinterpret_cast<std::uintptr_t>(
                 IconHandle(reinterpret_cast<const Icon*>(value), small));
@@ -194,8 +196,8 @@ std::optional<RawMessage> RawOf(const Message& message) {
 
 LRESULT AnswerForFramework(unsigned message, LRESULT systemAnswer) {
     const MessagePayload* payload = PayloadOf(message);
-    const bool isHandle = payload != nullptr && (payload->result == Payload::font ||
-                                                 payload->result == Payload::icon);
+    const bool isHandle = payload != nullptr &&
+                          (payload->result == Payload::font || payload->result == Payload::icon);
     return isHandle ? 0 : systemAnswer;
 }
 

@@ -112,7 +112,8 @@ std::string Utf8Of(std::wstring_view utf16) {
         char32_t code = static_cast<char16_t>(utf16[at]);
         const bool pair = code >= 0xD800 && code < 0xDC00 && at + 1 < utf16.size();
         if (pair) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(utf16[++at]) - 0xDC00);
+            code =
+                0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(utf16[++at]) - 0xDC00);
         }
         AppendUtf8(text, code);
     }

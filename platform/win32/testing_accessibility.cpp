@@ -126,8 +126,8 @@ AccessibleFacts FactsOfWindow(HWND hwnd) {
 std::wstring OwnerDrawnText(ULONG_PTR itemData) {
     MSAAMENUINFO record{};
     HANDLE process = GetCurrentProcess();
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(itemData), &record,
-                           sizeof record, nullptr) ||
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(itemData), &record, sizeof record,
+                           nullptr) ||
         record.dwMSAASignature != MSAA_MENU_SIG) {
         return {};
     }
@@ -154,10 +154,10 @@ AccessibleFacts FactsOfMenu(HMENU menu, std::string name) {
         item.cch = static_cast<UINT>(std::size(text));
         GetMenuItemInfoW(menu, static_cast<UINT>(row), TRUE, &item);
         std::wstring label = (item.fType & MFT_OWNERDRAW) != 0 ? OwnerDrawnText(item.dwItemData)
-                                                                : std::wstring(text, item.cch);
+                                                               : std::wstring(text, item.cch);
         std::erase(label, L'&');
-        AccessibleFacts entry{"menu item", Utf8Of(label), {}, std::nullopt,
-                              (item.fState & MFS_CHECKED) != 0, {}};
+        AccessibleFacts entry{
+            "menu item", Utf8Of(label), {}, std::nullopt, (item.fState & MFS_CHECKED) != 0, {}};
         if ((item.fType & MFT_SEPARATOR) != 0) {
             entry = {"separator", {}, {}, std::nullopt, false, {}};
         } else if (item.hSubMenu != nullptr) {

@@ -191,8 +191,8 @@ LRESULT Win32Window::Detach(const RawMessage& raw) {
 // The object identifier is compared as the 32 bits it is, whatever the sign extension.
 LRESULT Win32Window::AnswerAccessibleObject(const RawMessage& raw) {
     const bool client = static_cast<DWORD>(raw.lParam) == static_cast<DWORD>(OBJID_CLIENT);
-    const LRESULT object = client && hasAccessibleText_ ? AnswerAccessibleGraphic(hwnd_, raw.wParam)
-                                                        : 0;
+    const LRESULT object =
+        client && hasAccessibleText_ ? AnswerAccessibleGraphic(hwnd_, raw.wParam) : 0;
     return object != 0 ? object : CallDefault(raw);
 }
 

@@ -181,7 +181,8 @@ TEST_F(RegistryValues, ASaveWaitsAtMostASecondForTheMutexThenWritesAndTellsTheDe
         store_.WriteProfileInt("Settings", "Power", 4);
         return store_.EndSave();
     });
-    const bool savedWhileHeld = saved.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    const bool savedWhileHeld =
+        saved.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
     otherCopy.LetGo();
     EXPECT_TRUE(savedWhileHeld);
     EXPECT_TRUE(saved.get());
