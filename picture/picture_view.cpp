@@ -6,6 +6,7 @@
 #include "model/band_code_settings.h"
 #include "model/caption_text.h"
 #include "picture/band_picture.h"
+#include "picture/caption_colour.h"
 #include "platform/application.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
@@ -24,11 +25,12 @@ Font CaptionFont(int dpi) {
     return Font(request);
 }
 
-// Draws the caption on the bottom edge of `area` and takes its height off the area. Black on
-// whatever the window colour is, whatever the system's text colour.
-void PaintCaption(Surface& surface, Rect& area, const BandCode& code, int dpi) {
+// Draws the caption on the bottom edge of `area` and takes its height off the area, in black
+// unless black cannot be read on the window colour.
+void PaintCaption(Surface& surface, Rect& area, const BandCode& code, const SysColours& colours) {
     surface.SetBkMode(TRANSPARENT);
-    Font font = CaptionFont(dpi);
+    surface.SetTextColor(CaptionColour(colours));
+    Font font = CaptionFont(colours.dpi);
     Selected selectedFont(surface, font);
     const std::string caption = CaptionText(code);
     surface.DrawText(caption, area, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
@@ -128,7 +130,7 @@ void CPictureView::OnPaint() {
     Bitmap buffer = CreateCompatibleBitmap(paint, width, height);
     Selected selectedBuffer(memory, buffer);
     memory.FillRect(area, Brush(sysColours_.window));
-    PaintCaption(memory, area, bandCode_, sysColours_.dpi);
+    PaintCaption(memory, area, bandCode_, sysColours_);
     PaintPicture(picture_, memory, area, bandCode_, sysColours_.dpi);
     paint.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
 }

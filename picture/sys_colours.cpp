@@ -14,6 +14,8 @@ SysColours ReadSysColours(int dpi) {
         .window = GetSysColor(COLOR_WINDOW),
         .dpi = dpi,
         .systemMenuItemHeight = GetSystemMetrics(SM_CYMENU),
+        .windowText = GetSysColor(COLOR_WINDOWTEXT),
+        .highContrast = HighContrastTheme(),
     };
 }
 

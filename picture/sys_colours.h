@@ -18,6 +18,9 @@ struct SysColours {
     // system's own bitmaps (the check mark) are drawn for.
     int dpi = USER_DEFAULT_SCREEN_DPI;
     int systemMenuItemHeight = 0;
+    // What the caption turns to where black cannot be read (see CaptionColour).
+    Colour windowText = 0;
+    bool highContrast = false;
 };
 
 // For a window drawn at `dpi`.

@@ -22,7 +22,7 @@ struct Message {
 
 // What each message carries. Where the window system would pass a handle, the framework passes
 // the program's own object; each backend turns the one into the other in one place, where it
-// turns the window system's events into messages.
+// turns the window system's events into messages, by the table kMessagePayloads below.
 //
 //   message             wParam                        lParam                     result
 //   WM_CREATE           0                             const CREATESTRUCT*        0, or -1: fail
@@ -35,7 +35,7 @@ struct Message {
 //   WM_DRAWITEM         control id, 0 for menus       DRAWITEMSTRUCT*            1 if drawn
 //   WM_MEASUREITEM      control id, 0 for menus       MEASUREITEMSTRUCT*         1 if measured
 //   WM_GETFONT          0                             0                          const Font*, or 0
-//   WM_QUERYDRAGICON    0                             0                          const Icon*
+//   WM_QUERYDRAGICON    0                             0                          const Icon*, or 0
 //   WM_CONTEXTMENU      CWnd* clicked                 screen point (MakePointParam), or
 //                                                     kKeyboardContextPoint from the keyboard
 //   WM_SETICON          ICON_BIG or ICON_SMALL        const Icon*, or 0          the previous one
@@ -104,6 +104,61 @@ constexpr Point PointFromParam(LPARAM param) {
 
 // WM_CONTEXTMENU asked for from the keyboard carries this point instead of a screen position.
 inline constexpr Point kKeyboardContextPoint{-1, -1};
+
+// What each part of the framework's messages is, for the backends: the rows of the table above.
+// A message without a row is none of the framework's, and stays the window system's.
+enum class Payload : std::uint8_t {
+    number,         // the same in the window system's terms and the framework's
+    none,           // 0 in the framework's form, whatever the window system has there
+    window,         // CWnd*; 0 for none, and for a window that is not the program's
+    surface,        // Surface*
+    font,           // const Font*, or 0: the program has no such object
+    icon,           // const Icon*, or 0: the program has no such object
+    iconSize,       // ICON_BIG or ICON_SMALL: which image of the message's icon
+    createRecord,   // const CREATESTRUCT*
+    measureRecord,  // MEASUREITEMSTRUCT*
+    drawRecord,     // DRAWITEMSTRUCT*
+    rect,           // const Rect*, laid out as the window system's own rectangle
+};
+
+struct MessagePayload {
+    unsigned message = 0;
+    Payload wParam = Payload::number;
+    Payload lParam = Payload::number;
+    Payload result = Payload::number;
+};
+
+inline constexpr MessagePayload kMessagePayloads[] = {
+    {WM_CREATE, Payload::none, Payload::createRecord, Payload::number},
+    {WM_DESTROY, Payload::none, Payload::none, Payload::number},
+    {WM_PAINT, Payload::none, Payload::none, Payload::number},
+    {WM_CLOSE, Payload::none, Payload::none, Payload::number},
+    {WM_SYSCOLORCHANGE, Payload::none, Payload::none, Payload::number},
+    {WM_ENDSESSION, Payload::number, Payload::number, Payload::number},
+    {WM_ICONERASEBKGND, Payload::surface, Payload::none, Payload::number},
+    {WM_DRAWITEM, Payload::number, Payload::drawRecord, Payload::number},
+    {WM_MEASUREITEM, Payload::number, Payload::measureRecord, Payload::number},
+    {WM_GETFONT, Payload::none, Payload::none, Payload::font},
+    {WM_QUERYDRAGICON, Payload::none, Payload::none, Payload::icon},
+    {WM_CONTEXTMENU, Payload::window, Payload::number, Payload::number},
+    {WM_SETICON, Payload::iconSize, Payload::icon, Payload::icon},
+    {WM_INITDIALOG, Payload::none, Payload::none, Payload::number},
+    {WM_COMMAND, Payload::number, Payload::none, Payload::number},
+    {WM_SYSCOMMAND, Payload::number, Payload::number, Payload::number},
+    {WM_LBUTTONDBLCLK, Payload::number, Payload::number, Payload::number},
+    {WM_RBUTTONDOWN, Payload::number, Payload::number, Payload::number},
+    {WM_DPICHANGED, Payload::number, Payload::rect, Payload::number},
+};
+
+// The message's row, or null for a message that is none of the framework's.
+constexpr const MessagePayload* PayloadOf(unsigned message) {
+    for (const MessagePayload& row : kMessagePayloads) {
+        if (row.message == message) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
 
 inline constexpr unsigned ODT_MENU = 1;
 inline constexpr unsigned ODA_DRAWENTIRE = 0x0001;

@@ -8,6 +8,7 @@ namespace kolvar {
 inline constexpr int COLOR_MENU = 4;
 inline constexpr int COLOR_WINDOW = 5;
 inline constexpr int COLOR_MENUTEXT = 7;
+inline constexpr int COLOR_WINDOWTEXT = 8;
 inline constexpr int COLOR_HIGHLIGHT = 13;
 inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
 
@@ -23,6 +24,9 @@ Colour GetSysColor(int index);
 int GetSystemMetrics(int index);
 // As GetSystemMetrics, for a window drawn at `dpi`.
 int GetSystemMetricsForDpi(int index, int dpi);
+// Whether the user has chosen a high-contrast theme, where the platform says so; false where it
+// does not.
+bool HighContrastTheme();
 
 bool SetCursorPos(int x, int y);
 

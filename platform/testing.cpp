@@ -8,10 +8,6 @@
 
 namespace kolvar {
 
-std::string ProgramDisplayName() {
-    return ProgramName();
-}
-
 int LiveDrawingObjects() {
     return CountedObject::live_;
 }

@@ -39,9 +39,6 @@ private:
     std::unique_ptr<State> state_;
 };
 
-// The name the platform shows for the running program where it names it, as for its icons.
-std::string ProgramDisplayName();
-
 // The event loop
 
 // Lets what is pending happen, for at least the given time.
@@ -123,10 +120,6 @@ struct Image {
 
 // System colours
 
-// The colour of text in windows: the program never asks for it, but a test may change it to
-// show that the program draws its own.
-inline constexpr int COLOR_WINDOWTEXT = 8;
-
 // Makes the platform report the colour for the COLOR_ index from now on, and tells the windows
 // that the system colours have changed, as the user's settings would. Undone when the object
 // dies, with the windows told again.
@@ -156,9 +149,15 @@ Rect ClientAreaOnScreen(const CWnd& window);
 // screen for a top-level window.
 Rect WindowRect(const CWnd& window);
 
-// A rectangle in a dialog's template units as pixels of the dialog, as the platform converts
-// them for the dialog's font.
-Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units);
+// The base units of a dialog's font, in pixels, as the platform lays the dialog out in them: on
+// Windows measured from the font the dialog shows its texts in, as Windows documents it (the
+// average width of the 52 Latin letters, rounded, and the font's height); on a platform that lays
+// dialogs out in the classic units, those.
+Size DialogBaseUnitsOf(const CWnd& dialog);
+
+// Moves a top-level window, as the user dragging its title bar would, so that its frame's
+// top-left corner is at the screen point; false where the window did not go there.
+bool MoveWindowTo(const CWnd& window, Point screenTopLeft);
 
 // What the user sees of a window: its top-level window's title and what that window's frame
 // lets the user do; whether the window is shown, and every window it lies in too; whether it
@@ -230,14 +229,25 @@ CWnd* ActiveModalDialog();
 // Clicks the dialog's push button that shows the text; false when it has none.
 bool ClickDialogButton(const CWnd& dialog, std::string_view text);
 
+// The font a dialog shows its controls' texts in: the face its template asks for, whether the
+// font the platform gives for that face is an outline font, drawn smooth at any size, and each
+// character of `text` that the font has no glyph for.
+struct DialogFontFacts {
+    std::string face;
+    bool outline = false;
+    std::string missing;
+};
+DialogFontFacts DialogFontOf(const CWnd& dialog, std::string_view text);
+
 // What assistive technology reads of a window, a dialog or a menu: its role ("graphic",
-// "dialog", "menu", "menu item", "text", "push button", ...), name and description, and its
-// children in order.
+// "dialog", "menu", "menu item", "text", "push button", ...), name and description, whether it
+// can be checked (unknown where the platform's assistive technology does not say) and is, and
+// its children in order.
 struct AccessibleFacts {
     std::string role;
     std::string name;
     std::string description;
-    bool checkable = false;
+    std::optional<bool> checkable;
     bool checked = false;
     std::vector<AccessibleFacts> children;
 };

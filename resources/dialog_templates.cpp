@@ -7,7 +7,10 @@
 namespace kolvar {
 namespace {
 
-constexpr std::string_view kDialogFont = "MS Sans Serif";
+// The face Windows maps to its dialog font, an outline font with the Cyrillic letters; a bitmap
+// face such as MS Sans Serif has the glyphs of one code page only. Its base units at 8 points are
+// the classic 6 x 13 at 96 dpi.
+constexpr std::string_view kDialogFont = "MS Shell Dlg";
 
 // No controls: the view window is created in the client area at run time.
 constexpr DialogTemplate kMarkingDialog{

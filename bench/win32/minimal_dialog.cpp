@@ -1,6 +1,6 @@
 // The yardstick for kolvar.exe's start: the least a Win32 program with a dialog like kolvar's
 // main dialog does. A dialog from a template in memory (no resources, no manifest) of the main
-// dialog's size in dialog units and its font, 8-point MS Sans Serif, showing one line of text
+// dialog's size in dialog units and its font, 8-point MS Shell Dlg, showing one line of text
 // at the bottom in a 24-point Times New Roman face, as kolvar's caption. It runs until it is
 // closed or its process is ended.
 
@@ -33,7 +33,7 @@ std::vector<std::uint16_t> Template() {
     words.push_back(0);  // the predefined dialog class
     Append(words, L"minimal_dialog_win32");
     words.push_back(8);
-    Append(words, L"MS Sans Serif");
+    Append(words, L"MS Shell Dlg");
     return words;
 }
 

@@ -43,6 +43,8 @@ Colour GetSysColor(int index) {
             return FromQColor(menu.color(QPalette::Active, QPalette::HighlightedText));
         case COLOR_WINDOW:
             return FromQColor(QApplication::palette().color(QPalette::Active, QPalette::Base));
+        case COLOR_WINDOWTEXT:
+            return FromQColor(QApplication::palette().color(QPalette::Active, QPalette::Text));
         default:
             return 0;
     }
@@ -63,6 +65,11 @@ int GetSystemMetrics(int index) {
 // The metrics are the logical resolution's, which the program draws at.
 int GetSystemMetricsForDpi(int index, int dpi) {
     return MulDiv(GetSystemMetrics(index), dpi, ScreenDpi());
+}
+
+// Qt does not say whether a theme is one of high contrast; a dark one shows in its colours.
+bool HighContrastTheme() {
+    return false;
 }
 
 int SmallIconSide() {

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QPainter>
 #include <QPointer>
@@ -101,14 +104,28 @@ Rect WindowRect(const CWnd& window) {
     return FromQRect(widget->geometry().translated(-parentClient));
 }
 
-Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units) {
+// Qt lays templates out in the classic units whatever font it has, at the screen's resolution.
+Size DialogBaseUnitsOf(const CWnd& dialog) {
     const QWidget* widget = WidgetBehind(dialog);
     const QScreen* screen = widget != nullptr ? widget->screen() : nullptr;
-    const DialogBaseUnits base = screen != nullptr
-                                     ? DialogBaseUnitsForDpi(qRound(screen->logicalDotsPerInchX()),
-                                                             qRound(screen->logicalDotsPerInchY()))
-                                     : DialogBaseUnits();
-    return DialogRectToPixels(units.left, units.top, units.Width(), units.Height(), base);
+    if (screen == nullptr) {
+        return {};
+    }
+    const DialogBaseUnits units = DialogBaseUnitsForDpi(qRound(screen->logicalDotsPerInchX()),
+                                                        qRound(screen->logicalDotsPerInchY()));
+    return {units.x, units.y};
+}
+
+// The window manager places the frame in its own time.
+bool MoveWindowTo(const CWnd& window, Point screenTopLeft) {
+    QWidget* widget = WidgetBehind(window);
+    if (widget == nullptr) {
+        return false;
+    }
+    QWidget* top = widget->window();
+    const QPoint wanted(screenTopLeft.x, screenTopLeft.y);
+    top->move(wanted);
+    return WaitUntil([top, wanted] { return top->frameGeometry().topLeft() == wanted; });
 }
 
 WindowFacts WindowFactsOf(const CWnd& window) {
@@ -262,6 +279,30 @@ Point CursorPosition() {
 CWnd* ActiveModalDialog() {
     QWidget* modal = QApplication::activeModalWidget();
     return modal != nullptr && modal->isVisible() ? WindowOfWidget(modal) : nullptr;
+}
+
+// Qt draws each character in the first of the font's fallbacks that has it.
+DialogFontFacts DialogFontOf(const CWnd& dialog, std::string_view text) {
+    QWidget* widget = WidgetBehind(dialog);
+    const QList<QWidget*> controls =
+        widget != nullptr ? widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                          : QList<QWidget*>();
+    if (controls.isEmpty()) {
+        return {};
+    }
+    const QFont font = controls.front()->font();
+    const QFontInfo resolved(font);
+    const QFontMetrics metrics(font);
+    DialogFontFacts facts{
+        font.family().toStdString(),
+        QFontDatabase::isSmoothlyScalable(resolved.family(), resolved.styleName()),
+        {}};
+    for (const char32_t character : FromUtf8(text).toUcs4()) {
+        if (!metrics.inFontUcs4(character)) {
+            facts.missing += QString::fromUcs4(&character, 1).toStdString();
+        }
+    }
+    return facts;
 }
 
 bool ClickDialogButton(const CWnd& dialog, std::string_view text) {

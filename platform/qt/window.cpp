@@ -219,6 +219,8 @@ std::vector<CWnd*> QtWindow::Children() const {
     return children;
 }
 
+// Qt's own handling answers no handle of its own: where the framework expects an object
+// (kMessagePayloads), the answer is none.
 LRESULT QtWindow::DefaultHandling(const Message& message) {
     if (message.message != WM_SYSCOMMAND || !widget) {
         return 0;

@@ -1,12 +1,58 @@
 #include "platform/win32/menu.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <unordered_set>
+#include <utility>
 
 #include "platform/menu.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
 
+#include <oleacc.h>
+
 namespace kolvar {
+namespace {
+
+// What an owner-drawn item's data points to. Active Accessibility's proxy names such an item
+// only from data that begins with the MSAAMENUINFO of its text, which it reads from the
+// program's memory; the program's own data follows.
+struct ItemDataRecord {
+    MSAAMENUINFO accessible;
+    std::uintptr_t programData;
+};
+
+// The records alive now: the system's item data is looked up among them, never read blindly.
+std::unordered_set<const ItemDataRecord*>& LiveRecords() {
+    static std::unordered_set<const ItemDataRecord*> records;
+    return records;
+}
+
+}  // namespace
+
+class Win32Menu::OwnerDrawnItem {
+public:
+    OwnerDrawnItem(std::uintptr_t programData, std::wstring text)
+        : text_(std::move(text)),
+          record_{{MSAA_MENU_SIG, static_cast<DWORD>(text_.size()), text_.data()}, programData} {
+        LiveRecords().insert(&record_);
+    }
+    ~OwnerDrawnItem() { LiveRecords().erase(&record_); }
+    OwnerDrawnItem(const OwnerDrawnItem&) = delete;
+    OwnerDrawnItem& operator=(const OwnerDrawnItem&) = delete;
+
+    std::uintptr_t ItemData() const { return reinterpret_cast<std::uintptr_t>(&record_); }
+
+private:
+    std::wstring text_;  // ends in a null character, as MSAAMENUINFO asks
+    ItemDataRecord record_;
+};
+
+std::uintptr_t ProgramItemData(std::uintptr_t systemItemData) {
+    const auto* record = reinterpret_cast<const ItemDataRecord*>(systemItemData);
+    return LiveRecords().contains(record) ? record->programData : systemItemData;
+}
 
 Win32Menu::Win32Menu(HMENU menu, bool owned) : menu_(menu), owned_(owned) {}
 
@@ -20,18 +66,19 @@ void Win32Menu::AddText(unsigned id, std::string_view text, bool checked) {
     AppendMenuW(menu_, MF_STRING | (checked ? MF_CHECKED : 0U), id, Widen(text).c_str());
 }
 
-// The item keeps its text beside the owner's drawing: the system reads it to assistive
-// technology and takes its access key from it, and draws it never.
+// The item keeps its text beside the owner's drawing: the system takes its access key from it
+// and draws it never, and assistive technology reads it from the item's data.
 void Win32Menu::AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
                               std::string_view text) {
     std::wstring label = Widen(text);
+    ownerDrawn_.push_back(std::make_unique<OwnerDrawnItem>(itemData, label));
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_DATA | MIIM_STRING;
     item.fType = MFT_OWNERDRAW;
     item.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
     item.wID = id;
-    item.dwItemData = itemData;
+    item.dwItemData = ownerDrawn_.back()->ItemData();
     item.dwTypeData = label.data();
     Insert(item);
 }
@@ -40,6 +87,7 @@ void Win32Menu::AddSubMenu(std::unique_ptr<NativeMenu> subMenu, std::string_view
     auto& sub = static_cast<Win32Menu&>(*subMenu);
     if (AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(sub.menu_), Widen(title).c_str())) {
         sub.owned_ = false;  // destroyed with this menu from now on
+        std::move(sub.ownerDrawn_.begin(), sub.ownerDrawn_.end(), std::back_inserter(ownerDrawn_));
     }
 }
 

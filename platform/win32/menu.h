@@ -2,6 +2,9 @@
 
 // Inside the Win32 backend only: a CMenu's menu on Win32.
 
+#include <memory>
+#include <vector>
+
 #include "platform/backend.h"
 #include "platform/menu.h"
 #include "platform/win32/windows_api.h"
@@ -26,10 +29,19 @@ public:
     HMENU Handle() const { return menu_; }
 
 private:
+    class OwnerDrawnItem;
+
     void Insert(MENUITEMINFOW& item);
 
     HMENU menu_;
     bool owned_;
+    // The item data of this menu's owner-drawn items and of its sub-menus', which live as long
+    // as the menu.
+    std::vector<std::unique_ptr<OwnerDrawnItem>> ownerDrawn_;
 };
+
+// The program's own data of an owner-drawn item of the program's menus, from the item data that
+// the system hands over with the item's requests; any other item data unchanged.
+std::uintptr_t ProgramItemData(std::uintptr_t systemItemData);
 
 }  // namespace kolvar

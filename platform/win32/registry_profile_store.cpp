@@ -10,7 +10,10 @@
 namespace kolvar {
 namespace {
 
-constexpr DWORD kMutexPatienceMs = 10000;
+// A save at the end of the user's session must be done before the system gives up on the
+// program ("This app is preventing shutdown"): another copy saving at the same moment is waited
+// for this long, and then the values are written all the same, each of them whole.
+constexpr DWORD kMutexPatienceMs = 1000;
 
 // The system's words for an error, without the line end it puts after them.
 std::string ErrorText(LSTATUS status) {
@@ -27,14 +30,21 @@ std::string ErrorText(LSTATUS status) {
     return message.empty() ? "error " + std::to_string(status) : Narrow(message);
 }
 
-// Held while one save writes its values.
+// Held while one save writes its values; a save that could not have it says so to a debugger.
 class SaveLock {
 public:
-    explicit SaveLock(const std::wstring& name)
+    SaveLock(const std::wstring& name, std::string_view program)
         : mutex_(CreateMutexW(nullptr, FALSE, name.c_str())) {
-        if (mutex_ != nullptr) {
-            const DWORD waited = WaitForSingleObject(mutex_, kMutexPatienceMs);
-            held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+        if (mutex_ == nullptr) {
+            return;
+        }
+        const DWORD waited = WaitForSingleObject(mutex_, kMutexPatienceMs);
+        held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+        if (waited == WAIT_TIMEOUT) {
+            const std::string line = std::string(program) +
+                                     ": another copy is saving the settings; saving without "
+                                     "waiting for it\n";
+            OutputDebugStringW(Widen(line).c_str());
         }
     }
     ~SaveLock() {
@@ -95,7 +105,7 @@ bool RegistryProfileStore::Write(const std::vector<Entry>& entries) {
     // A mutex's name may not hold a backslash after its namespace.
     std::wstring lockName = Widen("Local\\kolvar settings " + companyKey_ + '/' + applicationName_);
     std::replace(lockName.begin() + 6, lockName.end(), L'\\', L'/');
-    const SaveLock lock(lockName);
+    const SaveLock lock(lockName, applicationName_);
     for (const Entry& entry : entries) {
         const std::wstring path = KeyPath(entry.section);
         if (const LSTATUS status = WriteValue(path, entry.key, entry.value);

@@ -12,7 +12,8 @@ namespace kolvar {
 // key. A value of another type or size counts as missing and is rewritten at the next save.
 // The values of one save are written under the mutex "Local\kolvar settings company/application"
 // (a backslash in either name becoming a slash), so that two copies ending together leave one
-// whole selection; a failed save is reported on standard error and to the debugger.
+// whole selection. A save waits at most a second for the mutex and then writes all the same,
+// telling the debugger; a failed save is reported on standard error and to the debugger.
 class RegistryProfileStore : public ProfileStore {
 public:
     RegistryProfileStore(std::string companyKey, std::string applicationName);

@@ -20,6 +20,13 @@ int GetSystemMetricsForDpi(int index, int dpi) {
     return forDpi != nullptr ? forDpi(index, static_cast<UINT>(dpi)) : ::GetSystemMetrics(index);
 }
 
+bool HighContrastTheme() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 int SmallIconSide() {
     return ::GetSystemMetrics(SM_CXSMICON);
 }

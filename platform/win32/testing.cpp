@@ -71,7 +71,69 @@ void CALLBACK RunTimedStep(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DW
     step();
 }
 
+void AppendUtf8(std::string& text, char32_t code) {
+    const auto byte = [&text](char32_t value) { text += static_cast<char>(value); };
+    if (code < 0x80) {
+        byte(code);
+    } else if (code < 0x800) {
+        byte(0xC0 | code >> 6);
+        byte(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        byte(0xE0 | code >> 12);
+        byte(0x80 | (code >> 6 & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    } else {
+        byte(0xF0 | code >> 18);
+        byte(0x80 | (code >> 12 & 0x3F));
+        byte(0x80 | (code >> 6 & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    }
+}
+
+void AppendUtf16(std::wstring& text, char32_t code) {
+    if (code < 0x10000) {
+        text += static_cast<wchar_t>(code);
+        return;
+    }
+    text += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+    text += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+}
+
+// How many bytes a UTF-8 sequence takes, by its first byte.
+std::size_t SequenceLength(unsigned char first) {
+    return first < 0xC0 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
+}
+
 }  // namespace
+
+std::string Utf8Of(std::wstring_view utf16) {
+    std::string text;
+    for (std::size_t at = 0; at < utf16.size(); ++at) {
+        char32_t code = static_cast<char16_t>(utf16[at]);
+        const bool pair = code >= 0xD800 && code < 0xDC00 && at + 1 < utf16.size();
+        if (pair) {
+            code =
+                0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(utf16[++at]) - 0xDC00);
+        }
+        AppendUtf8(text, code);
+    }
+    return text;
+}
+
+std::wstring Utf16Of(std::string_view utf8) {
+    std::wstring text;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto first = static_cast<unsigned char>(utf8[at]);
+        const std::size_t length = std::min(SequenceLength(first), utf8.size() - at);
+        char32_t code = length == 1 ? first : first & (0x7F >> length);
+        for (std::size_t next = 1; next < length; ++next) {
+            code = code << 6 | (static_cast<unsigned char>(utf8[at + next]) & 0x3F);
+        }
+        AppendUtf16(text, code);
+        at += length;
+    }
+    return text;
+}
 
 // Windows, menus and fonts need nothing set up; accessibility asks for COM. A crash ends the
 // test at once instead of waiting on the system's crash dialog.

@@ -7,7 +7,7 @@
 #include "platform/dialog.h"
 #include "platform/testing.h"
 #include "platform/win32/menu.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/testing_internals.h"
 #include "platform/win32/window.h"
 #include "platform/win32/windows_api.h"
 
@@ -42,7 +42,7 @@ std::string RoleName(long role) {
 }
 
 std::string Take(BSTR text) {
-    std::string narrow = text != nullptr ? Narrow(text) : std::string();
+    std::string narrow = text != nullptr ? Utf8Of(text) : std::string();
     SysFreeString(text);
     return narrow;
 }
@@ -120,28 +120,46 @@ AccessibleFacts FactsOfWindow(HWND hwnd) {
     return facts;
 }
 
-// A menu item's accessible name is its text without the access key's mark; any item of the
-// system's menus can carry a check mark.
+// An owner-drawn item's text as Active Accessibility's menu proxy reads it, from the item's data
+// in the program's memory as from another process's: an MSAAMENUINFO, whose text ends in a null
+// character; none where the data is no such record.
+std::wstring OwnerDrawnText(ULONG_PTR itemData) {
+    MSAAMENUINFO record{};
+    HANDLE process = GetCurrentProcess();
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(itemData), &record, sizeof record,
+                           nullptr) ||
+        record.dwMSAASignature != MSAA_MENU_SIG) {
+        return {};
+    }
+    std::wstring text(record.cchWText + 1, L'\0');
+    if (!ReadProcessMemory(process, record.pszWText, text.data(), text.size() * sizeof(wchar_t),
+                           nullptr) ||
+        text.back() != L'\0') {
+        return {};
+    }
+    text.pop_back();
+    return text;
+}
+
+// A menu item's accessible name is its text without the access key's mark. Active Accessibility
+// says which item is checked, but not which could be.
 AccessibleFacts FactsOfMenu(HMENU menu, std::string name) {
-    AccessibleFacts facts{"menu", std::move(name), {}, false, false, {}};
+    AccessibleFacts facts{"menu", std::move(name), {}, std::nullopt, false, {}};
     for (int row = 0; row < GetMenuItemCount(menu); ++row) {
         wchar_t text[256] = {};
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
-        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING | MIIM_DATA;
         item.dwTypeData = text;
         item.cch = static_cast<UINT>(std::size(text));
         GetMenuItemInfoW(menu, static_cast<UINT>(row), TRUE, &item);
-        std::wstring label(text, item.cch);
+        std::wstring label = (item.fType & MFT_OWNERDRAW) != 0 ? OwnerDrawnText(item.dwItemData)
+                                                               : std::wstring(text, item.cch);
         std::erase(label, L'&');
-        AccessibleFacts entry{"menu item",
-                              Narrow(label),
-                              {},
-                              item.hSubMenu == nullptr,
-                              (item.fState & MFS_CHECKED) != 0,
-                              {}};
+        AccessibleFacts entry{
+            "menu item", Utf8Of(label), {}, std::nullopt, (item.fState & MFS_CHECKED) != 0, {}};
         if ((item.fType & MFT_SEPARATOR) != 0) {
-            entry = {"separator", {}, {}, false, false, {}};
+            entry = {"separator", {}, {}, std::nullopt, false, {}};
         } else if (item.hSubMenu != nullptr) {
             entry.children.push_back(FactsOfMenu(item.hSubMenu, entry.name));
         }

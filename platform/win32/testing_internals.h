@@ -3,11 +3,18 @@
 // Inside the test seam on Win32 only: what its files share.
 
 #include <chrono>
+#include <string>
+#include <string_view>
 
 #include "platform/testing.h"
 #include "platform/win32/windows_api.h"
 
 namespace kolvar {
+
+// The seam's texts are converted here, by the rules of UTF-8 and UTF-16 themselves rather than by
+// the program's own conversion, so that a fault of that conversion shows in what tests read.
+std::string Utf8Of(std::wstring_view utf16);
+std::wstring Utf16Of(std::string_view utf8);
 
 // What the rectangle of the device context shows; the rectangle in the context's coordinates.
 Image GrabFrom(HDC dc, const RECT& rect);

@@ -10,7 +10,6 @@
 #include "platform/testing.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/testing_internals.h"
-#include "platform/win32/wide_text.h"
 
 namespace kolvar {
 namespace {
@@ -46,7 +45,7 @@ MenuItemFacts FactsOf(HMENU menu, int row) {
         facts.kind = MenuItemFacts::Kind::Separator;
         return facts;
     }
-    facts.text = Narrow(std::wstring_view(text, item.cch));
+    facts.text = Utf8Of(std::wstring_view(text, item.cch));
     if (item.hSubMenu != nullptr) {
         facts.kind = MenuItemFacts::Kind::SubMenu;
         facts.subMenu = FactsOf(item.hSubMenu);
@@ -58,7 +57,7 @@ MenuItemFacts FactsOf(HMENU menu, int row) {
     }
     facts.id = item.wID;
     facts.checked = (item.fState & MFS_CHECKED) != 0;
-    facts.data = item.dwItemData;
+    facts.data = ProgramItemData(item.dwItemData);
     return facts;
 }
 
@@ -233,7 +232,7 @@ Size MenuTextExtent(std::string_view text) {
     HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
     HDC screen = GetDC(nullptr);
     HGDIOBJ original = ::SelectObject(screen, font);
-    const std::wstring wide = Widen(text);
+    const std::wstring wide = Utf16Of(text);
     SIZE extent{};
     GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
     ::SelectObject(screen, original);

@@ -5,7 +5,7 @@
 
 #include "platform/testing.h"
 #include "platform/win32/registry_profile_store.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/testing_internals.h"
 #include "platform/win32/windows_api.h"
 
 namespace kolvar {
@@ -64,7 +64,7 @@ SettingsSandbox::SettingsSandbox() : state_(std::make_unique<State>()) {
     if (RegCreateKeyExW(HKEY_CURRENT_USER, state_->path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                         nullptr, &state_->key, nullptr) != ERROR_SUCCESS ||
         RegOverridePredefKey(HKEY_CURRENT_USER, state_->key) != ERROR_SUCCESS) {
-        throw std::runtime_error("no registry key for the settings: " + Narrow(state_->path));
+        throw std::runtime_error("no registry key for the settings: " + Utf8Of(state_->path));
     }
     CurrentSandbox() = state_->key;
 }
@@ -103,7 +103,7 @@ std::string StoredText(std::string_view companyKey, std::string_view appName) {
         }
     }
     RegCloseKey(application);
-    return Narrow(text);
+    return Utf8Of(text);
 }
 
 // Nor can the user replace such a text: the values are edited one by one.

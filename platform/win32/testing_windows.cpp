@@ -9,7 +9,6 @@
 #include "platform/testing.h"
 #include "platform/win32/drawing_objects.h"
 #include "platform/win32/testing_internals.h"
-#include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
 
 namespace kolvar {
@@ -236,10 +235,16 @@ Rect WindowRect(const CWnd& window) {
     return RectOf(rect);
 }
 
-Rect DialogUnitsToPixels(const CWnd& dialog, const Rect& units) {
-    RECT rect{units.left, units.top, units.right, units.bottom};
-    HWND hwnd = HandleOf(&dialog);
-    return hwnd != nullptr && MapDialogRect(hwnd, &rect) ? RectOf(rect) : Rect();
+bool MoveWindowTo(const CWnd& window, Point screenTopLeft) {
+    HWND root = RootOf(window);
+    RECT frame{};
+    return root != nullptr &&
+           SetWindowPos(root, nullptr, screenTopLeft.x, screenTopLeft.y, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) &&
+           WaitUntil([root, screenTopLeft, &frame] {
+               return GetWindowRect(root, &frame) && frame.left == screenTopLeft.x &&
+                      frame.top == screenTopLeft.y;
+           });
 }
 
 WindowFacts WindowFactsOf(const CWnd& window) {
@@ -249,7 +254,7 @@ WindowFacts WindowFactsOf(const CWnd& window) {
         return {};
     }
     const LONG_PTR style = GetWindowLongPtrW(root, GWL_STYLE);
-    return {Narrow(TextOf(root)),           (style & WS_THICKFRAME) != 0,
+    return {Utf8Of(TextOf(root)),           (style & WS_THICKFRAME) != 0,
             (style & WS_MINIMIZEBOX) != 0,  (style & WS_MAXIMIZEBOX) != 0,
             IsWindowVisible(hwnd) != FALSE, IsWindowEnabled(hwnd) != FALSE};
 }
@@ -380,9 +385,81 @@ CWnd* ActiveModalDialog() {
     return nullptr;
 }
 
+namespace {
+
+// A drawing context of the dialog's client area with the dialog's font selected, which the dialog
+// manager gives every control (WM_GETFONT) and the template names.
+class DialogFontContext {
+public:
+    explicit DialogFontContext(const CWnd& dialog) : hwnd_(HandleOf(&dialog)) {
+        font_ =
+            reinterpret_cast<HFONT>(hwnd_ != nullptr ? SendMessageW(hwnd_, WM_GETFONT, 0, 0) : 0);
+        dc_ = font_ != nullptr ? GetDC(hwnd_) : nullptr;
+        original_ = dc_ != nullptr ? ::SelectObject(dc_, font_) : nullptr;
+    }
+    ~DialogFontContext() {
+        if (dc_ != nullptr) {
+            ::SelectObject(dc_, original_);
+            ReleaseDC(hwnd_, dc_);
+        }
+    }
+    DialogFontContext(const DialogFontContext&) = delete;
+    DialogFontContext& operator=(const DialogFontContext&) = delete;
+
+    HDC Dc() const { return dc_; }
+    HFONT Font() const { return font_; }
+
+private:
+    HWND hwnd_;
+    HFONT font_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ original_ = nullptr;
+};
+
+}  // namespace
+
+// GetDialogBaseUnits' documentation: the average width is that of the 52 letters, rounded to the
+// nearest pixel; the height is the font's.
+Size DialogBaseUnitsOf(const CWnd& dialog) {
+    const DialogFontContext context(dialog);
+    constexpr wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE extent{};
+    TEXTMETRICW metrics{};
+    if (context.Dc() == nullptr || !GetTextExtentPoint32W(context.Dc(), kLetters, 52, &extent) ||
+        !GetTextMetricsW(context.Dc(), &metrics)) {
+        return {};
+    }
+    return {(extent.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
+// An outline font is a TrueType or a vector one; a bitmap font has glyphs for one code page
+// only, and the system marks what it lacks.
+DialogFontFacts DialogFontOf(const CWnd& dialog, std::string_view text) {
+    const DialogFontContext context(dialog);
+    LOGFONTW request{};
+    TEXTMETRICW metrics{};
+    if (context.Dc() == nullptr || GetObjectW(context.Font(), sizeof request, &request) == 0 ||
+        !GetTextMetricsW(context.Dc(), &metrics)) {
+        return {};
+    }
+    DialogFontFacts facts{Utf8Of(request.lfFaceName),
+                          (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) != 0,
+                          {}};
+    const std::wstring wide = Utf16Of(text);
+    std::vector<WORD> glyphs(wide.size());
+    const bool indexed = GetGlyphIndicesW(context.Dc(), wide.c_str(), static_cast<int>(wide.size()),
+                                          glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR;
+    for (std::size_t at = 0; at < wide.size(); ++at) {
+        if (!indexed || glyphs[at] == 0xFFFF) {
+            facts.missing += Utf8Of(std::wstring_view(&wide[at], 1));
+        }
+    }
+    return facts;
+}
+
 bool ClickDialogButton(const CWnd& dialog, std::string_view text) {
     HWND hwnd = HandleOf(&dialog);
-    const std::wstring wanted = Widen(text);
+    const std::wstring wanted = Utf16Of(text);
     for (HWND child = hwnd != nullptr ? GetWindow(hwnd, GW_CHILD) : nullptr; child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t className[16] = {};

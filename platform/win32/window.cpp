@@ -1,9 +1,11 @@
 #include "platform/win32/window.h"
 
+#include <optional>
 #include <utility>
 
 #include "platform/program.h"
 #include "platform/scope_exit.h"
+#include "platform/win32/accessible_graphic.h"
 #include "platform/win32/drawing_objects.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/wide_text.h"
@@ -13,6 +15,9 @@ namespace kolvar {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KolvarWindow";
+// Marks a window as the program's and leads to its Win32Window. Another program may subclass the
+// window, which changes its procedure, but leaves its properties alone.
+constexpr wchar_t kWindowProperty[] = L"kolvar window";
 
 // The framework's default class for child windows: double clicks are delivered, and no
 // background is erased, since the window paints every pixel itself.
@@ -58,7 +63,7 @@ Win32Window::~Win32Window() {
 
 void Win32Window::Attach(HWND hwnd) {
     hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetPropW(hwnd, kWindowProperty, this);
 }
 
 void Win32Window::Destroy() {
@@ -103,10 +108,16 @@ void Win32Window::ShowIcons(const Icon* big, const Icon* small) {
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallHandle));
 }
 
-// A window that draws all it shows has its text for assistive technology only: screen readers
-// read a custom window's name from its window text and hear of each change.
-void Win32Window::SetAccessibleText(std::string_view name, std::string_view /*description*/) {
-    SetWindowTextW(hwnd_, Widen(name).c_str());
+// A window that draws all it shows has its texts for assistive technology only: screen readers
+// read a custom window's name from its window text as well as from its accessible object, which
+// also gives the description, and hear of each change: the description's first, so that it is
+// new already when the new name is spoken.
+void Win32Window::SetAccessibleText(std::string_view name, std::string_view description) {
+    accessibleName_ = Widen(name);
+    accessibleDescription_ = Widen(description);
+    hasAccessibleText_ = true;
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    SetWindowTextW(hwnd_, accessibleName_.c_str());
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
@@ -126,8 +137,13 @@ std::unique_ptr<NativeMenu> Win32Window::SystemMenu() {
     return menu != nullptr ? std::make_unique<Win32Menu>(menu, false) : nullptr;
 }
 
+// The framework never reads a handle of the system's as one of its objects.
 LRESULT Win32Window::DefaultHandling(const Message& message) {
-    return CallDefault(translated_ == &message ? raw_ : RawOf(message));
+    if (translated_ == &message) {
+        return AnswerForFramework(message.message, (*systemHandling_)());
+    }
+    const std::optional<RawMessage> raw = RawOf(message);
+    return raw ? AnswerForFramework(message.message, CallDefault(*raw)) : 0;
 }
 
 void Win32Window::EndModalRun(std::int32_t result) {
@@ -136,26 +152,37 @@ void Win32Window::EndModalRun(std::int32_t result) {
     }
 }
 
+// What the backend answers itself comes first; the rest goes through the CWnd.
 LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     const RawMessage raw{message, wParam, lParam};
-    if (message == WM_ENDSESSION && wParam != FALSE) {
-        return EndForSession();
+    switch (message) {
+        case WM_ENDSESSION:
+            return wParam != FALSE ? EndForSession() : Dispatch(raw);
+        case WM_NCDESTROY:
+            return Detach(raw);
+        case WM_GETOBJECT:
+            return AnswerAccessibleObject(raw);
+        default:
+            return Dispatch(raw);
     }
-    if (message == WM_NCDESTROY) {
-        const LRESULT result = CallDefault(raw);
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        hwnd_ = nullptr;
-        kept_.clear();
-        return result;
-    }
+}
+
+LRESULT Win32Window::Dispatch(const RawMessage& raw) {
+    std::optional<LRESULT> systemAnswer;
+    const std::function<LRESULT()> systemHandling = [this, &raw, &systemAnswer] {
+        if (!systemAnswer) {
+            systemAnswer = CallDefault(raw);
+        }
+        return *systemAnswer;
+    };
     return DispatchTranslated(
         raw,
-        [this, &raw](const Message& translated) {
+        [this, &systemHandling](const Message& translated) {
             const auto dispatching = Override(translated_, &translated);
-            const auto original = Override(raw_, raw);
+            const auto system = Override(systemHandling_, &systemHandling);
             return window_.WindowProc(translated);
         },
-        [this, &raw] { return CallDefault(raw); });
+        systemHandling);
 }
 
 // The user logs off or the system shuts down. Once this answer is back the system may end the
@@ -167,6 +194,23 @@ LRESULT Win32Window::EndForSession() {
     window_.SendMessage(WM_ENDSESSION, TRUE, 0);
     EndProgram();
     return 0;
+}
+
+// Properties go before the window does.
+LRESULT Win32Window::Detach(const RawMessage& raw) {
+    const LRESULT result = CallDefault(raw);
+    RemovePropW(hwnd_, kWindowProperty);
+    hwnd_ = nullptr;
+    kept_.clear();
+    return result;
+}
+
+// The object identifier is compared as the 32 bits it is, whatever the sign extension.
+LRESULT Win32Window::AnswerAccessibleObject(const RawMessage& raw) {
+    const bool client = static_cast<DWORD>(raw.lParam) == static_cast<DWORD>(OBJID_CLIENT);
+    const LRESULT object =
+        client && hasAccessibleText_ ? AnswerAccessibleGraphic(hwnd_, raw.wParam) : 0;
+    return object != 0 ? object : CallDefault(raw);
 }
 
 void Win32Window::Keep(Icon icon) {
@@ -183,7 +227,7 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
         Win32WindowOf(*creation->window)->Attach(hwnd);
     }
-    auto* native = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* native = static_cast<Win32Window*>(GetPropW(hwnd, kWindowProperty));
     if (native == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
@@ -194,12 +238,14 @@ Win32Window* Win32WindowOf(const CWnd& window) {
     return static_cast<Win32Window*>(StateOf(window).native.get());
 }
 
+// A window of another process may have a property of the same name, with that process's data.
 CWnd* WindowOfHandle(HWND hwnd) {
-    if (hwnd == nullptr ||
-        GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProcedure)) {
+    DWORD process = 0;
+    if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, &process) == 0 ||
+        process != GetCurrentProcessId()) {
         return nullptr;
     }
-    auto* native = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const auto* native = static_cast<const Win32Window*>(GetPropW(hwnd, kWindowProperty));
     return native != nullptr ? &native->Window() : nullptr;
 }
 

@@ -2,7 +2,9 @@
 
 // Inside the Win32 backend only: a CWnd's window on Win32.
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/backend.h"
@@ -47,19 +49,29 @@ public:
     LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
     // Keeps an icon shown in the window (a dialog's icon static) for as long as the window.
     void Keep(Icon icon);
+    // What SetAccessibleText gave the window last.
+    const std::wstring& AccessibleName() const { return accessibleName_; }
+    const std::wstring& AccessibleDescription() const { return accessibleDescription_; }
 
 private:
+    LRESULT Dispatch(const RawMessage& raw);
     LRESULT CallDefault(const RawMessage& raw);
     LRESULT EndForSession();
+    LRESULT Detach(const RawMessage& raw);
+    LRESULT AnswerAccessibleObject(const RawMessage& raw);
 
     CWnd& window_;
     HWND hwnd_ = nullptr;
     WNDPROC defaultProcedure_;
     bool isDialog_;
-    // The framework's form of the system's message being dispatched, and that message.
+    // The framework's form of the system's message being dispatched, and the system's own
+    // handling of that message, which gives the same answer however often it is asked.
     const Message* translated_ = nullptr;
-    RawMessage raw_;
+    const std::function<LRESULT()>* systemHandling_ = nullptr;
     std::vector<Icon> kept_;
+    std::wstring accessibleName_;
+    std::wstring accessibleDescription_;
+    bool hasAccessibleText_ = false;
 };
 
 // The procedure of every window of the framework, dialogs included once they are initialised.

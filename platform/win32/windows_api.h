@@ -1,12 +1,12 @@
 #pragma once
 
 // Inside the Win32 backend only, and the one place where <windows.h> is included. The platform's
-// public headers and its test seam declare, in namespace kolvar, names that <windows.h> defines
-// as macros: message and style constants, and functions it renames to their ...A or ...W form.
-// Once it has been included, this header undefines every one of those names, so that the
-// platform's headers mean what they say after it as well; the backend then calls the wide
-// functions by their own names (SendMessageW, DrawTextW, ...) and uses the framework's constants,
-// which have the platform's values, from namespace kolvar.
+// public headers, its test seam and the program's resource ids declare, in namespace kolvar,
+// names that <windows.h> defines as macros: message and style constants, and functions it
+// renames to their ...A or ...W form. Once it has been included, this header undefines every one
+// of those names, so that the platform's headers mean what they say after it as well; the
+// backend then calls the wide functions by their own names (SendMessageW, DrawTextW, ...) and
+// uses the framework's constants, which have the platform's values, from namespace kolvar.
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -51,6 +51,8 @@
 #undef GetProfileInt
 #undef GetTextExtentPoint32
 #undef ICON_BIG
+#undef IDCANCEL
+#undef IDOK
 #undef ICON_SMALL
 #undef LOGPIXELSY
 #undef LoadBitmap

@@ -14,7 +14,7 @@ Rect = rect.Rect
 MAIN_TITLE = "Цветная маркировка резистора"
 ABOUT_TITLE = "О программе Kolvar"
 COMPANY_FOLDER = "Local AppWizard-Generated Applications"
-# The Qt build lays its dialogs out in the base units of 8-point MS Sans Serif at 96 dots per
+# The Qt build lays its dialogs out in the classic dialog base units of 6 x 13 at 96 dots per
 # inch, whatever font the system has.
 DIALOG_BASE_UNITS = (6, 13)
 

@@ -14,7 +14,7 @@ from kolvar_app import COMPANY_FOLDER, KolvarApp
 
 SETTINGS_KEY = "HKEY_CURRENT_USER\\Software\\" + COMPANY_FOLDER + "\\kolvar"
 # The font the program's dialog templates name.
-DIALOG_FONT = ("MS Sans Serif", "8")
+DIALOG_FONT = ("MS Shell Dlg", "8")
 VARIABLES = ("KOLVAR_WINE_RUN", "KOLVAR_WINEPREFIX", "KOLVAR_WINDOW_TOOL")
 
 

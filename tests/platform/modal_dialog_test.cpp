@@ -108,7 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                   test::kCommandCancel},
         EndingRow{"EnterKey", [](TestDialog& d) { PressKey(d, Key::Return); }, test::kCommandOk},
         EndingRow{"EscKey", [](TestDialog& d) { PressKey(d, Key::Escape); }, test::kCommandCancel},
-        EndingRow{"CloseBox", [](TestDialog& d) { ClickCloseBox(d); }, test::kCommandCancel},
         EndingRow{"SystemClose", [](TestDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE); },
                   test::kCommandCancel},
         EndingRow{"EndDialog", [](TestDialog& d) { d.EndDialog(42); }, 42}),
@@ -158,23 +157,22 @@ TEST_F(ModalDialog, KeysPressedInAChildWindowReachTheDialog) {
     }
 }
 
-// 320 x 200 dialog units, as the platform converts them for the dialog's font: with MS Sans
-// Serif's base units of 6 x 13 at 96 dpi, 480 x 325; Windows takes the units from the font the
-// face resolves to, which may be another.
+// 320 x 200 dialog units: a quarter of the font's average character width and an eighth of its
+// height each, rounded; 480 x 325 in the classic 6 x 13 of 8-point dialog fonts at 96 dpi.
 TEST_F(ModalDialog, TheClientAreaIsTheTemplateSizeAtTheScreensResolution) {
     TestDialog dialog;
     Rect client;
-    Rect templateSize;
+    Size base;
     int dpi = 0;
     RunModal(dialog, [&] {
         client = dialog.GetClientRect();
-        templateSize = DialogUnitsToPixels(dialog, {0, 0, 320, 200});
+        base = DialogBaseUnitsOf(dialog);
         dpi = CClientDC(dialog).GetDeviceCaps(LOGPIXELSY);
         dialog.EndDialog(0);
     });
-    EXPECT_EQ(client, templateSize);
     ASSERT_EQ(dpi, 96);
-    EXPECT_EQ(client.right, 480);
+    EXPECT_EQ(client, (Rect{0, 0, (320 * base.cx + 2) / 4, (200 * base.cy + 4) / 8}));
+    EXPECT_EQ(base.cx, 6) << "average character width";
 }
 
 TEST_F(ModalDialog, TheMainDialogIsCentredOnTheScreenWithAFixedFrame) {
@@ -195,7 +193,9 @@ TEST_F(ModalDialog, TheMainDialogIsCentredOnTheScreenWithAFixedFrame) {
     EXPECT_FALSE(facts.maximiseBox);
 }
 
-// The About box shows the large image of its icon, 32 by 32 less the masked corner pixel.
+// The About box shows the large image of its icon, 32 by 32 less the masked corner pixel. The
+// main window, centred on the screen itself, is moved first, so that the About box shows whether
+// it follows its owner.
 TEST_F(ModalDialog, AnOwnedDialogRunsCentredOverTheMainWindowWhichTakesNoInput) {
     CWinApp app;
     TestDialog main;
@@ -207,7 +207,9 @@ TEST_F(ModalDialog, AnOwnedDialogRunsCentredOverTheMainWindowWhichTakesNoInput) 
     AccessibleFacts reading;
     int iconPixels = 0;
     long aboutResult = 0;
+    bool moved = false;
     RunModal(main, [&] {
+        moved = MoveWindowTo(main, {WorkArea().left + 20, WorkArea().top + 30});
         aboutResult = RunModal(about, [&] {
             mainTookInputDuringAbout = WindowFactsOf(main).takesInput;
             const Point aboutCentre = CentreOf(WindowRect(about));
@@ -221,6 +223,7 @@ TEST_F(ModalDialog, AnOwnedDialogRunsCentredOverTheMainWindowWhichTakesNoInput) 
         app.m_pMainWnd = nullptr;  // the main window's end would end the event loop for good
         main.EndDialog(0);
     });
+    ASSERT_TRUE(moved);
     EXPECT_EQ(aboutResult, long{test::kCommandOk});
     EXPECT_FALSE(mainTookInputDuringAbout);
     EXPECT_TRUE(mainTakesInputAfterAbout);

@@ -50,7 +50,7 @@ constexpr DialogTemplate kMain{
     .cy = 200,
     .caption = "Main",
     .fontPointSize = 8,
-    .fontFace = "MS Sans Serif",
+    .fontFace = "MS Shell Dlg",
     .controls = {},
 };
 
@@ -63,7 +63,7 @@ constexpr DialogTemplate kAbout{
     .cy = 55,
     .caption = "About",
     .fontPointSize = 8,
-    .fontFace = "MS Sans Serif",
+    .fontFace = "MS Shell Dlg",
     .controls = kAboutControls,
 };
 

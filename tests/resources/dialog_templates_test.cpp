@@ -21,7 +21,7 @@ TEST(DialogTemplates, MainDialogIsAFixedFrameWithoutControls) {
     EXPECT_EQ(marking->cy, 200);
     EXPECT_EQ(marking->caption, "Цветная маркировка резистора");
     EXPECT_EQ(marking->fontPointSize, 8);
-    EXPECT_EQ(marking->fontFace, "MS Sans Serif");
+    EXPECT_EQ(marking->fontFace, "MS Shell Dlg");
     EXPECT_TRUE(marking->controls.empty());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,11 @@
 #include "platform/win32/surface.h"
 #include "platform/win32/window.h"
 #include "resources/program_resources.h"
+#include "resources/resource_ids.h"
+#include "tests/app/app_fixture.h"
+#include "tests/support/row_name.h"
+
+#include <oleacc.h>
 
 namespace kolvar {
 namespace {
@@ -50,6 +56,43 @@ TEST(MessageTranslation, DrawItemsDeviceContextReachesTheHandlerAsASurfaceThatDr
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     EXPECT_EQ(pixels[0] & 0xFFFFFF, 0U) << "above the item";
     EXPECT_EQ(pixels[4 * 2 + 3] & 0xFFFFFF, 0x0A141EU) << "inside the item";
+}
+
+// WM_DRAWITEM's contract: the context goes back to the system in the state it was lent in,
+// whatever the item's drawing set.
+TEST(MessageTranslation, DrawItemsDeviceContextGoesBackAsItCame) {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    const ScopeExit release([dc] { DeleteDC(dc); });
+    ::SetTextColor(dc, RGB(1, 2, 3));
+    ::SetBkColor(dc, RGB(4, 5, 6));
+    ::SetBkMode(dc, OPAQUE);
+    SetDCPenColor(dc, RGB(7, 8, 9));
+    SetDCBrushColor(dc, RGB(10, 11, 12));
+    const HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+    const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
+    ::DRAWITEMSTRUCT raw{ODT_MENU, 0, 35010, ODA_DRAWENTIRE, 0, nullptr, dc, {0, 0, 4, 4}, 0};
+    Translate(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&raw), [](const Message& message) {
+        Surface& surface = *reinterpret_cast<DRAWITEMSTRUCT*>(message.lParam)->hDC;
+        surface.SetTextColor(Rgb(200, 0, 0));
+        surface.SetBkColor(Rgb(0, 200, 0));
+        surface.SetBkMode(TRANSPARENT);
+        surface.FillRect(Rect{0, 0, 4, 4}, Brush(Rgb(0, 0, 200)));
+        Pen frame(Rgb(220, 214, 160));
+        Brush fill(Rgb(9, 9, 9));
+        const Selected selectedPen(surface, frame);
+        const Selected selectedBrush(surface, fill);
+        surface.Rectangle(0, 0, 4, 4);
+        ::SelectObject(static_cast<Win32Surface&>(NativeOf(surface)).Handle(),
+                       GetStockObject(NULL_PEN));
+        return LRESULT{1};
+    });
+    EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
+    EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+    EXPECT_EQ(GetDCPenColor(dc), RGB(7, 8, 9));
+    EXPECT_EQ(GetDCBrushColor(dc), RGB(10, 11, 12));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
 }
 
 TEST(MessageTranslation, MeasureItemsSizeGoesBackToTheSystem) {
@@ -144,6 +187,201 @@ TEST(OwnerDrawnMenu, ItemsAreMeasuredAndDrawnWithTheirDataAndTheCommandComesAfte
     EXPECT_NE(std::find(owner.drawn.begin(), owner.drawn.end(), Drawn{0xBEEF, false}),
               owner.drawn.end());
     EXPECT_EQ(owner.commands, (std::vector<std::pair<unsigned, int>>{{42, 0}}));
+}
+
+// Hears the end of the session as the view does, to save.
+class SessionProbe : public CWnd {
+public:
+    std::vector<bool> heard;
+
+    static const MessageMap* ClassMessageMap() {
+        static constexpr MessageMapEntry kEntries[] = {
+            OnWmEndSession<&SessionProbe::OnEndSession>(),
+        };
+        static constexpr MessageMap kMap{&CWnd::ClassMessageMap, kEntries};
+        return &kMap;
+    }
+
+protected:
+    const MessageMap* GetMessageMap() const override { return ClassMessageMap(); }
+
+private:
+    void OnEndSession(bool ending) { heard.push_back(ending); }
+};
+
+// Another program's tool subclasses a window of the program's, as accessibility and input tools
+// do: its procedure comes first and hands every message on.
+WNDPROC& SubclassedProcedure() {
+    static WNDPROC procedure = nullptr;
+    return procedure;
+}
+
+LRESULT CALLBACK ForeignProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(SubclassedProcedure(), hwnd, message, wParam, lParam);
+}
+
+struct SessionEndRow {
+    std::string name;
+    BOOL ending;
+    bool subclassed;
+    std::vector<bool> heard;
+};
+
+void PrintTo(const SessionEndRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SessionEnd : public testing::TestWithParam<SessionEndRow> {};
+
+// The system tells the top-level window whether the session really ends (WM_ENDSESSION's
+// wParam), and its windows hear which: the program's windows among its children also when another
+// program has subclassed them.
+TEST_P(SessionEnd, ReachesTheChildWindowsOnlyWhenTheSessionEnds) {
+    const SessionEndRow& row = GetParam();
+    CWnd top;
+    ASSERT_TRUE(top.CreateEx(0, 0, {0, 0, 100, 100}, nullptr, 0));
+    SessionProbe child;
+    ASSERT_TRUE(child.CreateEx(0, WS_CHILD, {0, 0, 50, 50}, &top, 10000));
+    HWND childHandle = HandleOf(&child);
+    if (row.subclassed) {
+        SubclassedProcedure() = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            childHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProcedure)));
+    }
+    SendMessageW(HandleOf(&top), WM_ENDSESSION, row.ending, ENDSESSION_LOGOFF);
+    ProcessEvents();  // the end asked of the event loop is none of the tests'
+    EXPECT_EQ(child.heard, row.heard);
+    EXPECT_EQ(WindowOfHandle(childHandle), &child);
+    if (row.subclassed) {
+        SetWindowLongPtrW(childHandle, GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(SubclassedProcedure()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Logoff, SessionEnd,
+                         testing::Values(SessionEndRow{"Cancelled", FALSE, false, {false}},
+                                         SessionEndRow{"Ending", TRUE, false, {true}},
+                                         SessionEndRow{"EndingSubclassed", TRUE, true, {true}}),
+                         test::RowName());
+
+// Messages without pointers that other programs and the system send any window: screen readers
+// and automation tools ask for fonts, texts and accessible objects, the shell for icons, the
+// system tells of settings, themes, power and idle time and has windows print themselves.
+enum class Expected { system, systemOrIcon, systemOrAccessibleObject };
+
+struct ForeignMessage {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    Expected answer;
+};
+
+constexpr WPARAM kPrintSurface = ~WPARAM{0};  // stands for a memory surface of the test's
+
+const ForeignMessage kForeignMessages[] = {
+    {"Font", WM_GETFONT, 0, 0, Expected::system},
+    {"DragIcon", WM_QUERYDRAGICON, 0, 0, Expected::systemOrIcon},
+    {"BigIcon", WM_GETICON, ICON_BIG, 0, Expected::system},
+    {"SmallIcon", WM_GETICON, ICON_SMALL2, 0, Expected::system},
+    {"TextLength", WM_GETTEXTLENGTH, 0, 0, Expected::system},
+    {"HitTest", WM_NCHITTEST, 0, MAKELPARAM(3, 3), Expected::system},
+    {"Cursor", WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), Expected::system},
+    {"AccessibleObject", WM_GETOBJECT, 0, static_cast<LPARAM>(static_cast<DWORD>(OBJID_CLIENT)),
+     Expected::systemOrAccessibleObject},
+    {"ClassNameIndex", WM_GETOBJECT, 0,
+     static_cast<LPARAM>(static_cast<DWORD>(OBJID_QUERYCLASSNAMEIDX)), Expected::system},
+    {"DialogCode", WM_GETDLGCODE, 0, 0, Expected::system},
+    {"UiState", WM_QUERYUISTATE, 0, 0, Expected::system},
+    {"Hotkey", WM_GETHOTKEY, 0, 0, Expected::system},
+    {"QueryOpen", WM_QUERYOPEN, 0, 0, Expected::system},
+    {"QueryEndSession", WM_QUERYENDSESSION, 0, static_cast<LPARAM>(ENDSESSION_LOGOFF),
+     Expected::system},
+    {"SettingChange", WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, Expected::system},
+    {"ThemeChange", WM_THEMECHANGED, 0, 0, Expected::system},
+    {"FontChange", WM_FONTCHANGE, 0, 0, Expected::system},
+    {"DisplayChange", WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024), Expected::system},
+    {"PrintClient", WM_PRINTCLIENT, kPrintSurface, PRF_CLIENT, Expected::system},
+    {"Power", WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0, Expected::system},
+    {"Idle", WM_ENTERIDLE, MSGF_DIALOGBOX, 0, Expected::system},
+};
+
+bool IsIcon(LRESULT answer) {
+    ICONINFO parts{};
+    if (!GetIconInfo(reinterpret_cast<HICON>(answer), &parts)) {
+        return false;
+    }
+    DeleteObject(parts.hbmColor);
+    DeleteObject(parts.hbmMask);
+    return true;
+}
+
+// A reference made for the request is taken, so that the object it holds is released.
+bool IsAccessibleObject(LRESULT answer, WPARAM wParam) {
+    IAccessible* object = nullptr;
+    if (answer <= 0 || FAILED(ObjectFromLresult(answer, __uuidof(IAccessible), wParam,
+                                                reinterpret_cast<void**>(&object)))) {
+        return false;
+    }
+    object->Release();
+    return true;
+}
+
+// The system's own answer, from the procedure the system gives windows of the window's kind.
+LRESULT SystemsAnswer(HWND hwnd, const ForeignMessage& sent, WPARAM wParam) {
+    constexpr ULONG_PTR kDialogClass = 32770;
+    return GetClassLongPtrW(hwnd, GCW_ATOM) == kDialogClass
+               ? DefDlgProcW(hwnd, sent.message, wParam, sent.lParam)
+               : DefWindowProcW(hwnd, sent.message, wParam, sent.lParam);
+}
+
+// Every message of the table that the window answers otherwise than it should, by name.
+std::string WrongAnswers(const CWnd& window, HDC printSurface) {
+    HWND hwnd = HandleOf(&window);
+    std::string wrong;
+    for (const ForeignMessage& sent : kForeignMessages) {
+        const WPARAM wParam =
+            sent.wParam == kPrintSurface ? reinterpret_cast<WPARAM>(printSurface) : sent.wParam;
+        const LRESULT answer = SendMessageW(hwnd, sent.message, wParam, sent.lParam);
+        const bool right = answer == SystemsAnswer(hwnd, sent, wParam) ||
+                           (sent.answer == Expected::systemOrIcon && IsIcon(answer)) ||
+                           (sent.answer == Expected::systemOrAccessibleObject &&
+                            IsAccessibleObject(answer, wParam));
+        wrong += right ? "" : std::string(wrong.empty() ? "" : ", ") + sent.name;
+    }
+    return wrong;
+}
+
+class ForeignMessages : public AppTest {};
+
+// Each of the program's windows answers as the system would, or with a handle of its own; none
+// reads a handle of the system's as one of its objects, and the selection is saved at the end.
+TEST_F(ForeignMessages, GetTheSystemsAnswerOrAHandleOfTheProgramsAndTheSelectionIsSaved) {
+    constexpr unsigned kGoldTolerance = 35049;
+    HDC printSurface = ::CreateCompatibleDC(nullptr);
+    const ScopeExit release([printSurface] { DeleteDC(printSurface); });
+    std::string wrongOfDialog = "not sent";
+    std::string wrongOfView = "not sent";
+    std::string wrongOfAbout = "not sent";
+    {
+        CMarkingDialog dialog;
+        RunMainDialog(app, dialog, [&] {
+            dialog.view().SendMessage(WM_COMMAND, kGoldTolerance, 0);
+            wrongOfDialog = WrongAnswers(dialog, printSurface);
+            wrongOfView = WrongAnswers(dialog.view(), printSurface);
+            const LaterStep inAbout(std::chrono::milliseconds(0), [&] {
+                if (CWnd* about = WaitForModalAbove(dialog)) {
+                    wrongOfAbout = WrongAnswers(*about, printSurface);
+                    ClickDialogButton(*about, "OK");
+                }
+            });
+            dialog.SendMessage(WM_SYSCOMMAND, ID_ABOUT, 0);
+            dialog.EndDialog(IDOK);
+        });
+    }
+    EXPECT_EQ(wrongOfDialog, "");
+    EXPECT_EQ(wrongOfView, "");
+    EXPECT_EQ(wrongOfAbout, "");
+    EXPECT_EQ(Stored("Overshoot"), -1);
 }
 
 }  // namespace

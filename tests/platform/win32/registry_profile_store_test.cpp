@@ -71,20 +71,72 @@ TEST_F(RegistryValues, AValueOfAnotherTypeOrSizeCountsAsMissingAndTheNextSaveRew
     }
 }
 
+constexpr wchar_t kMutexName[] = L"Local\\kolvar settings Test Company/registry-test";
+
+// Another copy of the program, holding the settings mutex until it is told to let go.
+class OtherCopy {
+public:
+    OtherCopy()
+        : thread_([this] {
+              HANDLE mutex = CreateMutexW(nullptr, TRUE, kMutexName);
+              held_.set_value();
+              releasing_.get_future().wait();
+              ReleaseMutex(mutex);
+              CloseHandle(mutex);
+          }) {
+        held_.get_future().wait();
+    }
+    ~OtherCopy() {
+        LetGo();
+        thread_.join();
+    }
+    OtherCopy(const OtherCopy&) = delete;
+    OtherCopy& operator=(const OtherCopy&) = delete;
+
+    void LetGo() {
+        if (!released_) {
+            released_ = true;
+            releasing_.set_value();
+        }
+    }
+
+private:
+    std::promise<void> held_;
+    std::promise<void> releasing_;
+    bool released_ = false;
+    std::thread thread_;
+};
+
+// What reaches a debugger through OutputDebugString, which hands it over as an exception first.
+class DebuggerOutput {
+public:
+    DebuggerOutput() : handler_(AddVectoredExceptionHandler(1, &Note)) { Heard().clear(); }
+    ~DebuggerOutput() { RemoveVectoredExceptionHandler(handler_); }
+    DebuggerOutput(const DebuggerOutput&) = delete;
+    DebuggerOutput& operator=(const DebuggerOutput&) = delete;
+
+    static std::string& Heard() {
+        static std::string heard;
+        return heard;
+    }
+
+private:
+    static LONG CALLBACK Note(EXCEPTION_POINTERS* exception) {
+        const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
+        if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2) {
+            Heard() += reinterpret_cast<const char*>(record.ExceptionInformation[1]);
+        }
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+
+    void* handler_;
+};
+
 // Another copy of the program holds the mutex while it saves; this save writes nothing until it
-// has the mutex, and then all six values.
+// has the mutex, and then all six values at once: a third copy waiting for the mutex behind it
+// finds all six or none.
 TEST_F(RegistryValues, ASaveWaitsForTheMutexAndThenWritesItsValuesTogether) {
-    std::promise<void> held;
-    std::promise<void> release;
-    std::thread otherCopy([&held, releasing = release.get_future()] {
-        HANDLE mutex =
-            CreateMutexW(nullptr, TRUE, L"Local\\kolvar settings Test Company/registry-test");
-        held.set_value();
-        releasing.wait();
-        ReleaseMutex(mutex);
-        CloseHandle(mutex);
-    });
-    held.get_future().wait();
+    OtherCopy otherCopy;
     auto saved = std::async(std::launch::async, [this] {
         store_.BeginSave();
         for (const char* key : kSixKeys) {
@@ -93,17 +145,51 @@ TEST_F(RegistryValues, ASaveWaitsForTheMutexAndThenWritesItsValuesTogether) {
         return store_.EndSave();
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto foundByThirdCopy = std::async(std::launch::async, [this] {
+        HANDLE mutex = CreateMutexW(nullptr, FALSE, kMutexName);
+        WaitForSingleObject(mutex, INFINITE);
+        int found = 0;
+        for (const char* key : kSixKeys) {
+            found += Get(key).type != REG_NONE ? 1 : 0;
+        }
+        ReleaseMutex(mutex);
+        CloseHandle(mutex);
+        return found;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
     int writtenMeanwhile = 0;
     for (const char* key : kSixKeys) {
         writtenMeanwhile += Get(key).type != REG_NONE ? 1 : 0;
     }
-    release.set_value();
-    otherCopy.join();
+    otherCopy.LetGo();
     EXPECT_TRUE(saved.get());
     EXPECT_EQ(writtenMeanwhile, 0);
+    EXPECT_EQ(foundByThirdCopy.get(), 6);
     for (const char* key : kSixKeys) {
         EXPECT_EQ(Get(key).value, 6U) << key;
     }
+}
+
+// At the end of the session the system does not wait for long: a copy that keeps the mutex
+// (hung, say) delays a save by a second, after which it writes all the same and tells a
+// debugger. The other copy lets go after a few seconds, which a save must not wait for.
+TEST_F(RegistryValues, ASaveWaitsAtMostASecondForTheMutexThenWritesAndTellsTheDebugger) {
+    const DebuggerOutput debugger;
+    OtherCopy otherCopy;
+    auto saved = std::async(std::launch::async, [this] {
+        store_.BeginSave();
+        store_.WriteProfileInt("Settings", "Power", 4);
+        return store_.EndSave();
+    });
+    const bool savedWhileHeld =
+        saved.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    otherCopy.LetGo();
+    EXPECT_TRUE(savedWhileHeld);
+    EXPECT_TRUE(saved.get());
+    EXPECT_EQ(Get("Power").value, 4U);
+    EXPECT_NE(DebuggerOutput::Heard().find("registry-test: another copy is saving the settings"),
+              std::string::npos)
+        << DebuggerOutput::Heard();
 }
 
 }  // namespace
