@@ -73,13 +73,16 @@ def doubled(pixels):
 class ScaleTest(AcceptanceCase):
     hundred = None
 
-    def measure(self, app, scale, compositor_scale, picture_area, drawing=None):
+    def measure(self, app, scale, compositor_scale, picture_area, hundred=None):
         """Client, drawing and menus once the drawing shows, or that at 100 % in proportion; the
         picture's area is relative to the client at 100 %, and the drawing is searched for a
         little beyond it."""
         # sway draws the pointer into its screenshots.
         self.display.move(0, 0)
         client = on_screen(app.client_rect(), compositor_scale)
+        if hundred:
+            self.assert_in_proportion("client size", (client.width, client.height),
+                                      (hundred.client.width, hundred.client.height), scale)
         area = placed(picture_area, client, scale)
         search = (floor(area[0]) - 4, floor(area[1]) - 4, ceil(area[2]) + 4, ceil(area[3]) + 4)
         inside = round(client.left + 10 * scale), round(client.top + 10 * scale)
@@ -88,8 +91,8 @@ class ScaleTest(AcceptanceCase):
             image = self.grab()
             box = ink_box(image, *search, lambda colour: colour != image.pixel(*inside))
             last[:] = image, box
-            return box and (drawing is None or
-                            in_proportion(relative(box, client), drawing, scale))
+            return box and (hundred is None or
+                            in_proportion(relative(box, client), hundred.drawing, scale))
 
         last = []
         wait_until(drawn, timeout=10, interval=0.2)
@@ -130,10 +133,7 @@ class ScaleTest(AcceptanceCase):
         # The program inherits the environment the display starts it with.
         with mock.patch.dict(os.environ, environment):
             app = self.start_kolvar()
-        window, image, shown_at = self.measure(app, scale, compositor_scale, area,
-                                                hundred.drawing)
-        self.assert_in_proportion("client size", (window.client.width, window.client.height),
-                                  (hundred.client.width, hundred.client.height), scale)
+        window, image, shown_at = self.measure(app, scale, compositor_scale, area, hundred)
         self.assert_in_proportion("the picture's drawing", window.drawing, hundred.drawing, scale)
         for name, menu, menu_at_100 in zip(("menu", "sub-menu"), window.menus, hundred.menus):
             self.assert_in_proportion(name, (menu.width, menu.height),
