@@ -4,7 +4,7 @@ the client size, the picture's place and pixels, and the colour menu, all in pro
 
 import os
 import unittest
-from dataclasses import dataclass
+from collections import namedtuple
 from math import ceil, floor
 from unittest import mock
 
@@ -31,12 +31,9 @@ SWAY_SCALES = [("sway_output_scale_1_5", 1.5, {}, (("swaymsg", "output", "*", "s
                                                    ("swaymsg", "output", "*", "scale", "1")))]
 
 
-@dataclass
-class Window:
-    """The program on the screen, in the screenshot's pixels."""
-    client: Rect
-    drawing: tuple  # the box of what the picture draws
-    menus: tuple  # the colour menu and its multiplier sub-menu
+# The program on the screen, in the screenshot's pixels: the client, the box of what the picture
+# draws, relative to the client, and the colour menu with its multiplier sub-menu.
+Window = namedtuple("Window", "client drawing menus")
 
 
 def on_screen(rect, compositor_scale):
@@ -140,8 +137,8 @@ class ScaleTest(AcceptanceCase):
                                       (menu_at_100.width, menu_at_100.height), scale)
         if compositor_scale != 1:
             return  # sway scales the program's buffer to the output, blending its pixels.
-        inner = (ceil(shown_at[0]) + 1, ceil(shown_at[1]) + 1, floor(shown_at[2]) - 1,
-                 floor(shown_at[3]) - 1)
+        inner = [ceil(edge) + 1 for edge in shown_at[:2]] + [floor(edge) - 1
+                                                             for edge in shown_at[2:]]
         self.assertEqual(colours(image.region_bytes(*inner)) - colours(picture), set(),
                          "colours the picture at 100 % lacks")
         if scale == 2:
