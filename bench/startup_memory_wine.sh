@@ -6,7 +6,8 @@
 #   bench/startup_memory_wine.sh [WINDOWS_BUILD_DIR] [LINUX_BUILD_DIR]
 #
 # (defaults build-win32/ and build/; the Windows build made with -DKOLVAR_BUILD_BENCHMARKS=ON,
-# the Linux build's bench/startup_probe is the probe; KOLVAR_RUNS runs each, default 7).
+# the Linux build's bench/startup_probe is the probe; KOLVAR_RUNS runs each, default 7;
+# KOLVAR_DPI the display's dpi for both, default 96, 192 for 200 %).
 # Both run as `wine PROGRAM.exe` in a running Wine session of a prefix of their own, so that
 # the session's start (wineserver, services, the desktop window) is in neither figure. The
 # start ends when the program's dialog, whose _NET_WM_PID is the process the probe forked, is
@@ -51,6 +52,8 @@ before_display_ends='WINEDEBUG=-all wineserver -k'
 # The session stays up for a minute after its last program, long enough between the runs.
 "$root/scripts/wine-run" wineboot
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEDEBUG=-all WINEARCH=win64
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${KOLVAR_DPI:-96}" /f \
+    >/dev/null
 
 measure /dev/null wine "$kolvar"
 measure /dev/null wine "$minimal"
@@ -60,7 +63,7 @@ for _ in $(seq "$runs"); do
 done
 
 echo "under Wine $(wine --version 2>/dev/null): startup to window mapped and peak memory of the"
-echo "program's process, median of $runs runs each (min-max)$([ "${KOLVAR_STRIP:-1}" != 0 ] && echo ", stripped")"
+echo "program's process, median of $runs runs each (min-max)$([ "${KOLVAR_STRIP:-1}" != 0 ] && echo ", stripped"), ${KOLVAR_DPI:-96} dpi"
 printf '%s\n' "kolvar kolvar.exe" "minimal minimal dialog with a line" | table
 read -r ratio rss own cpu < <(compare kolvar minimal)
 echo "kolvar.exe against the minimal dialog: startup $ratio, peak RSS $rss MB, written $own MB," \
