@@ -10,12 +10,35 @@
 namespace kolvar {
 namespace {
 
+// Active Accessibility, loaded when a client first asks for it: most runs have none, and its
+// libraries would cost every start their loading.
+struct ActiveAccessibility {
+    decltype(&CreateStdAccessibleObject) createStdAccessibleObject;
+    decltype(&LresultFromObject) lresultFromObject;
+    decltype(&SysAllocStringLen) sysAllocStringLen;
+
+    explicit operator bool() const {
+        return createStdAccessibleObject != nullptr && lresultFromObject != nullptr &&
+               sysAllocStringLen != nullptr;
+    }
+};
+
+const ActiveAccessibility& LoadedActiveAccessibility() {
+    static const ActiveAccessibility functions{
+        SystemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll",
+                                                             "CreateStdAccessibleObject"),
+        SystemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
+        SystemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen")};
+    return functions;
+}
+
 bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
 HRESULT Answer(const std::wstring& text, BSTR* answer) {
-    *answer = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *answer =
+        LoadedActiveAccessibility().sysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -158,13 +181,15 @@ private:
 // The object is made afresh for each request, and the reference the system hands on keeps it;
 // none where it cannot be made.
 LRESULT AnswerAccessibleGraphic(HWND hwnd, WPARAM flags) {
+    const ActiveAccessibility& accessibility = LoadedActiveAccessibility();
     IAccessible* proxy = nullptr;
-    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&proxy)))) {
+    if (!accessibility ||
+        FAILED(accessibility.createStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                                       reinterpret_cast<void**>(&proxy)))) {
         return 0;
     }
     auto* graphic = new AccessibleGraphic(hwnd, proxy);
-    const LRESULT answer = LresultFromObject(__uuidof(IAccessible), flags, graphic);
+    const LRESULT answer = accessibility.lresultFromObject(__uuidof(IAccessible), flags, graphic);
     graphic->Release();
     return answer > 0 ? answer : 0;
 }

@@ -16,7 +16,7 @@ int GetSystemMetrics(int index) {
 // Older Windows knows the system's dpi only, which is then every window's.
 int GetSystemMetricsForDpi(int index, int dpi) {
     using ForDpi = int(WINAPI*)(int, UINT);
-    static const auto forDpi = NewerUser32Function<ForDpi>("GetSystemMetricsForDpi");
+    static const auto forDpi = SystemFunction<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
     return forDpi != nullptr ? forDpi(index, static_cast<UINT>(dpi)) : ::GetSystemMetrics(index);
 }
 

@@ -86,7 +86,7 @@ void Win32Window::Move(const Rect& rect) {
 // Older Windows scales no window by its monitor: the program is then system-aware.
 int Win32Window::Dpi() const {
     using ForWindow = UINT(WINAPI*)(HWND);
-    static const auto forWindow = NewerUser32Function<ForWindow>("GetDpiForWindow");
+    static const auto forWindow = SystemFunction<ForWindow>(L"user32.dll", "GetDpiForWindow");
     if (forWindow != nullptr) {
         return static_cast<int>(forWindow(hwnd_));
     }

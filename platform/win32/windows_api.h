@@ -119,10 +119,13 @@
 
 namespace kolvar {
 
-// A function of user32 that older Windows lacks: null there, so the caller falls back.
+// A function of a system library, loaded from the system folder only and never freed, so that
+// the function stays for the rest of the run: null where this Windows lacks either, so that the
+// caller falls back.
 template <class FunctionPointer>
-FunctionPointer NewerUser32Function(const char* name) {
-    const FARPROC address = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+FunctionPointer SystemFunction(const wchar_t* library, const char* name) {
+    const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const FARPROC address = module != nullptr ? GetProcAddress(module, name) : nullptr;
     return reinterpret_cast<FunctionPointer>(reinterpret_cast<void (*)()>(address));
 }
 
