@@ -78,22 +78,33 @@ void PreparePictureBackground(Bitmap& picture, Colour windowColour) {
     }
 }
 
+Rect PictureRect(const Bitmap& picture, const Rect& area, int dpi) {
+    if (!picture) {
+        return {};
+    }
+    const BitmapInfo info = GetObject(picture);
+    const int width = MulDiv(info.width, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int height = MulDiv(info.height, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int left = area.left + (area.Width() - width) / 2;
+    const int top = area.top + (area.Height() - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
 // The finished picture goes to the target in one copy.
 void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code, int dpi) {
     if (!picture) {
         return;
     }
-    const BitmapInfo info = GetObject(picture);
-    const int width = MulDiv(info.width, dpi, USER_DEFAULT_SCREEN_DPI);
-    const int height = MulDiv(info.height, dpi, USER_DEFAULT_SCREEN_DPI);
-    OffsetRect(area, (area.Width() - width) / 2, (area.Height() - height) / 2);
+    const Rect place = PictureRect(picture, area, dpi);
+    OffsetRect(area, place.left - area.left, place.top - area.top);
     LayBands(picture, code);
 
+    const BitmapInfo info = GetObject(picture);
     auto memory = CreateCompatibleDC(target);
     Selected selectedPicture(memory, picture);
     const int previousMode = target.SetStretchBltMode(COLORONCOLOR);
-    target.StretchBlt(area.left, area.top, width, height, memory, 0, 0, info.width, info.height,
-                      SRCCOPY);
+    target.StretchBlt(place.left, place.top, place.Width(), place.Height(), memory, 0, 0,
+                      info.width, info.height, SRCCOPY);
     target.SetStretchBltMode(previousMode);
 }
 

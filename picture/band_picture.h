@@ -11,6 +11,10 @@ namespace kolvar {
 // Paints everything outside the picture's outline in the window colour.
 void PreparePictureBackground(Bitmap& picture, Colour windowColour);
 
+// Where PaintPicture puts the picture in `area` at `dpi`: centred, at its size enlarged for the
+// dpi. Empty for a missing picture.
+Rect PictureRect(const Bitmap& picture, const Rect& area, int dpi = USER_DEFAULT_SCREEN_DPI);
+
 // Lays the body colour and the bands of `code` on the picture and copies it, centred, into
 // `area` on `target`, enlarged for a window at `dpi` the way pixel art is: each pixel a block
 // of the nearest whole pixels, never blended, so that at 200 % it is exactly 2 by 2. `area` is

@@ -25,16 +25,12 @@ Font CaptionFont(int dpi) {
     return Font(request);
 }
 
-// Draws the caption on the bottom edge of `area` and takes its height off the area, in black
-// unless black cannot be read on the window colour.
-void PaintCaption(Surface& surface, Rect& area, const BandCode& code, const SysColours& colours) {
-    surface.SetBkMode(TRANSPARENT);
-    surface.SetTextColor(CaptionColour(colours));
-    Font font = CaptionFont(colours.dpi);
-    Selected selectedFont(surface, font);
-    const std::string caption = CaptionText(code);
-    surface.DrawText(caption, area, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
-    area.bottom -= surface.GetTextExtentPoint32(caption).cy;
+// Fills `outer` but `inner`, each pixel once.
+void FillAround(Surface& surface, const Rect& outer, const Rect& inner, const Brush& brush) {
+    surface.FillRect({outer.left, outer.top, outer.right, inner.top}, brush);
+    surface.FillRect({outer.left, inner.top, inner.left, inner.bottom}, brush);
+    surface.FillRect({inner.right, inner.top, outer.right, inner.bottom}, brush);
+    surface.FillRect({outer.left, inner.bottom, outer.right, outer.bottom}, brush);
 }
 
 // "коричневый, красный, оранжевый, серебристый": the bands as drawn, left to right.
@@ -119,20 +115,26 @@ void CPictureView::OnEndSession(bool ending) {
     }
 }
 
-// Everything is drawn off screen and copied once, so the band fills never show half done.
+// The picture is finished in its own memory and copied in one piece, so the view paints straight
+// to the screen without flicker: the window colour around the picture, the caption in it along
+// the bottom edge (in black unless black cannot be read on the window colour), the picture
+// centred above the caption.
 void CPictureView::OnPaint() {
     CPaintDC paint(*this);
-    Rect area = GetClientRect();
-    const int width = area.Width();
-    const int height = area.Height();
+    const Rect client = GetClientRect();
+    Font font = CaptionFont(sysColours_.dpi);
+    Selected selectedFont(paint, font);
+    const std::string caption = CaptionText(bandCode_);
+    Rect above = client;
+    above.bottom -= paint.GetTextExtentPoint32(caption).cy;
 
-    auto memory = CreateCompatibleDC(paint);
-    Bitmap buffer = CreateCompatibleBitmap(paint, width, height);
-    Selected selectedBuffer(memory, buffer);
-    memory.FillRect(area, Brush(sysColours_.window));
-    PaintCaption(memory, area, bandCode_, sysColours_);
-    PaintPicture(picture_, memory, area, bandCode_, sysColours_.dpi);
-    paint.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
+    FillAround(paint, client, PictureRect(picture_, above, sysColours_.dpi),
+               Brush(sysColours_.window));
+    paint.SetBkMode(TRANSPARENT);
+    paint.SetTextColor(CaptionColour(sysColours_));
+    Rect captionArea = client;
+    paint.DrawText(caption, captionArea, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
+    PaintPicture(picture_, paint, above, bandCode_, sysColours_.dpi);
 }
 
 }  // namespace kolvar
