@@ -235,16 +235,28 @@ Rect WindowRect(const CWnd& window) {
     return RectOf(rect);
 }
 
+// A window manager may place a window that has just been shown a moment after a move made
+// meanwhile: the move is made again until the window stays where it was put.
 bool MoveWindowTo(const CWnd& window, Point screenTopLeft) {
     HWND root = RootOf(window);
-    RECT frame{};
-    return root != nullptr &&
-           SetWindowPos(root, nullptr, screenTopLeft.x, screenTopLeft.y, 0, 0,
-                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) &&
-           WaitUntil([root, screenTopLeft, &frame] {
-               return GetWindowRect(root, &frame) && frame.left == screenTopLeft.x &&
-                      frame.top == screenTopLeft.y;
-           });
+    const auto isThere = [root, screenTopLeft] {
+        RECT frame{};
+        return GetWindowRect(root, &frame) && frame.left == screenTopLeft.x &&
+               frame.top == screenTopLeft.y;
+    };
+    const auto staysThere = [&isThere] {
+        return !WaitUntil([&isThere] { return !isThere(); }, std::chrono::milliseconds(300));
+    };
+    for (int attempt = 0; root != nullptr && attempt < 3; ++attempt) {
+        if (!SetWindowPos(root, nullptr, screenTopLeft.x, screenTopLeft.y, 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+            return false;
+        }
+        if (WaitUntil(isThere) && staysThere()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 WindowFacts WindowFactsOf(const CWnd& window) {
