@@ -5,7 +5,10 @@ from dataclasses import dataclass, replace
 PICTURE_WIDTH = 353
 PICTURE_HEIGHT = 153
 PICTURE_MIDDLE_ROW = 76
-# The view is the dialog's client area less 5 pixels on every side, and has a 2-pixel sunken edge.
+# The main dialog's template, in dialog units: 480 by 325 pixels in the Qt build's base units,
+# what the dialog manager makes of them in the Windows font. The view is the dialog's client
+# area less 5 pixels on every side, and has a 2-pixel sunken edge.
+CLIENT_UNITS = (320, 200)
 VIEW_MARGIN = 5
 VIEW_EDGE = 2
 

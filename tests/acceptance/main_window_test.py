@@ -6,15 +6,11 @@ import unittest
 
 import marking_view
 from acceptance_case import AcceptanceCase
-from band_layout import BODY_BEIGE, PICTURE_HEIGHT, PICTURE_WIDTH, BandCode
+from band_layout import BODY_BEIGE, CLIENT_UNITS, PICTURE_HEIGHT, PICTURE_WIDTH, BandCode
 import displays
 from displays import on_windows
 from kolvar_app import MAIN_TITLE, KolvarApp, Rect, centre_offset, frame_rect
 from x_display import SCREEN_HEIGHT, SCREEN_WIDTH, wait_until
-
-# The main dialog's template, in dialog units: 480 by 325 pixels in the Qt build's base units,
-# what the dialog manager makes of them in the Windows font.
-CLIENT_UNITS = (320, 200)
 
 
 def missing_tools():

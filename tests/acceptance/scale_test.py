@@ -14,7 +14,8 @@ from unittest import mock
 import colour_menu
 import marking_view
 from acceptance_case import AcceptanceCase
-from band_layout import PICTURE_HEIGHT, PICTURE_WIDTH, VIEW_EDGE, VIEW_MARGIN, BandCode
+from band_layout import (CLIENT_UNITS, PICTURE_HEIGHT, PICTURE_WIDTH, VIEW_EDGE, VIEW_MARGIN,
+                         BandCode)
 from displays import display_class, on_windows
 from kolvar_app import Rect
 from menu_driver import OPEN_OFFSET, MenuDriver
@@ -32,8 +33,6 @@ X_SCALES = [(f"qt_scale_factor_{factor.replace('.', '_')}", float(factor),
                               ("xprop", "-root", "-remove", "RESOURCE_MANAGER")))]
 SWAY_SCALES = [("sway_output_scale_1_5", 1.5, {}, (("swaymsg", "output", "*", "scale", "1.5"),
                                                    ("swaymsg", "output", "*", "scale", "1")))]
-# The dialog's size in dialog units.
-CLIENT_UNITS = (320, 200)
 # How far the picture's drawing may be from its place at 100 % in proportion: the picture is
 # centred above the caption, and under Wine the caption's height is the font's own at that dpi,
 # which may be a pixel or two off the proportion.
