@@ -45,7 +45,7 @@ bool CMarkingDialog::OnInitDialog() {
 
 Rect CMarkingDialog::ViewArea(int dpi) const {
     Rect area = GetClientRect();
-    const int margin = MulDiv(kViewMargin, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int margin = ScaledForDpi(kViewMargin, dpi);
     InflateRect(area, -margin, -margin);
     return area;
 }

@@ -52,7 +52,7 @@ void DrawCheckMark(Surface& surface, const Rect& cell, const SysColours& colours
 
 void DrawSwatch(Surface& surface, const Rect& area, const DRAWITEMSTRUCT& item, Colour background,
                 int dpi) {
-    const int inset = MulDiv(2, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int inset = ScaledForDpi(2, dpi);
     Rect swatch{area.left, area.top + inset, area.left + SwatchWidth(dpi), area.bottom - inset};
     const bool noBand = item.itemID == ID_NO_BAND_ITEM;
     Pen frame(BODY_BEIGE);
@@ -73,7 +73,7 @@ bool HasSwatch(unsigned itemId) {
 }
 
 int SwatchWidth(int dpi) {
-    return MulDiv(kSwatchWidth, dpi, USER_DEFAULT_SCREEN_DPI);
+    return ScaledForDpi(kSwatchWidth, dpi);
 }
 
 unsigned ColourItemWidth(unsigned itemId, int itemHeight, int labelWidth, int dpi) {

@@ -83,8 +83,8 @@ Rect PictureRect(const Bitmap& picture, const Rect& area, int dpi) {
         return {};
     }
     const BitmapInfo info = GetObject(picture);
-    const int width = MulDiv(info.width, dpi, USER_DEFAULT_SCREEN_DPI);
-    const int height = MulDiv(info.height, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int width = ScaledForDpi(info.width, dpi);
+    const int height = ScaledForDpi(info.height, dpi);
     const int left = area.left + (area.Width() - width) / 2;
     const int top = area.top + (area.Height() - height) / 2;
     return {left, top, left + width, top + height};

@@ -16,19 +16,20 @@ BitmapBits::BitmapBits(Bitmap& bitmap) {
     height_ = raster.height;
 }
 
+Raster BitmapBits::Pixels() const {
+    return {bits_, stride_, width_, height_};
+}
+
 Colour BitmapBits::GetPixel(int x, int y) const {
-    return Contains(x, y) ? ColourOfRasterPixel(Row(y)[x]) : CLR_INVALID;
+    return RasterColour(Pixels(), x, y);
 }
 
 void BitmapBits::SetPixel(int x, int y, Colour colour) {
-    if (Contains(x, y)) {
-        Row(y)[x] = RasterPixel(colour);
-    }
+    SetRasterColour(Pixels(), x, y, colour);
 }
 
 bool BitmapBits::ExtFloodFill(int x, int y, Colour colour, FloodFillType type, const Brush& brush) {
-    return bits_ != nullptr &&
-           FloodFill(Raster{bits_, stride_, width_, height_}, {x, y}, colour, brush.colour(), type);
+    return bits_ != nullptr && FloodFill(Pixels(), {x, y}, colour, brush.colour(), type);
 }
 
 }  // namespace kolvar

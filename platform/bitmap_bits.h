@@ -8,6 +8,8 @@
 
 namespace kolvar {
 
+struct Raster;
+
 // The pixels of a colour bitmap where they lie in the program's own memory, as a DIB section's
 // bits do: read, written and filled in place, without a call to the drawing service for each
 // pixel. Taken once the drawing service has finished with the bitmap (GdiFlush); meanwhile
@@ -27,10 +29,8 @@ public:
     bool ExtFloodFill(int x, int y, Colour colour, FloodFillType type, const Brush& brush);
 
 private:
-    std::uint32_t* Row(int y) const {
-        return reinterpret_cast<std::uint32_t*>(bits_ + stride_ * y);
-    }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    // The same pixels as a surface's bitmap lends them.
+    Raster Pixels() const;
 
     std::uint8_t* bits_ = nullptr;
     std::ptrdiff_t stride_ = 0;

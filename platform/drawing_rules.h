@@ -6,16 +6,13 @@
 #include <vector>
 
 #include "platform/geometry.h"
+#include "platform/system_metrics.h"
 
 namespace kolvar {
 
-// Sizes given in pixels are the program's design at this resolution and scale with the screen's.
-inline constexpr int kDesignDpi = 96;
-
-// A size of the design, rounded to nearest at the resolution.
-inline int ScaledForDpi(int pixelsAtDesignDpi, int dpi) {
-    return MulDiv(pixelsAtDesignDpi, dpi, kDesignDpi);
-}
+// Sizes given in pixels are the program's design at this resolution and scale with the screen's
+// (ScaledForDpi).
+inline constexpr int kDesignDpi = USER_DEFAULT_SCREEN_DPI;
 
 // The check mark's side at the screen's resolution: 13 pixels at 96 dpi, never less.
 int CheckMarkSide(int dpi);

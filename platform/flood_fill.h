@@ -34,6 +34,18 @@ constexpr Colour ColourOfRasterPixel(std::uint32_t pixel) {
                static_cast<std::uint8_t>(pixel));
 }
 
+// A pixel as a surface holding the raster reads it: exact to 24 bits, CLR_INVALID outside.
+inline Colour RasterColour(const Raster& raster, int x, int y) {
+    return raster.Contains(x, y) ? ColourOfRasterPixel(raster.Row(y)[x]) : CLR_INVALID;
+}
+
+// Writes a pixel inside the raster; one outside is left alone.
+inline void SetRasterColour(const Raster& raster, int x, int y, Colour colour) {
+    if (raster.Contains(x, y)) {
+        raster.Row(y)[x] = RasterPixel(colour);
+    }
+}
+
 // Fills the area around the start that spreads through edge neighbours only, never diagonally:
 // in border mode every pixel short of the key colour, in surface mode every pixel of exactly
 // the key colour. False, with nothing changed, when the start is outside the raster or does not

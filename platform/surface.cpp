@@ -106,13 +106,11 @@ Colour Surface::GetPixel(int x, int y) const {
     if (pixels.bits == nullptr) {
         return native_->GetPixel({x, y});
     }
-    return pixels.Contains(x, y) ? ColourOfRasterPixel(pixels.Row(y)[x]) : CLR_INVALID;
+    return RasterColour(pixels, x, y);
 }
 
 void Surface::SetPixel(int x, int y, Colour colour) {
-    if (const Raster pixels = PixelsOf(bitmap_); pixels.Contains(x, y)) {
-        pixels.Row(y)[x] = RasterPixel(colour);
-    }
+    SetRasterColour(PixelsOf(bitmap_), x, y, colour);
 }
 
 bool Surface::ExtFloodFill(int x, int y, Colour colour, FloodFillType type) {

@@ -19,6 +19,11 @@ inline constexpr int SM_CYMENU = 15;
 // The resolution of 100 %: sizes given in pixels are for it.
 inline constexpr int USER_DEFAULT_SCREEN_DPI = 96;
 
+// A size given for 100 %, rounded to nearest for a window drawn at `dpi`.
+inline int ScaledForDpi(int pixelsAt100Percent, int dpi) {
+    return MulDiv(pixelsAt100Percent, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
 // From the palette that menus and views use.
 Colour GetSysColor(int index);
 int GetSystemMetrics(int index);

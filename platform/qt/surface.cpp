@@ -179,35 +179,31 @@ void QtSurface::BitBlt(const Rect& to, const NativeSurface& source, Point from) 
     }
     const BlitArea area = ClipToSource(*image, to, from);
     SurfacePainter painter{*this};
-    if (!painter || area.source.isEmpty()) {
-        return;
+    if (painter && !area.source.isEmpty()) {
+        DrawSourcePixels(*painter, QRect(area.target, area.source.size()), *image, area.source);
     }
-    painter->setCompositionMode(QPainter::CompositionMode_Source);
-    // A colour raster is drawn straight from its own pixels: copying it first cost more than
-    // the rest of a view's paint. A one-bit one needs the destination's colours, and a copy
-    // within one raster must read the pixels before it overwrites them.
-    if (image->format() == QImage::Format_RGB32 && image != SelectedImage()) {
-        painter->drawImage(area.target, *image, area.source);
-        return;
-    }
-    painter->drawImage(area.target,
-                       SourcePixels(*image, area.source, textColour_, backgroundColour_));
 }
 
 // Without smoothing, Qt samples the source pixel under each target pixel's centre.
 void QtSurface::StretchBlt(const Rect& to, const NativeSurface& source, const Rect& from) {
     const QImage* image = static_cast<const QtSurface&>(source).SelectedImage();
     SurfacePainter painter{*this};
-    if (image == nullptr || !painter || to.Width() <= 0 || to.Height() <= 0) {
+    if (image != nullptr && painter && to.Width() > 0 && to.Height() > 0) {
+        DrawSourcePixels(*painter, ToQRect(to), *image, ToQRect(from));
+    }
+}
+
+// A colour raster is drawn straight from its own pixels: copying it first cost more than the
+// rest of a view's paint. A one-bit one needs the destination's colours, and a copy within one
+// raster must read the pixels before it overwrites them.
+void QtSurface::DrawSourcePixels(QPainter& painter, const QRect& target, const QImage& image,
+                                 const QRect& source) const {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (image.format() == QImage::Format_RGB32 && &image != SelectedImage()) {
+        painter.drawImage(target, image, source);
         return;
     }
-    painter->setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect area = ToQRect(from);
-    if (image->format() == QImage::Format_RGB32 && image != SelectedImage()) {
-        painter->drawImage(ToQRect(to), *image, area);
-        return;
-    }
-    painter->drawImage(ToQRect(to), SourcePixels(*image, area, textColour_, backgroundColour_));
+    painter.drawImage(target, SourcePixels(image, source, textColour_, backgroundColour_));
 }
 
 Colour QtSurface::GetPixel(Point point) const {

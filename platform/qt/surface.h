@@ -51,6 +51,10 @@ public:
     QFontMetrics SelectedFontMetrics() const;
 
 private:
+    // The source's pixels in `source` onto `target`, as BitBlt and StretchBlt copy them.
+    void DrawSourcePixels(QPainter& painter, const QRect& target, const QImage& image,
+                          const QRect& source) const;
+
     SurfaceKind kind_;
     QPainter* painter_;
     QtBitmap* bitmap_ = nullptr;
