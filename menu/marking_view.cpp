@@ -18,6 +18,9 @@ const MessageMap* CMarkingView::ClassMessageMap() {
     static constexpr MessageMapEntry kEntries[] = {
         OnWmRButtonDown<&CMarkingView::OnMenuClick>(),
         OnWmLButtonDblClk<&CMarkingView::OnMenuClick>(),
+        // A right press soon after the last one, as when the menu was just closed, comes as a
+        // double click: it is a press all the same.
+        OnWmRButtonDblClk<&CMarkingView::OnMenuClick>(),
         OnWmContextMenu<&CMarkingView::OnContextMenu>(),
         OnWmMeasureItem<&CMarkingView::OnMeasureItem>(),
         OnWmDrawItem<&CMarkingView::OnDrawItem>(),

@@ -43,7 +43,8 @@ struct Message {
 //   WM_COMMAND          command id (low word)         0                          0
 //   WM_SYSCOMMAND       system command                0                          0
 //   WM_LBUTTONDBLCLK,   MK_ key-state flags           client point (MakePointParam)
-//   WM_RBUTTONDOWN
+//   WM_RBUTTONDOWN,
+//   WM_RBUTTONDBLCLK
 //   WM_DPICHANGED       new dpi (low word x, high     const Rect* suggested      0
 //                       word y)                       window rectangle on the screen
 //
@@ -67,6 +68,7 @@ inline constexpr unsigned WM_COMMAND = 0x0111;
 inline constexpr unsigned WM_SYSCOMMAND = 0x0112;
 inline constexpr unsigned WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr unsigned WM_RBUTTONDOWN = 0x0204;
+inline constexpr unsigned WM_RBUTTONDBLCLK = 0x0206;
 inline constexpr unsigned WM_DPICHANGED = 0x02E0;
 
 inline constexpr WPARAM ICON_SMALL = 0;
@@ -147,6 +149,7 @@ inline constexpr MessagePayload kMessagePayloads[] = {
     {WM_SYSCOMMAND, Payload::number, Payload::number, Payload::number},
     {WM_LBUTTONDBLCLK, Payload::number, Payload::number, Payload::number},
     {WM_RBUTTONDOWN, Payload::number, Payload::number, Payload::number},
+    {WM_RBUTTONDBLCLK, Payload::number, Payload::number, Payload::number},
     {WM_DPICHANGED, Payload::number, Payload::rect, Payload::number},
 };
 
@@ -287,6 +290,11 @@ constexpr MessageMapEntry OnWmRButtonDown() {
 template <auto Handler>
 constexpr MessageMapEntry OnWmLButtonDblClk() {
     return OnMouseMessage<WM_LBUTTONDBLCLK, Handler>();
+}
+
+template <auto Handler>
+constexpr MessageMapEntry OnWmRButtonDblClk() {
+    return OnMouseMessage<WM_RBUTTONDBLCLK, Handler>();
 }
 
 template <auto Handler>  // void OnContextMenu(CWnd* window, Point screenPoint)

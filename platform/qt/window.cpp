@@ -342,11 +342,13 @@ void WindowWidget::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-// A second click in quick succession is a double click only; Qt's default would also report
-// it as a press.
+// A second click in quick succession is a double click only, of either button, as for a
+// Windows class that asks for double clicks; Qt's default would also report it as a press.
 void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         Dispatch([event](CWnd& window) { DispatchMouse(window, WM_LBUTTONDBLCLK, *event); });
+    } else if (event->button() == Qt::RightButton) {
+        Dispatch([event](CWnd& window) { DispatchMouse(window, WM_RBUTTONDBLCLK, *event); });
     }
 }
 

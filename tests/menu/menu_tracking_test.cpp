@@ -118,6 +118,16 @@ INSTANTIATE_TEST_SUITE_P(
                     OpeningRow{"LeftDoubleClick", WM_LBUTTONDBLCLK, {140, 66}, true}),
     test::RowName());
 
+// The system reports a right press soon after the one that opened the menu, at the same place,
+// as a double click.
+TEST_F(MenuTracking, ARightPressJustAfterTheMenuClosedOpensItAgain) {
+    ClickMenuOpenWhile(view, WM_RBUTTONDOWN, {50, 50}, [] { PressMenuKey(Key::Escape); });
+    bool reopened = false;
+    ClickMenuOpenWhile(view, WM_RBUTTONDOWN, {50, 50},
+                       [&] { reopened = ActiveMenu().has_value(); });
+    EXPECT_TRUE(reopened);
+}
+
 TEST_F(MenuTracking, AChosenItemArrivesAsItsCommandOnceTheMenuHasClosed) {
     bool changedWhileOpen = true;
     const int loopLevel = EventLoopDepth();

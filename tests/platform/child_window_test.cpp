@@ -37,6 +37,7 @@ public:
             OnWmPaint<&ProbeWindow::OnPaint>(),
             OnWmRButtonDown<&ProbeWindow::OnRButtonDown>(),
             OnWmLButtonDblClk<&ProbeWindow::OnLButtonDblClk>(),
+            OnWmRButtonDblClk<&ProbeWindow::OnRButtonDblClk>(),
         };
         static constexpr MessageMap kMap{&CWnd::ClassMessageMap, kEntries};
         return &kMap;
@@ -65,6 +66,9 @@ private:
     }
     void OnLButtonDblClk(unsigned flags, Point point) {
         mouse.push_back({WM_LBUTTONDBLCLK, flags, point});
+    }
+    void OnRButtonDblClk(unsigned flags, Point point) {
+        mouse.push_back({WM_RBUTTONDBLCLK, flags, point});
     }
 };
 
@@ -141,7 +145,7 @@ TEST_F(ChildWindow, MouseMessagesCarryClientCoordinatesAndKeyFlags) {
     Click(child, {-kEdge, 10}, MouseButton::Right);
     Click(child, {5, 5}, MouseButton::Left);
     DoubleClick(child, {60, 50}, MouseButton::Right);
-    ASSERT_EQ(child.mouse.size(), 3u);
+    ASSERT_EQ(child.mouse.size(), 4u);
     EXPECT_EQ(child.mouse[0].message, WM_RBUTTONDOWN);
     EXPECT_EQ(child.mouse[0].flags, MK_RBUTTON | MK_SHIFT);
     EXPECT_EQ(child.mouse[0].point, (Point{10, 20}));
@@ -150,6 +154,8 @@ TEST_F(ChildWindow, MouseMessagesCarryClientCoordinatesAndKeyFlags) {
     EXPECT_EQ(child.mouse[1].point, (Point{3, 4}));
     EXPECT_EQ(child.mouse[2].message, WM_RBUTTONDOWN) << "the right double click's first press";
     EXPECT_EQ(child.mouse[2].point, (Point{60, 50}));
+    EXPECT_EQ(child.mouse[3].message, WM_RBUTTONDBLCLK) << "and its second";
+    EXPECT_EQ(child.mouse[3].point, (Point{60, 50}));
 }
 
 TEST_F(ChildWindow, InvalidatingTwiceGivesOneLaterPaint) {
