@@ -96,7 +96,11 @@ class AcceptanceCase(unittest.TestCase):
     def click(self, x, y, button=1, repeat=1):
         self.display.click(x, y, button, repeat)
 
-    def key(self, *keys):
+    def key(self, app, *keys):
+        """Types the keys once the program's main window holds the keyboard focus: the window
+        manager gives it a moment after the window appears or a dialog over it closes."""
+        focused = wait_until(lambda: self.display.has_focus(app.window), timeout=10)
+        self.assertTrue(focused, "the main window does not get the keyboard focus")
         self.display.key(*keys)
 
     def wait_for_menus(self, app, count, timeout=10):

@@ -129,8 +129,10 @@ class XDisplay:
         return self.xdotool("getwindowname", window).strip()
 
     def window_rect(self, window):
-        info = self.run("xwininfo", "-id", str(window))
+        return self._rect_from_info(self.run("xwininfo", "-id", str(window)))
 
+    @staticmethod
+    def _rect_from_info(info):
         def field(name):
             return int(re.search(rf"{name}:\s+(-?\d+)", info).group(1))
 
@@ -152,15 +154,21 @@ class XDisplay:
                     client.height + top + bottom)
 
     def popup_windows(self, pid):
-        """The program's visible override-redirect windows: its open menus, by position."""
+        """The program's visible override-redirect windows: its open menus, by position. A menu
+        that closes between the listing and the look at it is not counted."""
         found = self.run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
                          "--class", ".", check=False).split()
         popups = []
         for window in map(int, found):
             info = self.run("xwininfo", "-id", str(window), check=False)
-            if "Override Redirect State: yes" in info:
-                popups.append(self.window_rect(window))
+            if "Override Redirect State: yes" in info and "Map State: IsViewable" in info:
+                popups.append(self._rect_from_info(info))
         return sorted(popups, key=lambda rect: rect.left)
+
+    def has_focus(self, window):
+        """Whether the window holds the keyboard focus, so that keys typed now reach it."""
+        focused = self.run("xdotool", "getwindowfocus", "-f", check=False).split()
+        return focused == [str(window)]
 
     def click(self, x, y, button=1, repeat=1):
         self.xdotool("mousemove", x, y, "click", "--repeat", repeat, "--delay", 60, button)
