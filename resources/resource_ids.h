@@ -39,6 +39,23 @@ inline constexpr unsigned ID_UNIT_BASE = 35060;
 inline constexpr unsigned ID_NO_COLOUR_TEXT = 35064;
 inline constexpr unsigned ID_CLOSE_TEXT = 35065;
 
+// Why a typed value was not read, or cannot be shown in bands.
+inline constexpr unsigned ID_ENTRY_EMPTY = 35100;
+inline constexpr unsigned ID_ENTRY_NOT_UTF8 = 35101;
+inline constexpr unsigned ID_ENTRY_CONTROL_CHARACTER = 35102;
+inline constexpr unsigned ID_ENTRY_TOO_LONG = 35103;
+inline constexpr unsigned ID_ENTRY_TOO_MANY_DIGITS = 35104;
+inline constexpr unsigned ID_ENTRY_NOT_UNDERSTOOD = 35105;
+inline constexpr unsigned ID_ENTRY_BAD_TOLERANCE = 35106;
+inline constexpr unsigned ID_ENTRY_NO_VALUE = 35107;
+inline constexpr unsigned ID_ENTRY_TOLERANCE_LETTER = 35108;
+inline constexpr unsigned ID_VALUE_OUT_OF_RANGE = 35109;
+inline constexpr unsigned ID_VALUE_MILLI = 35110;
+inline constexpr unsigned ID_TOLERANCE_NOT_IN_CODE = 35111;
+
+// The name of the notation a value was read in is base + its place in the list of notations.
+inline constexpr unsigned ID_NOTATION_BASE = 35120;
+
 // Colour items from the first digit's brown to the no-band tolerance get a swatch.
 inline constexpr unsigned ID_FIRST_SWATCH_ITEM = 35006;
 inline constexpr unsigned ID_NO_BAND_ITEM = 35059;
