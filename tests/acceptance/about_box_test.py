@@ -21,9 +21,9 @@ class AboutBoxTest(AcceptanceCase):
     def open_about(self, app, open_from_menu):
         self.wait_for_marking(app, BandCode())
         open_from_menu(MenuDriver(self, app))
-        about = wait_until(lambda: app.find_window(ABOUT_TITLE), timeout=10)
+        about = wait_until(lambda: app.find_window(ABOUT_TITLE))
         self.assertIsNotNone(about, f"no window titled {ABOUT_TITLE!r}")
-        wait_until(lambda: frame_extents(self.display, about), timeout=10)
+        wait_until(lambda: frame_extents(self.display, about))
         return about
 
     def click_ok(self, app, about):
@@ -34,7 +34,7 @@ class AboutBoxTest(AcceptanceCase):
             ink_box(image, client.left + left, client.top + top, client.left + left + width,
                     client.top + top + height, is_dark), "no OK button where the layout puts it")
         self.click(client.left + left + width // 2, client.top + top + height // 2)
-        self.assertTrue(wait_until(lambda: app.find_window(ABOUT_TITLE) is None, timeout=10),
+        self.assertTrue(wait_until(lambda: app.find_window(ABOUT_TITLE) is None),
                         "the About box is still open")
 
     def test_opens_from_the_menu_by_mouse_centred_and_closes_with_ok(self):
@@ -54,7 +54,7 @@ class AboutBoxTest(AcceptanceCase):
             frame = frame_rect(self.display, about)
             return frame is not None and max(map(abs, centre_offset(main_frame, frame))) <= 1
 
-        self.assertTrue(wait_until(centred, timeout=5),
+        self.assertTrue(wait_until(centred),
                         f"the About box {frame_rect(self.display, about)} is not centred over "
                         f"the main window {main_frame}")
 
@@ -79,7 +79,7 @@ class AboutBoxTest(AcceptanceCase):
                 app.open_system_menu()
                 [menu] = self.wait_for_menus(app, 1)
                 # The program's item is the last one; two screenshots alike: the menu is drawn.
-                lines = wait_until(lambda: self.stable_text_lines(menu), timeout=10)
+                lines = wait_until(lambda: self.stable_text_lines(menu))
                 self.assertIsNotNone(lines, "the system menu shows no items")
                 top, bottom = lines[-1]
                 self.click(menu.left + menu.width // 3, (top + bottom) // 2)

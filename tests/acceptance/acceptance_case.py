@@ -9,7 +9,7 @@ from displays import app_class, display_class, missing_tools
 from kolvar_app import Rect
 from menu_geometry import text_lines
 from screen_image import ScreenImage
-from x_display import wait_until
+from x_display import STATE_TIMEOUT, wait_until
 
 
 @dataclass
@@ -77,7 +77,7 @@ class AcceptanceCase(unittest.TestCase):
         view = marking_view.view_rect(app.client_rect())
         return view.left, view.top
 
-    def wait_for_marking(self, app, code, timeout=10):
+    def wait_for_marking(self, app, code):
         """The first screenshot whose picture shows the code; fails with what it shows."""
         last = None
 
@@ -99,11 +99,11 @@ class AcceptanceCase(unittest.TestCase):
     def key(self, app, *keys):
         """Types the keys once the program's main window holds the keyboard focus: the window
         manager gives it a moment after the window appears or a dialog over it closes."""
-        focused = wait_until(lambda: self.display.has_focus(app.window), timeout=10)
+        focused = wait_until(lambda: self.display.has_focus(app.window))
         self.assertTrue(focused, "the main window does not get the keyboard focus")
         self.display.key(*keys)
 
-    def wait_for_menus(self, app, count, timeout=10):
+    def wait_for_menus(self, app, count):
         """The program's open menus, once exactly count of them are shown."""
         def menus_shown():
             found = app.popup_windows()
@@ -115,7 +115,7 @@ class AcceptanceCase(unittest.TestCase):
                                     f"{len(app.popup_windows())}")
         return shown[0]
 
-    def wait_for_menu_text(self, menu, line_count, timeout=10):
+    def wait_for_menu_text(self, menu, line_count):
         """A screenshot on which the menu shows line_count lines of text."""
         def painted():
             image = self.grab()

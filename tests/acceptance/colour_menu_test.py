@@ -115,7 +115,7 @@ class ColourMenuTest(AcceptanceCase):
             item = items[pointed]
             return shot if shot.pixel(item.left, item.top) != menu_colour else None
 
-        shot = wait_until(highlighted, timeout=10, interval=0.1)
+        shot = wait_until(highlighted, interval=0.1)
         self.assertIsNotNone(shot, "the pointed item is not highlighted")
         backgrounds = [shot.pixel(item.left, item.top) for item in items]
         self.assertEqual([index for index, colour in enumerate(backgrounds)

@@ -6,7 +6,7 @@ import subprocess
 import tempfile
 
 import rect
-from x_display import stop_process, wait_until
+from x_display import STATE_TIMEOUT, stop_process, wait_until
 
 # The tests' modules take it from here.
 Rect = rect.Rect
@@ -93,11 +93,11 @@ class KolvarApp:
     def start(self):
         self.display.hand_over(self.config_home)
         self.process = self.launch()
-        self.window = wait_until(lambda: self.find_window(MAIN_TITLE), timeout=30)
+        self.window = wait_until(lambda: self.find_window(MAIN_TITLE))
         if self.window is None:
             raise RuntimeError(f"no window titled {MAIN_TITLE!r} appeared")
         # Painted once the window manager has framed it.
-        wait_until(lambda: frame_extents(self.display, self.window), timeout=10)
+        wait_until(lambda: frame_extents(self.display, self.window))
         return self
 
     def launch(self):
@@ -108,7 +108,7 @@ class KolvarApp:
         if self.own_config:
             shutil.rmtree(self.config_home, ignore_errors=True)
 
-    def wait_for_exit(self, timeout=15):
+    def wait_for_exit(self, timeout=STATE_TIMEOUT):
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:

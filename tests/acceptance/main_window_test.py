@@ -38,7 +38,7 @@ class MainWindowTest(AcceptanceCase):
             offset = centre_offset(screen, frame) if frame else None
             return offset is not None and max(map(abs, offset)) <= 1
 
-        self.assertTrue(wait_until(centred, timeout=5),
+        self.assertTrue(wait_until(centred),
                         f"the window's frame {frame_rect(self.display, app.window)} is not "
                         "centred on the screen")
 
@@ -96,7 +96,7 @@ class MainWindowTest(AcceptanceCase):
 
     def picture(self, app, code):
         """The picture's pixels as the screen shows them, once they show the code."""
-        marking = self.wait_for_marking(app, code, timeout=30)
+        marking = self.wait_for_marking(app, code)
         left = marking_view.picture_left(marking.view)
         rows = range(marking.picture_top, marking.picture_top + PICTURE_HEIGHT)
         return [marking.image.pixel(x, y) for y in rows for x in range(left, left + PICTURE_WIDTH)]

@@ -44,7 +44,7 @@ class MenuDriver:
             items = colour_items(shot, sub_menu)
             return (shot, items) if len(items) == expected else None
 
-        shown = wait_until(items_shown, timeout=10, interval=0.1)
+        shown = wait_until(items_shown, interval=0.1)
         self.case.assertIsNotNone(shown, f"the {name} sub-menu does not show {expected} items")
         return shown
 

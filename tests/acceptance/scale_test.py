@@ -122,7 +122,7 @@ class ScaleTest(AcceptanceCase):
                                           DRAWING_WITHIN))
 
         last = []
-        wait_until(drawn, timeout=10, interval=0.2)
+        wait_until(drawn, interval=0.2)
         image, box = last
         self.assertIsNotNone(box, "nothing drawn")
         if on_windows():

@@ -29,7 +29,12 @@ def die_with_parent():
     ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
-def wait_until(predicate, timeout=5.0, interval=0.05):
+# How long a state the program shows may take to come about on a slow or loaded machine. Only a
+# wait that fails lasts that long.
+STATE_TIMEOUT = 60
+
+
+def wait_until(predicate, timeout=STATE_TIMEOUT, interval=0.05):
     """Polls until predicate returns a true value, which is returned; None on timeout."""
     deadline = time.monotonic() + timeout
     while True:
