@@ -77,7 +77,7 @@ class AcceptanceCase(unittest.TestCase):
         view = marking_view.view_rect(app.client_rect())
         return view.left, view.top
 
-    def wait_for_marking(self, app, code):
+    def wait_for_marking(self, app, code, timeout=STATE_TIMEOUT):
         """The first screenshot whose picture shows the code; fails with what it shows."""
         last = None
 
@@ -103,7 +103,7 @@ class AcceptanceCase(unittest.TestCase):
         self.assertTrue(focused, "the main window does not get the keyboard focus")
         self.display.key(*keys)
 
-    def wait_for_menus(self, app, count):
+    def wait_for_menus(self, app, count, timeout=STATE_TIMEOUT):
         """The program's open menus, once exactly count of them are shown."""
         def menus_shown():
             found = app.popup_windows()
@@ -115,7 +115,7 @@ class AcceptanceCase(unittest.TestCase):
                                     f"{len(app.popup_windows())}")
         return shown[0]
 
-    def wait_for_menu_text(self, menu, line_count):
+    def wait_for_menu_text(self, menu, line_count, timeout=STATE_TIMEOUT):
         """A screenshot on which the menu shows line_count lines of text."""
         def painted():
             image = self.grab()
