@@ -1,8 +1,8 @@
 # Included by CTest (TEST_INCLUDE_FILES) for a GoogleTest program that runs once for all its
-# cases (see kolvar_test): adds a test per case, which shows the verdict that the program's one
-# run kept for it (tests/support/gtest_once.py). The program lists its cases itself, anew only
-# when it is newer than the list kept from last time. Set by the including file:
-#   CMAKE, PROGRAM, EMULATOR (may be empty), FILTER, FIXTURE, REPORT, CASE_LIST
+# cases (see GoogleTestOnce.cmake): adds a test per case, which shows the verdict that the
+# program's one run kept for it (tests/support/gtest_once.py). The program lists its cases itself,
+# anew only when it is newer than the list kept from last time. Set by the including file:
+#   CMAKE, PROGRAM, EMULATOR (may be empty), FILTER, FIXTURE, REPORT, CASE_LIST, TIMEOUT
 
 if(NOT EXISTS "${CASE_LIST}" OR "${PROGRAM}" IS_NEWER_THAN "${CASE_LIST}")
     # Wine now and then fails to start a program: once more before the cases go unnamed.
@@ -21,7 +21,8 @@ if(NOT EXISTS "${CASE_LIST}" OR "${PROGRAM}" IS_NEWER_THAN "${CASE_LIST}")
         # Its cases cannot be named, so one test stands for them all, and fails.
         add_test("${FIXTURE}.cases" "${CMAKE}" -E echo
                  "${PROGRAM} could not list its cases (${status}): ${problem}")
-        set_tests_properties("${FIXTURE}.cases" PROPERTIES FAIL_REGULAR_EXPRESSION "could not list")
+        set_tests_properties("${FIXTURE}.cases" PROPERTIES FAIL_REGULAR_EXPRESSION "could not list"
+                                                         TIMEOUT ${TIMEOUT})
         return()
     endif()
     # "Suite." lines, each followed by its "  Case" lines; comments after "#".
@@ -50,6 +51,7 @@ foreach(name IN LISTS names)
     add_test("${name}" "${CMAKE}" -E cat "${REPORT}.verdicts/${file_name}.txt")
     set_tests_properties("${name}" PROPERTIES
         FIXTURES_REQUIRED "${FIXTURE}"
+        TIMEOUT ${TIMEOUT}
         PASS_REGULAR_EXPRESSION "\\[       OK \\]"
         SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endforeach()

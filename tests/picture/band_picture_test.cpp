@@ -129,10 +129,14 @@ struct Centring {
     int areaHeight;
     int expectedLeft;
     int expectedTop;
+    int dpi = USER_DEFAULT_SCREEN_DPI;
 };
 
 void PrintTo(const Centring& row, std::ostream* out) {
     *out << row.areaWidth << "x" << row.areaHeight;
+    if (row.dpi != USER_DEFAULT_SCREEN_DPI) {
+        *out << " at " << row.dpi;
+    }
 }
 
 class PictureCentring : public PictureTest, public testing::WithParamInterface<Centring> {};
@@ -140,16 +144,22 @@ class PictureCentring : public PictureTest, public testing::WithParamInterface<C
 TEST_P(PictureCentring, MovesTheAreaToThePictureCorner) {
     const Centring row = GetParam();
     auto target = CreateCompatibleDC(screen);
-    Bitmap targetBitmap = CreateCompatibleBitmap(screen, 600, 400);
+    Bitmap targetBitmap = CreateCompatibleBitmap(screen, 760, 400);
     Selected selected(target, targetBitmap);
     Rect area{20, 30, 20 + row.areaWidth, 30 + row.areaHeight};
-    PaintPicture(picture, target, area, BandCode{});
+    PaintPicture(picture, target, area, BandCode{}, row.dpi);
     EXPECT_EQ(area.left, 20 + row.expectedLeft);
     EXPECT_EQ(area.top, 30 + row.expectedTop);
     EXPECT_EQ(area.Width(), row.areaWidth);
-    // The picture's left lead starts one pixel in, where its outline is.
-    EXPECT_EQ(target.GetPixel(area.left + 1, area.top + 70), OUTLINE_GREY);
-    EXPECT_EQ(target.GetPixel(area.left + 110, area.top + 76), BODY_BEIGE);
+    // A pixel of the picture, where the dpi enlarges it to.
+    const auto at = [&](int x, int y) {
+        return target.GetPixel(area.left + ScaledForDpi(x, row.dpi),
+                               area.top + ScaledForDpi(y, row.dpi));
+    };
+    // The picture's left lead starts one pixel in, where its outline is, and so does its right.
+    EXPECT_EQ(at(1, 70), OUTLINE_GREY);
+    EXPECT_EQ(at(width - 2, 70), OUTLINE_GREY);
+    EXPECT_EQ(at(110, 76), BODY_BEIGE);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Centring{364, 164, 5, 5},    // odd difference: the spare pixel right
                     Centring{343, 143, -5, -5},  // smaller: clipped evenly
                     Centring{342, 142, -5, -5},  // -11 / 2 truncates toward zero
-                    Centring{400, 153, 23, 0}),
+                    Centring{400, 153, 23, 0},
+                    Centring{716, 316, 5, 5, 192}),  // twice the size at 200 %
     test::RowName());
 
 TEST(MissingPicture, PaintsNothingAndLeavesTheArea) {

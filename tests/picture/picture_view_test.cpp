@@ -22,9 +22,9 @@ constexpr Colour kBlack = Rgb(0, 0, 0);
 constexpr int kPictureWidth = 353;
 constexpr int kPictureHeight = 153;
 
-// The caption's line: 24-point Times New Roman at 96 dpi, as the font system gives it.
-int CaptionLineHeight() {
-    const Font font(LogFont{.height = -32, .faceName = "Times New Roman"});
+// The caption's line: 24-point Times New Roman at the dpi, as the font system gives it.
+int CaptionLineHeight(int dpi = USER_DEFAULT_SCREEN_DPI) {
+    const Font font(LogFont{.height = -24 * dpi / 72, .faceName = "Times New Roman"});
     ScreenSurface screen;
     const Selected selected(screen, font);
     return screen.GetTextExtentPoint32("X").cy;
@@ -34,7 +34,7 @@ class PictureView : public testing::Test {
 protected:
     void SetUp() override {
         AfxSetResourceModule(ProgramResources());
-        ASSERT_TRUE(parent.CreateEx(0, WS_VISIBLE, {0, 0, 700, 500}, nullptr, 0));
+        ASSERT_TRUE(parent.CreateEx(0, WS_VISIBLE, {0, 0, 800, 520}, nullptr, 0));
     }
 
     void CreateView(int clientWidth, int clientHeight) {
@@ -186,6 +186,32 @@ TEST_F(PictureView, NewWindowColourReachesAroundAndInsideThePicture) {
     EXPECT_EQ(shot.At(left, top), Rgb(10, 200, 120)) << "the picture's own corner";
     EXPECT_EQ(shot.At(left + 49, top + 62), Rgb(10, 200, 120)) << "lead meets body";
     EXPECT_EQ(shot.At(left + 20, top + 76), Rgb(192, 192, 192)) << "the lead keeps its grey";
+}
+
+// At 200 % the picture is twice its size, centred above the caption's line of twice the points,
+// and every other pixel above that line is painted in the window colour, which has just changed.
+TEST_F(PictureView, At192DpiThePictureIsTwiceItsSizeAndAllAroundItTheWindowColour) {
+    CreateView(760, 460);
+    view.ChangeDpi(192);
+    const SystemColourChange window(COLOR_WINDOW, Rgb(10, 200, 120));
+    WaitUntil([this] { return view.sysColours().window == Rgb(10, 200, 120); });
+    const Image shot = Shot();
+    const int captionTop = 460 - CaptionLineHeight(192);
+    const int left = (760 - 2 * kPictureWidth) / 2;
+    const int top = (captionTop - 2 * kPictureHeight) / 2;
+    // The outline that ends each lead, one picture pixel in from either side: two screen pixels.
+    for (const int x : {2, 3, 2 * kPictureWidth - 4, 2 * kPictureWidth - 3}) {
+        EXPECT_EQ(shot.At(left + x, top + 140), Rgb(128, 128, 128)) << x;
+    }
+    int notWindowColour = 0;
+    for (int y = 0; y < captionTop; ++y) {
+        for (int x = 0; x < 760; ++x) {
+            const bool inPicture = x >= left && x < left + 2 * kPictureWidth && y >= top &&
+                                   y < top + 2 * kPictureHeight;
+            notWindowColour += !inPicture && shot.At(x, y) != Rgb(10, 200, 120) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(notWindowColour, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
 #include <vector>
 
@@ -59,6 +60,29 @@ TEST(DibReader, FourBitIconTakesPaletteColoursAndItsMask) {
     EXPECT_EQ(image->At(2, 0), Opaque(32, 24, 8));
     EXPECT_EQ(image->At(7, 0), Opaque(112, 84, 28));
     EXPECT_EQ(image->At(0, 1), Opaque(144, 108, 36));
+}
+
+// An icon file's directory of square images of the sides, in that order, each image one byte
+// that the choice does not read; a side of 0 stands for 256, as the format has it.
+Bytes IconDirectory(std::initializer_list<std::uint32_t> sides) {
+    Bytes file;
+    Put(file, 0, 2), Put(file, 1, 2), Put(file, static_cast<std::uint32_t>(sides.size()), 2);
+    auto at = static_cast<std::uint32_t>(6 + 16 * sides.size());
+    for (const std::uint32_t side : sides) {
+        Put(file, side, 1), Put(file, side, 1), Put(file, 0, 2), Put(file, 1, 2), Put(file, 32, 2);
+        Put(file, 1, 4), Put(file, at++, 4);
+    }
+    file.resize(file.size() + sides.size());
+    return file;
+}
+
+// The image of the side asked for, else the smallest larger one, else the largest; also in a
+// file that keeps its smaller images first.
+TEST(DibReader, IconImageIsOfTheSideElseTheNextLargerElseTheLargest) {
+    const Bytes file = IconDirectory({16, 32, 48, 0});
+    EXPECT_EQ(IconImageFor(file, 32).value().side, 32);
+    EXPECT_EQ(IconImageFor(file, 20).value().side, 32);
+    EXPECT_EQ(IconImageFor(file, 300).value().side, 256);
 }
 
 // A 5 x 3 BMP of 8 bits per pixel with two palette colours, every pixel the second: a file

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "tests/support/row_name.h"
@@ -32,6 +33,35 @@ TEST_P(CheckMark, Is13PixelsAt96DpiScaledAndNeverLess) {
     EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [side](Point pixel) {
         return pixel.x >= 0 && pixel.x < side && pixel.y >= 0 && pixel.y < side;
     }));
+}
+
+// At 96 dpi the tick is its grid's drawing: three pixels deep in each column, down from (3, 6)
+// to (5, 8), then up to (10, 3).
+TEST(CheckMark, At96DpiIsTheTickOfItsGrid) {
+    constexpr const char* kTick = R"(
+.............
+.............
+.............
+..........#..
+.........##..
+........###..
+...#...###...
+...##.###....
+...#####.....
+....###......
+.....#.......
+.............
+.............
+)";
+    std::string drawn;
+    for (int row = 0; row < 13; ++row) {
+        drawn += '\n' + std::string(13, '.');
+    }
+    drawn += '\n';
+    for (const Point pixel : CheckMarkPixels(13)) {
+        drawn.at(static_cast<std::size_t>(pixel.y * 14 + 1 + pixel.x)) = '#';
+    }
+    EXPECT_EQ(drawn, kTick);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, CheckMark,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/surface.h"
 #include "platform/system_metrics.h"
 #include "platform/testing.h"
@@ -22,6 +24,18 @@ TEST(SystemMetrics, IconsAreSquareAndScaleWithTheScreen) {
 TEST(SystemMetrics, MenuItemsHaveRoomForTheMenuFont) {
     EXPECT_GE(GetSystemMetrics(SM_CYMENU), MenuTextExtent("Mg").cy + 4);
     EXPECT_GE(GetSystemMetrics(SM_CYMENU), 19);
+}
+
+// For a window drawn at another dpi, the system's metrics at 96 dpi scaled to it: its icon of 32
+// pixels is 48 at 144 dpi and 64 at 192; the menu's height, rounded, is within a pixel.
+TEST(SystemMetrics, ForAWindowAtAnotherDpiAreThoseAt96Scaled) {
+    ASSERT_EQ(GetSystemMetricsForDpi(SM_CXICON, 96), 32);
+    const int menuAt96 = GetSystemMetricsForDpi(SM_CYMENU, 96);
+    for (const auto& [dpi, icon] : {std::pair{144, 48}, std::pair{192, 64}}) {
+        EXPECT_EQ(GetSystemMetricsForDpi(SM_CXICON, dpi), icon) << dpi;
+        EXPECT_EQ(GetSystemMetricsForDpi(SM_CYICON, dpi), icon) << dpi;
+        EXPECT_NEAR(GetSystemMetricsForDpi(SM_CYMENU, dpi), menuAt96 * dpi / 96.0, 1.0) << dpi;
+    }
 }
 
 // Indices the platform does not know.

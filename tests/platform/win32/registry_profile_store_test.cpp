@@ -192,5 +192,26 @@ TEST_F(RegistryValues, ASaveWaitsAtMostASecondForTheMutexThenWritesAndTellsTheDe
         << DebuggerOutput::Heard();
 }
 
+// A copy that ended while it held the mutex (killed in the middle of a save, say) leaves it
+// abandoned: the next save has it all the same, and lets go of it, so that the save after that,
+// by another copy, has it at once rather than after a second of waiting.
+TEST_F(RegistryValues, TwoSavesAfterACopyEndedHoldingTheMutexWaitForNothing) {
+    const DebuggerOutput debugger;
+    HANDLE abandoned = nullptr;
+    std::thread([&abandoned] { abandoned = CreateMutexW(nullptr, TRUE, kMutexName); }).join();
+    store_.BeginSave();
+    store_.WriteProfileInt("Settings", "Power", 1);
+    EXPECT_TRUE(store_.EndSave());
+    auto byAnotherCopy = std::async(std::launch::async, [this] {
+        store_.BeginSave();
+        store_.WriteProfileInt("Settings", "Power", 2);
+        return store_.EndSave();
+    });
+    EXPECT_TRUE(byAnotherCopy.get());
+    EXPECT_EQ(Get("Power").value, 2U);
+    EXPECT_EQ(DebuggerOutput::Heard(), "");
+    CloseHandle(abandoned);
+}
+
 }  // namespace
 }  // namespace kolvar
