@@ -74,11 +74,19 @@ class WineKolvarApp(KolvarApp):
         pixels = [int(number) for number in printed]
         return [tuple(pixels[i:i + 2]) for i in range(0, len(pixels), 2)]
 
+    # Set once the user has logged off: the next program starts in a session of its own.
+    logged_off = False
+
     def __init__(self, display, config_home=None, program=None):
         super().__init__(display, config_home, program)
         self.settings = None
 
     def launch(self):
+        if WineKolvarApp.logged_off:
+            # Logging on again waits until the old session has ended; a program started while
+            # it ends may never get a window.
+            WineKolvarApp.begin_session(self.display)
+            WineKolvarApp.logged_off = False
         if self.own_config or self.settings is not None:
             self.import_registry(registry_file(self.settings, self.own_config))
         return self.display.launch([os.environ["KOLVAR_WINE_RUN"], self.program])
@@ -97,6 +105,7 @@ class WineKolvarApp(KolvarApp):
     def end_user_session(self):
         """Logs the user off as Windows does: every program's windows are asked, then told."""
         self.wine(self.display, "wineboot", "--end-session")
+        WineKolvarApp.logged_off = True
 
     def read_settings(self):
         """The values under the settings key as numbers, or None without the key."""
