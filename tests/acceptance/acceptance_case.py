@@ -96,11 +96,7 @@ class AcceptanceCase(unittest.TestCase):
     def click(self, x, y, button=1, repeat=1):
         self.display.click(x, y, button, repeat)
 
-    def key(self, app, *keys):
-        """Types the keys once the program's main window holds the keyboard focus: the window
-        manager gives it a moment after the window appears or a dialog over it closes."""
-        focused = wait_until(lambda: self.display.has_focus(app.window))
-        self.assertTrue(focused, "the main window does not get the keyboard focus")
+    def key(self, *keys):
         self.display.key(*keys)
 
     def wait_for_menus(self, app, count, timeout=STATE_TIMEOUT):

@@ -193,9 +193,9 @@ class AccessibilityTest(AcceptanceCase):
 
         listener = Listener(self.bus, os.path.basename(app.program))
         self.addCleanup(listener.stop)
-        self.key(app, "Menu")
+        self.key("Menu")
         self.wait_for_menus(app, 1)
-        self.key(app, *["Down"] * (colour_menu.entry_index(False, "power") + 1), "Right")
+        self.key(*["Down"] * (colour_menu.entry_index(False, "power") + 1), "Right")
         focused = listener.next(lambda record: record["event"] == "focus" and record["menu"] and
                                 record["menu"]["name"] == POWER_TITLE)
         self.assertIsNotNone(focused, "no item of the multiplier sub-menu took the focus; heard: "
@@ -208,7 +208,7 @@ class AccessibilityTest(AcceptanceCase):
         self.assertEqual([item["name"] for item in items if item["checked"]], ["1000, оранжевый"])
         self.assertEqual(focused["source"]["name"], POWER_ITEMS[0])
 
-        self.key(app, *["Down"] * POWER_ITEMS.index("100, красный"), "Return")
+        self.key(*["Down"] * POWER_ITEMS.index("100, красный"), "Return")
         renamed = listener.next(lambda record: record["event"] == "name" and
                                 is_view(record["source"]))
         self.assertIsNotNone(renamed, "no name change of the view was announced")

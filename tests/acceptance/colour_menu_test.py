@@ -85,7 +85,7 @@ class ColourMenuTest(AcceptanceCase):
                 image, items = driver.open_sub_menu(extended=True, name=name)
                 self.assert_swatches(image, items, colour_menu.ITEM_CODES[name])
                 self.assert_checked(image, items, colour_menu.ITEM_CODES[name].index(current))
-                self.key(app, "Escape", "Escape")
+                self.key("Escape", "Escape")
                 self.wait_for_menus(app, 0)
 
     def test_tolerance_without_band_has_an_empty_swatch_with_text(self):

@@ -30,11 +30,11 @@ class EndingTest(AcceptanceCase):
 
     def test_escape(self):
         self.end_and_restart(lambda menu: menu.choose_by_keys(False, "overshoot", -1),
-                             BandCode(overshoot=-1), lambda app: self.key(app, "Escape"))
+                             BandCode(overshoot=-1), lambda app: self.key("Escape"))
 
     def test_enter(self):
         self.end_and_restart(lambda menu: menu.choose_by_keys(False, "five_band"),
-                             BandCode(extended=1), lambda app: self.key(app, "Return"))
+                             BandCode(extended=1), lambda app: self.key("Return"))
 
     def test_close_box(self):
         def click_close_box(app):
@@ -47,7 +47,7 @@ class EndingTest(AcceptanceCase):
 
     def test_alt_f4(self):
         self.end_and_restart(lambda menu: menu.choose_by_keys(False, "digit1", 9),
-                             BandCode(digit1=9), lambda app: self.key(app, "alt+F4"))
+                             BandCode(digit1=9), lambda app: self.key("alt+F4"))
 
     def test_close_item_of_the_menu(self):
         def choose_close(app):
@@ -86,7 +86,7 @@ class EndingTest(AcceptanceCase):
         app = self.start_kolvar()
         self.wait_for_marking(app, BandCode())
         self.assertIsNone(app.read_settings(), "settings written before the program ended")
-        self.key(app, "Escape")
+        self.key("Escape")
         self.assertIsNotNone(app.wait_for_exit(), "the program did not end")
         self.assertEqual(app.read_settings(), BandCode().settings())
 

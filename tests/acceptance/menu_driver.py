@@ -64,4 +64,4 @@ class MenuDriver:
         if code is not None:
             # A sub-menu opened from the keyboard starts on its first item.
             keys += ["Right"] + ["Down"] * colour_menu.ITEM_CODES[name].index(code)
-        self.case.key(self.app, *keys, "Return")
+        self.case.key(*keys, "Return")

@@ -163,11 +163,6 @@ class SwayDisplay:
     def find_window(self, pid, title):
         return next((node["id"] for node in self.windows(pid) if node["name"] == title), None)
 
-    def has_focus(self, window):
-        """Whether the window holds the keyboard focus, so that keys typed now reach it."""
-        node = self._window(window)
-        return node is not None and node["focused"]
-
     def window_title(self, window):
         return self._window(window)["name"]
 

@@ -212,7 +212,7 @@ class InstallerTest(AcceptanceCase):
         with open(icon, "rb") as file:
             self.assertEqual(title_bar_icon_rows(self.display, app.window, 16),
                              icon_rows(file.read(), 16))
-        self.key(app, "Escape")
+        self.key("Escape")
         self.assertIsNotNone(app.wait_for_exit(), "the program did not end")
         self.assertEqual(app.read_settings(), code.settings(), "the program did not save")
 

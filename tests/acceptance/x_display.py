@@ -170,11 +170,6 @@ class XDisplay:
                 popups.append(self._rect_from_info(info))
         return sorted(popups, key=lambda rect: rect.left)
 
-    def has_focus(self, window):
-        """Whether the window holds the keyboard focus, so that keys typed now reach it."""
-        focused = self.run("xdotool", "getwindowfocus", "-f", check=False).split()
-        return focused == [str(window)]
-
     def click(self, x, y, button=1, repeat=1):
         self.xdotool("mousemove", x, y, "click", "--repeat", repeat, "--delay", 60, button)
 
