@@ -36,6 +36,7 @@ class CWnd;
 class NativeMenu;
 class ProfileStore;
 struct DialogTemplate;
+enum class TextSelection;
 
 // Start-up and end ------------------------------------------------------------------------------
 
@@ -104,6 +105,15 @@ public:
     virtual LRESULT DefaultHandling(const Message& message) = 0;
     // Ends the modal run of a dialog's window with the result; RunModalDialog then returns.
     virtual void EndModalRun(std::int32_t result) = 0;
+
+    // A dialog's controls by id, as CDialog's operations of the same names say: a text is UTF-8,
+    // a change of an edit control's text reaches the dialog as WM_COMMAND with EN_CHANGE, and
+    // an id the window has no control of is no control at all.
+    virtual void SetItemText(int id, std::string_view text) = 0;
+    virtual std::string ItemText(int id) const = 0;
+    virtual void EnableItem(int id, bool enabled) = 0;
+    // As the Tab key gives the control the focus; an edit control's text then selected as asked.
+    virtual void FocusItem(int id, TextSelection selection) = 0;
 };
 
 // Makes the window of a CWnd made with CreateEx (a child window, or without a parent a

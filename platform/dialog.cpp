@@ -52,6 +52,28 @@ void CDialog::EndDialog(std::int32_t result) {
     }
 }
 
+void CDialog::SetDlgItemText(int id, std::string_view text) {
+    if (IsWindow()) {
+        StateOf(*this).native->SetItemText(id, text);
+    }
+}
+
+std::string CDialog::GetDlgItemText(int id) const {
+    return IsWindow() ? StateOf(*this).native->ItemText(id) : std::string();
+}
+
+void CDialog::EnableDlgItem(int id, bool enabled) {
+    if (IsWindow()) {
+        StateOf(*this).native->EnableItem(id, enabled);
+    }
+}
+
+void CDialog::GotoDlgCtrl(int id, TextSelection selection) {
+    if (IsWindow()) {
+        StateOf(*this).native->FocusItem(id, selection);
+    }
+}
+
 const MessageMap* CDialog::ClassMessageMap() {
     static constexpr MessageMapEntry kEntries[] = {
         OnCommand<kOkCommand, &CDialog::OnOK>(),

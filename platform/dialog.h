@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/window.h"
@@ -14,25 +15,33 @@ inline constexpr unsigned WS_SYSMENU = 0x00080000;
 inline constexpr unsigned WS_MINIMIZEBOX = 0x00020000;
 inline constexpr unsigned WS_GROUP = 0x00020000;
 inline constexpr unsigned WS_TABSTOP = 0x00010000;
+inline constexpr unsigned WS_BORDER = 0x00800000;
 inline constexpr unsigned DS_MODALFRAME = 0x80;
 inline constexpr unsigned DS_SETFONT = 0x40;
 inline constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
 inline constexpr unsigned SS_ICON = 0x03;
 inline constexpr unsigned SS_NOPREFIX = 0x80;
+inline constexpr unsigned BS_PUSHBUTTON = 0x00;
 inline constexpr unsigned BS_DEFPUSHBUTTON = 0x01;
+inline constexpr unsigned ES_AUTOHSCROLL = 0x80;
 
 // The commands the dialog framework itself gives and takes; the program's resources call them
 // IDOK and IDCANCEL.
 inline constexpr unsigned kOkCommand = 1;
 inline constexpr unsigned kCancelCommand = 2;
 
-enum class ControlClass { Static, Button };
+enum class ControlClass { Static, Button, Edit };
+
+// Where the caret goes in an edit control's text.
+enum class TextSelection { All, CaretAtEnd };
 
 // A control of a dialog template; position and size in dialog units.
 struct DialogControl {
     int id = -1;
     ControlClass controlClass = ControlClass::Static;
-    std::string_view text;  // for SS_ICON statics: empty, and iconId names the icon
+    // For SS_ICON statics: empty, and iconId names the icon. A static without SS_NOPREFIX marks
+    // the access key of the control after it with "&".
+    std::string_view text;
     unsigned iconId = 0;
     unsigned style = 0;
     int x = 0;
@@ -65,6 +74,15 @@ public:
     // when the dialog could not be shown.
     std::int32_t DoModal();
     void EndDialog(std::int32_t result);
+
+    // The dialog's controls by id; nothing happens, and the text is empty, for an id it has no
+    // control of. An edit control tells the dialog of each change of its text, the user's or
+    // SetDlgItemText's, as WM_COMMAND with EN_CHANGE.
+    void SetDlgItemText(int id, std::string_view text);
+    std::string GetDlgItemText(int id) const;
+    void EnableDlgItem(int id, bool enabled);
+    // The keyboard focus to the control, with an edit control's text selected as given.
+    void GotoDlgCtrl(int id, TextSelection selection = TextSelection::All);
 
     static const MessageMap* ClassMessageMap();
 

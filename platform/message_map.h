@@ -40,7 +40,12 @@ struct Message {
 //                                                     kKeyboardContextPoint from the keyboard
 //   WM_SETICON          ICON_BIG or ICON_SMALL        const Icon*, or 0          the previous one
 //   WM_INITDIALOG       0                             0                          1: focus given
-//   WM_COMMAND          command id (low word)         0                          0
+//   WM_COMMAND          command id (low word), and    0                          0
+//                       for a control's notice its
+//                       code (high word: EN_CHANGE)
+//   WM_GETDLGCODE       0                             0                          DLGC_ flags
+//   WM_KEYDOWN          virtual key (VK_)             0                          0
+//   WM_CHAR             the character, a UTF-16 unit  0                          0
 //   WM_SYSCOMMAND       system command                0                          0
 //   WM_LBUTTONDBLCLK,   MK_ key-state flags           client point (MakePointParam)
 //   WM_RBUTTONDOWN,
@@ -63,6 +68,9 @@ inline constexpr unsigned WM_GETFONT = 0x0031;
 inline constexpr unsigned WM_QUERYDRAGICON = 0x0037;
 inline constexpr unsigned WM_CONTEXTMENU = 0x007B;
 inline constexpr unsigned WM_SETICON = 0x0080;
+inline constexpr unsigned WM_GETDLGCODE = 0x0087;
+inline constexpr unsigned WM_KEYDOWN = 0x0100;
+inline constexpr unsigned WM_CHAR = 0x0102;
 inline constexpr unsigned WM_INITDIALOG = 0x0110;
 inline constexpr unsigned WM_COMMAND = 0x0111;
 inline constexpr unsigned WM_SYSCOMMAND = 0x0112;
@@ -79,6 +87,16 @@ inline constexpr unsigned SC_CLOSE = 0xF060;
 inline constexpr unsigned SC_RESTORE = 0xF120;
 // A system command's low four bits are the window system's own: compare the rest.
 inline constexpr unsigned kSystemCommandMask = 0xFFF0;
+
+// A control's notice that the user may have changed its text.
+inline constexpr unsigned EN_CHANGE = 0x0300;
+
+// What a control asks of the dialog's keyboard handling: the characters typed in it.
+inline constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+
+// Virtual keys; the letters' and digits' are their upper-case ASCII codes.
+inline constexpr unsigned VK_CONTROL = 0x11;
+inline constexpr unsigned VK_INSERT = 0x2D;
 
 // Mouse key-state flags.
 inline constexpr unsigned MK_LBUTTON = 0x0001;
@@ -144,6 +162,9 @@ inline constexpr MessagePayload kMessagePayloads[] = {
     {WM_QUERYDRAGICON, Payload::none, Payload::none, Payload::icon},
     {WM_CONTEXTMENU, Payload::window, Payload::number, Payload::number},
     {WM_SETICON, Payload::iconSize, Payload::icon, Payload::icon},
+    {WM_GETDLGCODE, Payload::none, Payload::none, Payload::number},
+    {WM_KEYDOWN, Payload::number, Payload::none, Payload::number},
+    {WM_CHAR, Payload::number, Payload::none, Payload::number},
     {WM_INITDIALOG, Payload::none, Payload::none, Payload::number},
     {WM_COMMAND, Payload::number, Payload::none, Payload::number},
     {WM_SYSCOMMAND, Payload::number, Payload::number, Payload::number},
@@ -199,12 +220,14 @@ struct CREATESTRUCT {
 };
 
 // One row of a window class's message table: a message, or for WM_COMMAND an inclusive range of
-// command ids, and the member that handles it.
+// command ids with the notice code (0 for a command: a menu item's, a button's click), and the
+// member that handles it.
 struct MessageMapEntry {
     unsigned message = 0;
     unsigned firstId = 0;
     unsigned lastId = 0;
     LRESULT (*handler)(CWnd& window, const Message& message) = nullptr;
+    unsigned notifyCode = 0;
 };
 
 // A class's table and the table of its base class, searched after it.
@@ -332,6 +355,31 @@ constexpr MessageMapEntry OnWmQueryDragIcon() {
             }};
 }
 
+template <auto Handler>  // LRESULT OnGetDlgCode()
+constexpr MessageMapEntry OnWmGetDlgCode() {
+    return {WM_GETDLGCODE, 0, 0, [](CWnd& w, const Message&) -> LRESULT {
+                return (message_map_detail::As<Handler>(w).*Handler)();
+            }};
+}
+
+template <unsigned KeyMessage, auto Handler>  // void OnXxx(unsigned keyOrCharacter)
+constexpr MessageMapEntry OnKeyMessage() {
+    return {KeyMessage, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
+                (message_map_detail::As<Handler>(w).*Handler)(static_cast<unsigned>(m.wParam));
+                return 0;
+            }};
+}
+
+template <auto Handler>
+constexpr MessageMapEntry OnWmKeyDown() {
+    return OnKeyMessage<WM_KEYDOWN, Handler>();
+}
+
+template <auto Handler>
+constexpr MessageMapEntry OnWmChar() {
+    return OnKeyMessage<WM_CHAR, Handler>();
+}
+
 template <auto Handler>  // void OnDpiChanged(int dpi, const Rect& suggested)
 constexpr MessageMapEntry OnWmDpiChanged() {
     return {WM_DPICHANGED, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
@@ -344,6 +392,11 @@ constexpr MessageMapEntry OnWmDpiChanged() {
 template <unsigned Id, auto Handler>  // void OnXxx()
 constexpr MessageMapEntry OnCommand() {
     return {WM_COMMAND, Id, Id, &message_map_detail::CallWithoutArguments<Handler>};
+}
+
+template <unsigned Id, auto Handler>  // void OnXxx(), for an edit control's EN_CHANGE
+constexpr MessageMapEntry OnEnChange() {
+    return {WM_COMMAND, Id, Id, &message_map_detail::CallWithoutArguments<Handler>, EN_CHANGE};
 }
 
 template <unsigned FirstId, unsigned LastId, auto Handler>  // void OnXxx(unsigned id)

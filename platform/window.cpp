@@ -16,7 +16,12 @@ bool Matches(const MessageMapEntry& entry, const Message& message) {
         return true;
     }
     const unsigned id = LoWord(message.wParam);
-    return entry.firstId <= id && id <= entry.lastId;
+    if (id < entry.firstId || id > entry.lastId) {
+        return false;
+    }
+    // A command comes from a menu or a button (0) or from an accelerator (1).
+    const unsigned code = HiWord(message.wParam);
+    return entry.notifyCode == 0 ? code <= 1 : code == entry.notifyCode;
 }
 
 const MessageMapEntry* FindEntry(const MessageMap* map, const Message& message) {

@@ -77,4 +77,8 @@ private:
     const Message* current_ = nullptr;
 };
 
+// The key's state when the key message being handled was made: the high bit set while it was
+// held down.
+short GetKeyState(unsigned virtualKey);
+
 }  // namespace kolvar

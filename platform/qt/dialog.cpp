@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -50,11 +51,14 @@ void AddToDescription(QWidget& dialog, const QString& text) {
     dialog.setAccessibleDescription(before.isEmpty() ? text : before + u'\n' + text);
 }
 
-// The program's statics are all left-aligned and shown literally (SS_NOPREFIX).
+// The program's statics are all left-aligned. One without SS_NOPREFIX is a label whose "&" marks
+// the access key of the control after it; the others say what the dialog has to say.
 QWidget* TextStatic(QWidget& parent, const DialogControl& control, DialogBaseUnits units) {
     auto* label = new QLabel(&parent);
     const QString text = FromUtf8(control.text);
-    AddToDescription(parent, text);
+    if ((control.style & SS_NOPREFIX) != 0 && !text.isEmpty()) {
+        AddToDescription(parent, text);
+    }
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -77,10 +81,25 @@ QWidget* PushButton(DialogWidget& dialog, CWnd& window, const DialogControl& con
     return button;
 }
 
+// Its text changes reach the dialog as Windows' edit controls tell theirs, EN_CHANGE, also when
+// the program sets the text.
+QWidget* LineEdit(DialogWidget& dialog, CWnd& window, const DialogControl& control,
+                  DialogBaseUnits units) {
+    auto* edit = new QLineEdit(FromUtf8(control.text), &dialog);
+    edit->setGeometry(ControlRect(control, units));
+    const WPARAM change = static_cast<unsigned>(control.id) | EN_CHANGE << 16;
+    QObject::connect(edit, &QLineEdit::textChanged, &dialog,
+                     [&window, change] { window.SendMessage(WM_COMMAND, change); });
+    return edit;
+}
+
 QWidget* Control(DialogWidget& dialog, CWnd& window, const DialogControl& control,
                  DialogBaseUnits units) {
     if (control.controlClass == ControlClass::Button) {
         return PushButton(dialog, window, control, units);
+    }
+    if (control.controlClass == ControlClass::Edit) {
+        return LineEdit(dialog, window, control, units);
     }
     if ((control.style & kStaticTypeMask) == SS_ICON) {
         return IconStatic(dialog, control, units);
@@ -88,12 +107,35 @@ QWidget* Control(DialogWidget& dialog, CWnd& window, const DialogControl& contro
     return TextStatic(dialog, control, units);
 }
 
+// As Windows reads a dialog: a label names the control after it, and the static with an id
+// right after an edit control describes it.
+void LinkToNeighbours(QWidget* widget, QWidget* before, const DialogControl& control,
+                      const DialogControl* controlBefore) {
+    auto* label = qobject_cast<QLabel*>(before);
+    if (label != nullptr && (controlBefore->style & SS_NOPREFIX) == 0) {
+        label->setBuddy(widget);
+    }
+    if (qobject_cast<QLineEdit*>(before) != nullptr && qobject_cast<QLabel*>(widget) != nullptr &&
+        control.id != -1) {
+        before->setProperty(kDescribedByProperty, control.id);
+    }
+}
+
+// In the template's order, which is the tab order.
 void AddControls(DialogWidget& dialog, CWnd& window, std::span<const DialogControl> controls,
                  DialogBaseUnits units, const QFont& font) {
+    QWidget* before = nullptr;
+    const DialogControl* controlBefore = nullptr;
     for (const DialogControl& control : controls) {
         QWidget* widget = Control(dialog, window, control, units);
+        widget->setProperty(kControlIdProperty, control.id);
         widget->setFont(font);
         widget->setVisible((control.style & WS_VISIBLE) != 0);
+        if (before != nullptr) {
+            LinkToNeighbours(widget, before, control, controlBefore);
+        }
+        before = widget;
+        controlBefore = &control;
     }
 }
 

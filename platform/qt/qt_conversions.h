@@ -73,6 +73,15 @@ inline KeyPress KeyPressOf(int key, Qt::KeyboardModifiers modifiers) {
     return press;
 }
 
+// The framework's virtual key for a Qt key: the digits', the letters' and Insert's; 0 for others,
+// which no window of the program asks for.
+inline unsigned VirtualKeyOf(int key) {
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
+        return static_cast<unsigned>(key);
+    }
+    return key == Qt::Key_Insert ? VK_INSERT : 0;
+}
+
 // The logical resolution of the screen, vertically, rounded to nearest; the design resolution
 // where there is no screen (yet).
 inline int ScreenDpi(const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -6,11 +6,17 @@
 #include <QEventLoop>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 
+#include <optional>
+
+#include "platform/dialog.h"
 #include "platform/qt/drawing_objects.h"
 #include "platform/qt/qt_conversions.h"
 
@@ -72,6 +78,24 @@ void DispatchMouse(CWnd& window, unsigned message, const QMouseEvent& event) {
 void DispatchKeyboardContextMenu(CWnd& window) {
     window.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(&window),
                        MakePointParam(kKeyboardContextPoint));
+}
+
+// The modifiers of the key event being dispatched, which GetKeyState answers from while there is
+// one, as Windows answers from the state of the key message being handled.
+std::optional<Qt::KeyboardModifiers> dispatchedKeyModifiers;
+
+// WM_KEYDOWN for the keys the framework names, then WM_CHAR for each character the key types.
+void DispatchKey(CWnd& window, const QKeyEvent& event) {
+    const auto modifiers = Override(dispatchedKeyModifiers, event.modifiers());
+    if (const unsigned key = VirtualKeyOf(event.key()); key != 0) {
+        window.SendMessage(WM_KEYDOWN, key);
+    }
+    for (const QChar character : event.text()) {
+        if (!window.IsWindow()) {
+            return;
+        }
+        window.SendMessage(WM_CHAR, character.unicode());
+    }
 }
 
 bool IsSystemColourChange(QEvent::Type type) {
@@ -238,6 +262,103 @@ LRESULT QtWindow::DefaultHandling(const Message& message) {
     return 0;
 }
 
+namespace {
+
+QWidget* ControlOf(const QWidget* dialog, int id) {
+    if (dialog == nullptr) {
+        return nullptr;
+    }
+    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant childId = child->property(kControlIdProperty);
+        if (childId.isValid() && childId.toInt() == id) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+// Assistive technology hears an edit control's description change while the control has the
+// focus, as it hears what the user typed there understood.
+void DescribeEdits(const QWidget& dialog, int staticId, const QString& text) {
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant describedBy = edit->property(kDescribedByProperty);
+        if (describedBy.isValid() && describedBy.toInt() == staticId) {
+            edit->setAccessibleDescription(text);
+        }
+    }
+}
+
+}  // namespace
+
+void QtWindow::SetItemText(int id, std::string_view text) {
+    QWidget* control = ControlOf(widget, id);
+    const QString qtext = FromUtf8(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(qtext);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(qtext);
+        DescribeEdits(*widget, id, qtext);
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        button->setText(qtext);
+    }
+}
+
+std::string QtWindow::ItemText(int id) const {
+    const QWidget* control = ControlOf(widget, id);
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
+        return edit->text().toStdString();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->text().toStdString();
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        return button->text().toStdString();
+    }
+    return {};
+}
+
+void QtWindow::EnableItem(int id, bool enabled) {
+    if (QWidget* control = ControlOf(widget, id)) {
+        control->setEnabled(enabled);
+    }
+}
+
+void QtWindow::FocusItem(int id, TextSelection selection) {
+    QWidget* control = ControlOf(widget, id);
+    if (control == nullptr) {
+        return;
+    }
+    control->setFocus(Qt::TabFocusReason);
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (edit == nullptr) {
+        return;
+    }
+    if (selection == TextSelection::All) {
+        edit->selectAll();
+        return;
+    }
+    const auto caretAtEnd = [edit] {
+        edit->deselect();
+        edit->end(false);
+    };
+    // A dialog being shown gives its focus widget the focus as the Tab key would, which
+    // selects an edit's text whole: the caret goes to the end once it has.
+    if (edit->isVisible()) {
+        caretAtEnd();
+    } else {
+        QMetaObject::invokeMethod(edit, caretAtEnd, Qt::QueuedConnection);
+    }
+}
+
+short GetKeyState(unsigned virtualKey) {
+    if (virtualKey != VK_CONTROL) {
+        return 0;
+    }
+    const Qt::KeyboardModifiers modifiers =
+        dispatchedKeyModifiers.value_or(QGuiApplication::queryKeyboardModifiers());
+    return modifiers.testFlag(Qt::ControlModifier) ? static_cast<short>(0x8000) : short{0};
+}
+
 QtWindow* QtWindowOf(const CWnd& window) {
     return static_cast<QtWindow*>(StateOf(window).native.get());
 }
@@ -362,13 +483,19 @@ void WindowWidget::contextMenuEvent(QContextMenuEvent* event) {
     Dispatch(DispatchKeyboardContextMenu);
 }
 
-// Every other key goes on to the dialog, whose Enter and Esc end it.
+// The dialog keys go on to the dialog, whose Enter and Esc end it, as Windows' dialog manager
+// takes them before the window sees them.
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-    if (Window() == nullptr || !AsksForContextMenu(KeyPressOf(event->key(), event->modifiers()))) {
+    const KeyPress press = KeyPressOf(event->key(), event->modifiers());
+    if (Window() == nullptr || DialogKeyCommand(press, kOkCommand)) {
         event->ignore();
         return;
     }
-    Dispatch(DispatchKeyboardContextMenu);
+    if (AsksForContextMenu(press)) {
+        Dispatch(DispatchKeyboardContextMenu);
+        return;
+    }
+    Dispatch([event](CWnd& window) { DispatchKey(window, *event); });
 }
 
 // Qt repaints a widget that gains or loses the focus; a window here draws nothing that depends

@@ -44,6 +44,11 @@ public:
     // items to it.
     std::unique_ptr<NativeMenu> SystemMenu() override { return nullptr; }
     LRESULT DefaultHandling(const Message& message) override;
+    // A dialog's controls carry their ids as the property kControlIdProperty.
+    void SetItemText(int id, std::string_view text) override;
+    std::string ItemText(int id) const override;
+    void EnableItem(int id, bool enabled) override;
+    void FocusItem(int id, TextSelection selection) override;
     // The framework keeps the result.
     void EndModalRun(std::int32_t /*result*/) override {
         if (modalLoop != nullptr) {
@@ -72,6 +77,11 @@ public:
 private:
     CWnd& window_;
 };
+
+// The property that holds a dialog control's id.
+inline constexpr char kControlIdProperty[] = "kolvarControlId";
+// An edit control's property that holds the id of the static describing it.
+inline constexpr char kDescribedByProperty[] = "kolvarDescribedBy";
 
 // The Qt side of the window, or null while it has none.
 QtWindow* QtWindowOf(const CWnd& window);

@@ -10,6 +10,7 @@ namespace kolvar {
 namespace {
 
 constexpr std::uint16_t kButtonClass = 0x0080;
+constexpr std::uint16_t kEditClass = 0x0081;
 constexpr std::uint16_t kStaticClass = 0x0082;
 constexpr unsigned kStaticTypeMask = 0x1F;
 
@@ -62,6 +63,18 @@ void WriteHeader(TemplateWriter& writer, const DialogTemplate& dialog) {
     }
 }
 
+std::uint16_t ClassAtom(ControlClass controlClass) {
+    switch (controlClass) {
+        case ControlClass::Button:
+            return kButtonClass;
+        case ControlClass::Edit:
+            return kEditClass;
+        case ControlClass::Static:
+            break;
+    }
+    return kStaticClass;
+}
+
 void WriteControl(TemplateWriter& writer, const DialogControl& control, std::string_view iconName) {
     writer.AlignToDoubleWord();
     writer.Words(0);  // help id
@@ -73,7 +86,7 @@ void WriteControl(TemplateWriter& writer, const DialogControl& control, std::str
     writer.Coordinate(control.cy);
     writer.Words(static_cast<std::uint32_t>(control.id));
     writer.Word(0xFFFF);
-    writer.Word(control.controlClass == ControlClass::Button ? kButtonClass : kStaticClass);
+    writer.Word(ClassAtom(control.controlClass));
     const bool iconStatic = control.controlClass == ControlClass::Static &&
                             (control.style & kStaticTypeMask) == SS_ICON;
     writer.Text(iconStatic ? iconName : control.text);

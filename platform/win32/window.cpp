@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/dialog.h"
 #include "platform/program.h"
 #include "platform/scope_exit.h"
 #include "platform/win32/accessible_graphic.h"
@@ -150,6 +151,45 @@ void Win32Window::EndModalRun(std::int32_t result) {
     if (isDialog_) {
         EndDialog(hwnd_, result);
     }
+}
+
+void Win32Window::SetItemText(int id, std::string_view text) {
+    SetDlgItemTextW(hwnd_, id, Widen(text).c_str());
+}
+
+std::string Win32Window::ItemText(int id) const {
+    HWND item = GetDlgItem(hwnd_, id);
+    if (item == nullptr) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void Win32Window::EnableItem(int id, bool enabled) {
+    if (HWND item = GetDlgItem(hwnd_, id)) {
+        EnableWindow(item, enabled ? TRUE : FALSE);
+    }
+}
+
+// WM_NEXTDLGCTL rather than SetFocus, so that the dialog manager knows where the focus is and
+// selects an edit control's text as the Tab key would.
+void Win32Window::FocusItem(int id, TextSelection selection) {
+    HWND item = GetDlgItem(hwnd_, id);
+    if (item == nullptr) {
+        return;
+    }
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+    if (selection == TextSelection::CaretAtEnd) {
+        const int end = GetWindowTextLengthW(item);
+        SendMessageW(item, EM_SETSEL, static_cast<WPARAM>(end), end);
+    }
+}
+
+short GetKeyState(unsigned virtualKey) {
+    return ::GetKeyState(static_cast<int>(virtualKey));
 }
 
 // What the backend answers itself comes first; the rest goes through the CWnd.

@@ -39,6 +39,10 @@ public:
     std::unique_ptr<NativeMenu> SystemMenu() override;
     LRESULT DefaultHandling(const Message& message) override;
     void EndModalRun(std::int32_t result) override;
+    void SetItemText(int id, std::string_view text) override;
+    std::string ItemText(int id) const override;
+    void EnableItem(int id, bool enabled) override;
+    void FocusItem(int id, TextSelection selection) override;
 
     HWND Handle() const { return hwnd_; }
     CWnd& Window() const { return window_; }

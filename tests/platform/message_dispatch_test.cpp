@@ -94,8 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(RangeRow{kFirstInRange - 1, std::nullopt},
                     RangeRow{kFirstInRange, kFirstInRange}, RangeRow{105, 105u},
                     RangeRow{kLastInRange, kLastInRange}, RangeRow{kLastInRange + 1, std::nullopt},
-                    // The notification code in the high word does not change the command.
-                    RangeRow{WPARAM{1} << 16 | kLastInRange, kLastInRange}),
+                    // An accelerator's command is a command; an edit control's notice is not.
+                    RangeRow{WPARAM{1} << 16 | kLastInRange, kLastInRange},
+                    RangeRow{WPARAM{EN_CHANGE} << 16 | kLastInRange, std::nullopt}),
     test::RowName());
 
 TEST(MessageTable, FallsThroughToTheBaseClassTable) {
