@@ -45,4 +45,15 @@ void ToggleFiveBand(BandCode& code) {
     code.extended = code.extended == 0 ? 1 : 0;
 }
 
+std::string BandsInWords(const BandCode& code) {
+    std::string words;
+    for (const std::optional<ColourCode>& band : BandsInDrawingOrder(code)) {
+        if (band) {
+            words += words.empty() ? "" : ", ";
+            words += ColourName(*band);
+        }
+    }
+    return words;
+}
+
 }  // namespace kolvar

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "model/colour_code.h"
 
@@ -29,6 +30,8 @@ bool IsFiveBand(const BandCode& code);
 int BandCount(const BandCode& code);
 bool HasToleranceBand(ColourCode overshoot);
 BandSlots BandsInDrawingOrder(const BandCode& code);
+// "коричневый, красный, оранжевый, серебристый": the bands as drawn, left to right, in words.
+std::string BandsInWords(const BandCode& code);
 int SignificantNumber(const BandCode& code);
 
 // True when every colour field holds a code from -2 to 9, which the picture and caption need.

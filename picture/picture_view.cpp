@@ -33,18 +33,6 @@ void FillAround(Surface& surface, const Rect& outer, const Rect& inner, const Br
     surface.FillRect({outer.left, inner.bottom, outer.right, outer.bottom}, brush);
 }
 
-// "коричневый, красный, оранжевый, серебристый": the bands as drawn, left to right.
-std::string BandsInWords(const BandCode& code) {
-    std::string words;
-    for (const std::optional<ColourCode>& band : BandsInDrawingOrder(code)) {
-        if (band) {
-            words += words.empty() ? "" : ", ";
-            words += ColourName(*band);
-        }
-    }
-    return words;
-}
-
 }  // namespace
 
 CPictureView::CPictureView() {
