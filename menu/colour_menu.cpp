@@ -60,6 +60,7 @@ CMenu BuildColourMenu(const BandCode& code) {
         menu.AppendMenu(MF_POPUP, BuildBandMenu(band, code.*band.field), LoadText(band.titleId));
     }
     AppendSeparator(menu);
+    AppendTextItem(menu, 0, ID_VALUE_ENTRY, ID_VALUE_ENTRY);
     AppendTextItem(menu, 0, ID_ABOUT, ID_ABOUT_TEXT);
     AppendSeparator(menu);
     AppendTextItem(menu, 0, IDOK, ID_CLOSE_TEXT);

@@ -1,11 +1,18 @@
 #include "menu/marking_view.h"
 
+#include <algorithm>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "menu/colour_item.h"
 #include "menu/colour_menu.h"
+#include "menu/value_dialog.h"
+#include "model/caption_text.h"
+#include "model/value_entry.h"
 #include "platform/application.h"
+#include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/surface.h"
 #include "platform/system_metrics.h"
@@ -13,6 +20,36 @@
 #include "resources/string_table.h"
 
 namespace kolvar {
+namespace {
+
+// More than any value is written in, and little enough for any field to hold.
+constexpr std::size_t kPastedTextLimit = 1024;
+
+bool IsControlHeld() {
+    return GetKeyState(VK_CONTROL) < 0;
+}
+
+// A value copied from a table or a document comes with the line's end or the cell's spaces.
+// What is longer than a value can be is cut at a character's start.
+std::string PastedValueText(std::string text) {
+    constexpr std::string_view kSpace = " \t\r\n";
+    text.erase(0, std::min(text.find_first_not_of(kSpace), text.size()));
+    text.erase(std::min(text.find_last_not_of(kSpace) + 1, text.size()));
+    if (text.size() > kPastedTextLimit) {
+        std::size_t end = kPastedTextLimit;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        text.resize(end);
+    }
+    return text;
+}
+
+bool OpensValueDialog(unsigned character) {
+    return (character >= '0' && character <= '9') || character == '.' || character == ',';
+}
+
+}  // namespace
 
 const MessageMap* CMarkingView::ClassMessageMap() {
     static constexpr MessageMapEntry kEntries[] = {
@@ -22,11 +59,15 @@ const MessageMap* CMarkingView::ClassMessageMap() {
         // double click: it is a press all the same.
         OnWmRButtonDblClk<&CMarkingView::OnMenuClick>(),
         OnWmContextMenu<&CMarkingView::OnContextMenu>(),
+        OnWmGetDlgCode<&CMarkingView::OnGetDlgCode>(),
+        OnWmChar<&CMarkingView::OnChar>(),
+        OnWmKeyDown<&CMarkingView::OnKeyDown>(),
         OnWmMeasureItem<&CMarkingView::OnMeasureItem>(),
         OnWmDrawItem<&CMarkingView::OnDrawItem>(),
         OnCommand<ID_FIVE_BAND, &CMarkingView::OnFiveBand>(),
         OnCommandRange<kBandMenus.front().FirstId(), kBandMenus.back().LastId(),
                        &CMarkingView::OnColourItem>(),
+        OnCommand<ID_VALUE_ENTRY, &CMarkingView::OnValueItem>(),
         OnCommand<ID_ABOUT, &CMarkingView::OnAboutItem>(),
         OnCommand<IDOK, &CMarkingView::OnCloseItem>(),
     };
@@ -81,6 +122,46 @@ void CMarkingView::OnMeasureItem(int, MEASUREITEMSTRUCT& item) {
 void CMarkingView::OnDrawItem(int, DRAWITEMSTRUCT& item) {
     DrawColourItem(item, sysColours());
     Default();
+}
+
+// Typed characters reach the view rather than the dialog manager, which would take them for
+// access keys.
+LRESULT CMarkingView::OnGetDlgCode() {
+    return DLGC_WANTCHARS;
+}
+
+void CMarkingView::OnChar(unsigned character) {
+    if (OpensValueDialog(character)) {
+        OpenValueDialog(std::string(1, static_cast<char>(character)), TextSelection::CaretAtEnd);
+        return;
+    }
+    Default();
+}
+
+void CMarkingView::OnKeyDown(unsigned key) {
+    if (IsControlHeld() && (key == 'C' || key == VK_INSERT)) {
+        SetClipboardText(*this, CaptionText(bandCode()));
+        return;
+    }
+    if (IsControlHeld() && key == 'V') {
+        if (std::optional<std::string> text = GetClipboardText()) {
+            OpenValueDialog(PastedValueText(std::move(*text)), TextSelection::CaretAtEnd);
+        }
+        return;
+    }
+    Default();
+}
+
+// Modal over the main window, as the About box; the choice is applied as a menu choice is.
+void CMarkingView::OpenValueDialog(std::string text, TextSelection selection) {
+    CValueDialog dialog(bandCode(), std::move(text), selection);
+    if (dialog.DoModal() == IDOK) {
+        ChangeSelection(dialog.chosen(), true);
+    }
+}
+
+void CMarkingView::OnValueItem() {
+    OpenValueDialog(EntryTextOf(bandCode()), TextSelection::All);
 }
 
 void CMarkingView::OnFiveBand() {

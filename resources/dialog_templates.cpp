@@ -70,6 +70,81 @@ constexpr DialogTemplate kAboutDialog{
     .controls = kAboutControls,
 };
 
+// The edit control's label and, after it, the static that says what was understood: assistive
+// technology names the field after the one and describes it with the other.
+constexpr unsigned kChild = WS_CHILD | WS_VISIBLE;
+constexpr std::array kValueControls = std::to_array<DialogControl>({
+    {.id = -1,
+     .controlClass = ControlClass::Static,
+     .text = "&Сопротивление, допуск или маркировка:",
+     .style = kChild,
+     .x = 7,
+     .y = 7,
+     .cx = 246,
+     .cy = 8},
+    {.id = static_cast<int>(IDC_VALUE_TEXT),
+     .controlClass = ControlClass::Edit,
+     .text = {},
+     .style = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+     .x = 7,
+     .y = 17,
+     .cx = 246,
+     .cy = 14},
+    {.id = static_cast<int>(IDC_VALUE_READING),
+     .controlClass = ControlClass::Static,
+     .text = {},
+     .style = kChild | SS_NOPREFIX,
+     .x = 7,
+     .y = 37,
+     .cx = 246,
+     .cy = 72},
+    {.id = static_cast<int>(IDC_SECOND_READING),
+     .controlClass = ControlClass::Button,
+     .text = {},
+     .style = kChild | WS_TABSTOP | BS_PUSHBUTTON,
+     .x = 7,
+     .y = 113,
+     .cx = 246,
+     .cy = 14},
+    {.id = static_cast<int>(IDC_STANDARD_VALUE),
+     .controlClass = ControlClass::Button,
+     .text = {},
+     .style = kChild | WS_TABSTOP | BS_PUSHBUTTON,
+     .x = 7,
+     .y = 131,
+     .cx = 246,
+     .cy = 14},
+    {.id = static_cast<int>(IDOK),
+     .controlClass = ControlClass::Button,
+     .text = "OK",
+     .style = kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON,
+     .x = 149,
+     .y = 153,
+     .cx = 50,
+     .cy = 14},
+    {.id = static_cast<int>(IDCANCEL),
+     .controlClass = ControlClass::Button,
+     .text = "Отмена",
+     .style = kChild | WS_TABSTOP | BS_PUSHBUTTON,
+     .x = 203,
+     .y = 153,
+     .cx = 50,
+     .cy = 14},
+});
+
+constexpr DialogTemplate kValueDialog{
+    .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    .exStyle = 0,
+    .x = 0,
+    .y = 0,
+    .cx = 260,
+    .cy = 174,
+    .caption = "Номинал резистора",
+    .fontPointSize = 8,
+    .fontFace = kDialogFont,
+    .controls = kValueControls,
+};
+
 }  // namespace
 
 const DialogTemplate* FindDialogTemplate(unsigned id) {
@@ -78,6 +153,8 @@ const DialogTemplate* FindDialogTemplate(unsigned id) {
             return &kMarkingDialog;
         case IDD_ABOUT:
             return &kAboutDialog;
+        case IDD_VALUE:
+            return &kValueDialog;
         default:
             return nullptr;
     }

@@ -15,9 +15,16 @@ inline constexpr unsigned ID_ABOUT = 16;
 // Dialog templates, icon, picture, child window.
 inline constexpr unsigned IDD_ABOUT = 100;
 inline constexpr unsigned IDD_MARKING = 102;
+inline constexpr unsigned IDD_VALUE = 103;
 inline constexpr unsigned IDR_MAINICON = 128;
 inline constexpr unsigned IDB_PICTURE = 129;
 inline constexpr unsigned IDC_MARKING_VIEW = 10000;
+
+// The value dialog's controls.
+inline constexpr unsigned IDC_VALUE_TEXT = 1000;
+inline constexpr unsigned IDC_VALUE_READING = 1001;
+inline constexpr unsigned IDC_SECOND_READING = 1002;
+inline constexpr unsigned IDC_STANDARD_VALUE = 1003;
 
 // Strings.
 inline constexpr unsigned ID_ABOUT_TEXT = 101;
@@ -55,6 +62,21 @@ inline constexpr unsigned ID_TOLERANCE_NOT_IN_CODE = 35111;
 
 // The name of the notation a value was read in is base + its place in the list of notations.
 inline constexpr unsigned ID_NOTATION_BASE = 35120;
+
+// The value dialog: its menu item and command, and the texts it shows.
+inline constexpr unsigned ID_VALUE_ENTRY = 35130;
+inline constexpr unsigned ID_ENTRY_READ_AS = 35131;
+inline constexpr unsigned ID_ENTRY_BANDS = 35132;
+inline constexpr unsigned ID_ENTRY_ROUNDED = 35133;
+inline constexpr unsigned ID_ENTRY_SERIES = 35134;
+inline constexpr unsigned ID_ENTRY_NO_SERIES = 35135;
+inline constexpr unsigned ID_ENTRY_RANGE = 35136;
+inline constexpr unsigned ID_ENTRY_RANGE_TO = 35137;
+inline constexpr unsigned ID_ENTRY_MARKINGS = 35138;
+inline constexpr unsigned ID_ENTRY_SECOND_READING = 35139;
+inline constexpr unsigned ID_ENTRY_NO_SECOND_READING = 35140;
+inline constexpr unsigned ID_ENTRY_STANDARD_VALUE = 35141;
+inline constexpr unsigned ID_ENTRY_NO_STANDARD_VALUE = 35142;
 
 // Colour items from the first digit's brown to the no-band tolerance get a swatch.
 inline constexpr unsigned ID_FIRST_SWATCH_ITEM = 35006;

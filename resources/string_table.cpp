@@ -112,6 +112,19 @@ constexpr std::array kStrings = std::to_array<StringEntry>({
     {ID_NOTATION_BASE + 3, "SMD-маркировка из трёх цифр"},
     {ID_NOTATION_BASE + 4, "SMD-маркировка из четырёх цифр"},
     {ID_NOTATION_BASE + 5, "маркировка EIA-96"},
+    {ID_VALUE_ENTRY, "&Номинал..."},
+    {ID_ENTRY_READ_AS, "Прочитано как "},
+    {ID_ENTRY_BANDS, "Полосы: "},
+    {ID_ENTRY_ROUNDED, "Точно полосы его не показывают, ближайшее: "},
+    {ID_ENTRY_SERIES, "Ряды: "},
+    {ID_ENTRY_NO_SERIES, "Не из рядов E6–E192; ближайшие: "},
+    {ID_ENTRY_RANGE, "С допуском: от "},
+    {ID_ENTRY_RANGE_TO, " до "},
+    {ID_ENTRY_MARKINGS, "Буквенный код: "},
+    {ID_ENTRY_SECOND_READING, "&Второе прочтение: "},
+    {ID_ENTRY_NO_SECOND_READING, "&Второе прочтение: нет"},
+    {ID_ENTRY_STANDARD_VALUE, "&Ближайшее из E24: "},
+    {ID_ENTRY_NO_STANDARD_VALUE, "&Ближайшее из E24: не нужно"},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &StringEntry::id));

@@ -15,7 +15,7 @@ NO_BAND_TOLERANCE = 9
 def entries(extended):
     """The menu's items without its separators, top to bottom."""
     digits = ["digit1", "digit2"] + (["digit3"] if extended else [])
-    return ["five_band"] + digits + ["power", "overshoot", "about", "close"]
+    return ["five_band"] + digits + ["power", "overshoot", "value", "about", "close"]
 
 
 def entry_index(extended, name):

@@ -41,6 +41,7 @@ std::vector<MenuEntry> ExpectedTopLevel(bool fiveBand) {
              SubMenuEntry(expected::kPowerTitle),
              SubMenuEntry(expected::kToleranceTitle),
              SeparatorEntry(),
+             TextEntry(expected::kValueText, expected::kValue),
              TextEntry(expected::kAboutText, expected::kAbout),
              SeparatorEntry(),
              TextEntry(expected::kCloseText, expected::kClose),

@@ -29,6 +29,7 @@ inline constexpr Colour kSwatchFrame = Rgb(220, 214, 160);
 inline constexpr Colour kBody = Rgb(220, 214, 160);
 
 inline constexpr unsigned kFiveBand = 35000;
+inline constexpr unsigned kValue = 35130;
 inline constexpr unsigned kAbout = 16;
 inline constexpr unsigned kClose = 1;
 inline constexpr unsigned kNoBandItem = 35059;
@@ -39,6 +40,7 @@ inline constexpr std::string_view kDigit2Title = "Вторая цифра";
 inline constexpr std::string_view kDigit3Title = "Третья цифра";
 inline constexpr std::string_view kPowerTitle = "Множитель";
 inline constexpr std::string_view kToleranceTitle = "Допустимые отклонения";
+inline constexpr std::string_view kValueText = "&Номинал...";
 inline constexpr std::string_view kAboutText = "&О программе Kolvar...";
 inline constexpr std::string_view kCloseText = "Закрыть";
 inline constexpr std::string_view kNoColourText = "нет цвета";

@@ -169,9 +169,9 @@ TEST_F(MenuTracking, ChoosingTheFiveBandCodeChecksItAndAddsTheThirdDigitAtTheNex
         }
     });
 
-    ASSERT_EQ(fourBand.size(), 10U);
+    ASSERT_EQ(fourBand.size(), 11U);
     EXPECT_FALSE(fourBand[kFiveBandRow].checked);
-    ASSERT_EQ(fiveBand.size(), 11U);
+    ASSERT_EQ(fiveBand.size(), 12U);
     EXPECT_TRUE(fiveBand[kFiveBandRow].checked);
     EXPECT_EQ(fiveBand[3].text, expected::kDigit2Title);
     EXPECT_EQ(fiveBand[4].text, expected::kDigit3Title);
