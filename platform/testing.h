@@ -139,7 +139,7 @@ private:
 
 enum class MouseButton { Left, Right };
 // Enter is the keypad's, Return the main keyboard's.
-enum class Key { Up, Down, Left, Right, Return, Enter, Escape, F10, Menu };
+enum class Key { Up, Down, Left, Right, Return, Enter, Escape, F10, Menu, Insert };
 enum class KeyModifier { None, Shift, Control };
 
 // The window's client area in screen coordinates.
@@ -219,6 +219,10 @@ void DoubleClick(const CWnd& window, Point client, MouseButton button = MouseBut
 // A key for the window that has the keyboard focus inside the window (the window itself when
 // none has).
 void PressKey(const CWnd& window, Key key, KeyModifier modifier = KeyModifier::None);
+
+// Each character as its key on the keyboard types it, with the modifier held, for the window that
+// has the keyboard focus inside the window: ASCII characters only.
+void TypeText(const CWnd& window, std::string_view text, KeyModifier modifier = KeyModifier::None);
 
 // Where the mouse pointer is, in screen coordinates.
 Point CursorPosition();

@@ -43,6 +43,8 @@ Qt::Key QtKey(Key key) {
             return Qt::Key_F10;
         case Key::Menu:
             return Qt::Key_Menu;
+        case Key::Insert:
+            return Qt::Key_Insert;
     }
     return Qt::Key_unknown;
 }
@@ -250,14 +252,33 @@ void DoubleClick(const CWnd& window, Point client, MouseButton button, KeyModifi
 
 // The offscreen platform never activates a window, so the focus is looked up in the window's
 // own top level rather than asked of the application.
-void PressKey(const CWnd& window, Key key, KeyModifier modifier) {
+namespace {
+
+// The focus inside the window, or the window itself.
+QWidget* KeyTarget(const CWnd& window) {
     QWidget* widget = WidgetBehind(window);
     if (widget == nullptr) {
-        return;
+        return nullptr;
     }
     QWidget* focus = widget->window()->focusWidget();
-    QWidget* target =
-        focus != nullptr && (focus == widget || widget->isAncestorOf(focus)) ? focus : widget;
+    return focus != nullptr && (focus == widget || widget->isAncestorOf(focus)) ? focus : widget;
+}
+
+}  // namespace
+
+void TypeText(const CWnd& window, std::string_view text, KeyModifier modifier) {
+    for (const char character : text) {
+        if (QWidget* target = KeyTarget(window)) {
+            QTest::keyClick(target, character, QtModifiers(modifier));
+        }
+    }
+}
+
+void PressKey(const CWnd& window, Key key, KeyModifier modifier) {
+    QWidget* target = KeyTarget(window);
+    if (target == nullptr) {
+        return;
+    }
     const Qt::KeyboardModifiers modifiers = QtModifiers(modifier);
     if (key != Key::Menu) {
         QTest::keyClick(target, QtKey(key), modifiers);

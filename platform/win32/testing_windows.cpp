@@ -51,6 +51,8 @@ WORD VirtualKey(Key key) {
             return VK_F10;
         case Key::Menu:
             return VK_APPS;
+        case Key::Insert:
+            return VK_INSERT;
     }
     return 0;
 }
@@ -65,7 +67,7 @@ WORD ModifierKey(KeyModifier modifier) {
 // the keyboard.
 bool IsExtended(Key key) {
     return key == Key::Menu || key == Key::Enter || key == Key::Left || key == Key::Right ||
-           key == Key::Up || key == Key::Down;
+           key == Key::Up || key == Key::Down || key == Key::Insert;
 }
 
 INPUT KeyInput(WORD virtualKey, bool release, bool extended = false) {
@@ -365,18 +367,42 @@ void DoubleClick(const CWnd& window, Point client, MouseButton button, KeyModifi
 }
 
 // Keys go to the window that has the focus, so the window takes it unless it holds it already.
-void PressKey(const CWnd& window, Key key, KeyModifier modifier) {
+bool FocusForKeys(const CWnd& window) {
     HWND hwnd = HandleOf(&window);
     if (hwnd == nullptr) {
-        return;
+        return false;
     }
     HWND focus = GetFocus();
     if (focus != hwnd && !IsChild(hwnd, focus)) {
         SetForegroundWindow(GetAncestor(hwnd, GA_ROOT));
         ::SetFocus(hwnd);
     }
-    SendKey(key, modifier);
-    ProcessEvents();
+    return true;
+}
+
+void PressKey(const CWnd& window, Key key, KeyModifier modifier) {
+    if (FocusForKeys(window)) {
+        SendKey(key, modifier);
+        ProcessEvents();
+    }
+}
+
+// The key of the character on the keyboard's layout, Shift held where the character needs it.
+void TypeText(const CWnd& window, std::string_view text, KeyModifier modifier) {
+    if (!FocusForKeys(window)) {
+        return;
+    }
+    for (const char character : text) {
+        const SHORT layout = VkKeyScanW(static_cast<wchar_t>(character));
+        const auto virtualKey = static_cast<WORD>(layout & 0xFF);
+        std::vector<INPUT> inputs = {KeyInput(virtualKey, false), KeyInput(virtualKey, true)};
+        if ((layout & 0x100) != 0) {
+            inputs.insert(inputs.begin(), KeyInput(VK_SHIFT, false));
+            inputs.push_back(KeyInput(VK_SHIFT, true));
+        }
+        Send(std::move(inputs), modifier);
+        ProcessEvents();
+    }
 }
 
 Point CursorPosition() {

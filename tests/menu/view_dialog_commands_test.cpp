@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -11,6 +12,7 @@
 #include "menu/marking_view.h"
 #include "menu_inspection.h"
 #include "menu_opening.h"
+#include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/testing.h"
 #include "resources/resource_ids.h"
@@ -181,6 +183,129 @@ TEST(AboutItem, ReturnsOnlyAfterTheAboutBoxHasClosed) {
     ASSERT_TRUE(aboutTitle.has_value()) << "no About box came up";
     EXPECT_EQ(*aboutTitle, "О программе Kolvar");
     EXPECT_TRUE(aboutGoneOnReturn);
+}
+
+
+// The value dialog ------------------------------------------------------------------------------
+
+// The value dialog once it has come up over the main dialog; null if it does not.
+CDialog* WaitForValueDialog(const CWnd& mainDialog) {
+    const bool shown = WaitUntil([&] {
+        const CWnd* active = ActiveModalDialog();
+        return active != nullptr && active != &mainDialog;
+    });
+    return shown ? dynamic_cast<CDialog*>(ActiveModalDialog()) : nullptr;
+}
+
+void TypeInView(CMarkingView& view, std::string_view text) {
+    TypeText(view, text);
+}
+
+// One way of opening the value dialog from the main window, what is typed into it then, how it
+// ends, the start of what it says it understood, and the bands afterwards.
+struct ValueEntryRow {
+    std::string name;
+    std::function<void(CMarkingView&)> open;
+    std::string typed;
+    std::function<void(CDialog&)> end;
+    std::string understood;
+    BandCode after;
+};
+
+void PrintTo(const ValueEntryRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+void PressEnter(CDialog& dialog) {
+    PressKey(dialog, Key::Return);
+}
+
+std::function<void(CDialog&)> ClickButton(std::string text) {
+    return [text](CDialog& dialog) { EXPECT_TRUE(ClickDialogButton(dialog, text)) << text; };
+}
+
+class ValueEntry : public testing::TestWithParam<ValueEntryRow> {};
+
+TEST_P(ValueEntry, SetsTheBandsOnlyWhenAValueIsApplied) {
+    const ValueEntryRow& row = GetParam();
+    TestSettings settings{kDefaults};
+    CMarkingDialog dialog;
+    settings.app().m_pMainWnd = &dialog;
+    std::optional<std::string> understood;
+    RunModal(dialog, [&] {
+        const LaterStep inTheValueDialog(std::chrono::milliseconds(0), [&] {
+            if (CDialog* value = WaitForValueDialog(dialog)) {
+                TypeText(*value, row.typed);
+                understood = value->GetDlgItemText(IDC_VALUE_READING);
+                row.end(*value);
+            }
+        });
+        row.open(dialog.view());
+        settings.app().m_pMainWnd = nullptr;
+        dialog.EndDialog(IDCANCEL);
+    });
+    ASSERT_TRUE(understood.has_value()) << "the value dialog did not come up";
+    EXPECT_THAT(*understood, testing::StartsWith(row.understood));
+    EXPECT_EQ(dialog.view().bandCode(), row.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialog, ValueEntry,
+    testing::Values(
+        ValueEntryRow{"ADigitTypedInTheViewStartsTheValue",
+                      [](CMarkingView& view) { TypeInView(view, "4"); }, "K7J", PressEnter,
+                      "Прочитано как буквенный код: 4.7 кОм ± 5 %", BandCode{0, 4, 7, 5, 2, -1}},
+        // The field opens with the current value selected, so that typing replaces it.
+        ValueEntryRow{"TheMenuItemOpensItWithTheValueSelected",
+                      [](CMarkingView& view) { view.SendMessage(WM_COMMAND, expected::kValue); },
+                      "472", ClickButton("OK"), "Прочитано как число: 472 Ом ± 10 %",
+                      BandCode{1, 4, 7, 2, 0, -2}},
+        ValueEntryRow{"TheSecondReadingTakenWithOneClick",
+                      [](CMarkingView& view) { TypeInView(view, "4"); }, "72",
+                      ClickButton("&Второе прочтение: 4.7 кОм (SMD-маркировка из трёх цифр)"),
+                      "Прочитано как число: 472 Ом", BandCode{0, 4, 7, 5, 2, -2}},
+        ValueEntryRow{"TheNearestStandardValueTakenWithOneClick",
+                      [](CMarkingView& view) { TypeInView(view, "4"); }, ".753k",
+                      ClickButton("&Ближайшее из E24: 4.7 кОм"),
+                      "Прочитано как число с приставкой СИ: 4.75 кОм ± 10 %",
+                      BandCode{0, 4, 7, 5, 2, -2}},
+        ValueEntryRow{"ATextThatIsNoValueGetsAMessageAndEnterDoesNotApplyIt",
+                      [](CMarkingView& view) { TypeInView(view, ","); }, "X",
+                      [](CDialog& dialog) {
+                          PressKey(dialog, Key::Return);
+                          EXPECT_EQ(ActiveModalDialog(), &dialog) << "Enter ended the dialog";
+                          PressKey(dialog, Key::Escape);
+                      },
+                      "Не понято.", kDefaults},
+        ValueEntryRow{"EscChangesNothing", [](CMarkingView& view) { TypeInView(view, "4"); },
+                      "K7", [](CDialog& dialog) { PressKey(dialog, Key::Escape); },
+                      "Прочитано как буквенный код: 4.7 кОм", kDefaults},
+        // A value copied from a table comes with the line's end.
+        ValueEntryRow{"CtrlVOpensItWithTheClipboardsText",
+                      [](CMarkingView& view) {
+                          ASSERT_TRUE(SetClipboardText(view, " 01C\r\n"));
+                          TypeText(view, "v", KeyModifier::Control);
+                      },
+                      "", PressEnter, "Прочитано как маркировка EIA-96: 10 кОм ± 10 %",
+                      BandCode{0, 1, 0, 5, 3, -2}}),
+    test::RowName());
+
+TEST(CopyKeys, CtrlCAndCtrlInsertPutTheCaptionOnTheClipboard) {
+    TestSettings settings{kDefaults};
+    CMarkingDialog dialog;
+    std::vector<std::optional<std::string>> copied;
+    RunModal(dialog, [&] {
+        CMarkingView& view = dialog.view();
+        ASSERT_TRUE(SetClipboardText(view, "before"));
+        TypeText(view, "c", KeyModifier::Control);
+        copied.push_back(GetClipboardText());
+        ASSERT_TRUE(SetClipboardText(view, "before"));
+        PressKey(view, Key::Insert, KeyModifier::Control);
+        copied.push_back(GetClipboardText());
+        dialog.EndDialog(IDCANCEL);
+    });
+    const std::optional<std::string> caption = "12 кОм ± 10 %";
+    EXPECT_EQ(copied, (std::vector{caption, caption}));
 }
 
 }  // namespace
