@@ -24,7 +24,18 @@ def text_lines(image, menu):
             top = menu.top + MENU_FRAME
             lines.append((top + start, top + offset))
             start = None
-    return lines
+    return _with_underlines(lines)
+
+
+def _with_underlines(lines):
+    """An access key's underline, a stroke of a pixel or two just below its line, is that line's."""
+    merged = []
+    for top, bottom in lines:
+        if merged and bottom - top <= 2 and top - merged[-1][1] <= 1:
+            merged[-1] = (merged[-1][0], bottom)
+        else:
+            merged.append((top, bottom))
+    return merged
 
 
 @dataclass(frozen=True)
