@@ -57,6 +57,8 @@ endfunction()
 #   shared_desktop   test windows share one desktop (pointer, focus, system colours) and take
 #                    turns on it
 #   accessible_descriptions  assistive technology reads a window's description beside its name
+#   described_fields  a dialog's edit control is described by the static after it, and
+#                    assistive technology hears that description change
 function(kolvar_provides)
     set_property(GLOBAL APPEND PROPERTY KOLVAR_CAPABILITIES ${ARGN})
 endfunction()

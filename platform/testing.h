@@ -244,7 +244,7 @@ struct DialogFontFacts {
 DialogFontFacts DialogFontOf(const CWnd& dialog, std::string_view text);
 
 // What assistive technology reads of a window, a dialog or a menu: its role ("graphic",
-// "dialog", "menu", "menu item", "text", "push button", ...), name and description, whether it
+// "dialog", "menu", "menu item", "text", "editable text", "push button", ...), name and description, whether it
 // can be checked (unknown where the platform's assistive technology does not say) and is, and
 // its children in order.
 struct AccessibleFacts {

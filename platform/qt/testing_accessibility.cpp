@@ -34,6 +34,8 @@ std::string RoleName(QAccessible::Role role) {
             return "text";
         case QAccessible::PushButton:
             return "push button";
+        case QAccessible::EditableText:
+            return "editable text";
         default:
             return "other";
     }

@@ -36,6 +36,8 @@ std::string RoleName(long role) {
             return "text";
         case ROLE_SYSTEM_PUSHBUTTON:
             return "push button";
+        case ROLE_SYSTEM_TEXT:
+            return "editable text";
         default:
             return "other " + std::to_string(role);
     }

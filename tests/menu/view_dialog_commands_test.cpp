@@ -290,6 +290,45 @@ INSTANTIATE_TEST_SUITE_P(
                       BandCode{0, 1, 0, 5, 3, -2}}),
     test::RowName());
 
+// The value dialog's edit field as assistive technology reads it, once "4K7J" is typed there.
+std::optional<AccessibleFacts> ValueFieldAfterTyping() {
+    TestSettings settings{kDefaults};
+    CMarkingDialog dialog;
+    settings.app().m_pMainWnd = &dialog;
+    std::optional<AccessibleFacts> field;
+    RunModal(dialog, [&] {
+        const LaterStep inTheValueDialog(std::chrono::milliseconds(0), [&] {
+            if (CDialog* value = WaitForValueDialog(dialog)) {
+                TypeText(*value, "K7J");
+                for (const AccessibleFacts& child : AccessibleOf(*value).children) {
+                    if (child.role == "editable text") {
+                        field = child;
+                    }
+                }
+                PressKey(*value, Key::Escape);
+            }
+        });
+        TypeInView(dialog.view(), "4");
+        settings.app().m_pMainWnd = nullptr;
+        dialog.EndDialog(IDCANCEL);
+    });
+    return field;
+}
+
+TEST(ValueDialogAccessibility, TheFieldIsNamedByItsLabel) {
+    const std::optional<AccessibleFacts> field = ValueFieldAfterTyping();
+    ASSERT_TRUE(field.has_value()) << "no edit field in the value dialog";
+    EXPECT_EQ(field->name, "Сопротивление, допуск или маркировка:");
+}
+
+// Heard as the user types, while the field has the focus.
+TEST(ValueDialogAccessibility, TheFieldIsDescribedByWhatWasUnderstood) {
+    const std::optional<AccessibleFacts> field = ValueFieldAfterTyping();
+    ASSERT_TRUE(field.has_value()) << "no edit field in the value dialog";
+    EXPECT_THAT(field->description,
+                testing::StartsWith("Прочитано как буквенный код: 4.7 кОм ± 5 %\nПолосы: жёлтый"));
+}
+
 TEST(CopyKeys, CtrlCAndCtrlInsertPutTheCaptionOnTheClipboard) {
     TestSettings settings{kDefaults};
     CMarkingDialog dialog;
