@@ -6,7 +6,7 @@ import unittest
 from acceptance_case import AcceptanceCase
 from band_layout import BandCode
 from displays import on_windows
-from kolvar_app import ABOUT_TITLE, centre_offset, frame_extents, frame_rect
+from kolvar_app import ABOUT_TITLE, centre_offset, frame_rect
 from menu_driver import MenuDriver
 from menu_geometry import text_lines
 from screen_image import ink_box, is_dark
@@ -21,10 +21,7 @@ class AboutBoxTest(AcceptanceCase):
     def open_about(self, app, open_from_menu):
         self.wait_for_marking(app, BandCode())
         open_from_menu(MenuDriver(self, app))
-        about = wait_until(lambda: app.find_window(ABOUT_TITLE))
-        self.assertIsNotNone(about, f"no window titled {ABOUT_TITLE!r}")
-        wait_until(lambda: frame_extents(self.display, about))
-        return about
+        return self.wait_for_window(app, ABOUT_TITLE)
 
     def click_ok(self, app, about):
         client = app.client_rect_of(about)

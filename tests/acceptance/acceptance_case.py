@@ -6,7 +6,7 @@ from dataclasses import dataclass
 import marking_view
 from band_layout import BODY_BEIGE, body_gap_columns
 from displays import app_class, display_class, missing_tools
-from kolvar_app import Rect
+from kolvar_app import Rect, frame_extents
 from menu_geometry import text_lines
 from screen_image import ScreenImage
 from x_display import STATE_TIMEOUT, wait_until
@@ -92,6 +92,13 @@ class AcceptanceCase(unittest.TestCase):
             self.fail(f"the picture does not show {code}:\n  " +
                       "\n  ".join(last.differences(code)[:12]))
         return found
+
+    def wait_for_window(self, app, title):
+        """The program's window titled title, once the window manager has framed it."""
+        window = wait_until(lambda: app.find_window(title))
+        self.assertIsNotNone(window, f"no window titled {title!r}")
+        wait_until(lambda: frame_extents(self.display, window))
+        return window
 
     def click(self, x, y, button=1, repeat=1):
         self.display.click(x, y, button, repeat)

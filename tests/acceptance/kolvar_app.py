@@ -13,6 +13,7 @@ Rect = rect.Rect
 
 MAIN_TITLE = "Цветная маркировка резистора"
 ABOUT_TITLE = "О программе Kolvar"
+VALUE_TITLE = "Номинал резистора"
 COMPANY_FOLDER = "Local AppWizard-Generated Applications"
 # The Qt build lays its dialogs out in the classic dialog base units of 6 x 13 at 96 dots per
 # inch, whatever font the system has.

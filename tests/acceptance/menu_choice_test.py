@@ -4,7 +4,9 @@ import unittest
 
 from acceptance_case import AcceptanceCase
 from band_layout import BandCode
+from kolvar_app import VALUE_TITLE
 from menu_driver import MenuDriver
+from x_display import wait_until
 
 
 class MenuChoiceTest(AcceptanceCase):
@@ -75,6 +77,21 @@ class MenuChoiceTest(AcceptanceCase):
         self.choose(app, five, third, lambda menu: menu.choose_by_mouse(True, "digit3", 7))
         self.choose(app, third, third.but(extended=0),
                     lambda menu: menu.choose_entry_by_mouse(True, "five_band"))
+
+    def test_a_value_typed_in_the_main_window(self):
+        app = self.start_kolvar()
+        shown = self.wait_for_marking(app, BandCode())
+        # A digit typed in the main window opens the dialog with the digit in its field.
+        self.key("4")
+        self.wait_for_window(app, VALUE_TITLE)
+        self.key("K", "7", "J", "Return")
+        self.assertTrue(wait_until(lambda: app.find_window(VALUE_TITLE) is None),
+                        "the value dialog is still open")
+        after = BandCode(digit1=4, digit2=7, power=2, overshoot=-1)
+        changed = self.wait_for_marking(app, after)
+        app.stop()
+        self.assertNotEqual(changed.caption(), shown.caption(), "the caption did not change")
+        self.assertEqual(changed.caption(), self.caption_of(after))
 
 
 if __name__ == "__main__":
