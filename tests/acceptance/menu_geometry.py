@@ -28,14 +28,20 @@ def text_lines(image, menu):
 
 
 def _with_underlines(lines):
-    """An access key's underline, a stroke of a pixel or two just below its line, is that line's."""
+    """An access key's underline, a thin stroke just below its line, is that line's. Both the
+    stroke and the gap above it grow with the scale, so they are measured against the line."""
     merged = []
     for top, bottom in lines:
-        if merged and bottom - top <= 2 and top - merged[-1][1] <= 1:
+        if merged and _is_underline_of(merged[-1], top, bottom):
             merged[-1] = (merged[-1][0], bottom)
         else:
             merged.append((top, bottom))
     return merged
+
+
+def _is_underline_of(line, top, bottom):
+    near = max(2, (line[1] - line[0]) // 4)
+    return bottom - top <= near and top - line[1] <= near
 
 
 @dataclass(frozen=True)
