@@ -18,6 +18,10 @@ inline constexpr unsigned WS_TABSTOP = 0x00010000;
 inline constexpr unsigned WS_BORDER = 0x00800000;
 inline constexpr unsigned DS_MODALFRAME = 0x80;
 inline constexpr unsigned DS_SETFONT = 0x40;
+inline constexpr unsigned DS_FIXEDSYS = 0x08;
+// The template's font is the shell's dialog font: "MS Shell Dlg" then stands for the system's
+// own face (Segoe UI, Tahoma) rather than the old Microsoft Sans Serif.
+inline constexpr unsigned DS_SHELLFONT = DS_SETFONT | DS_FIXEDSYS;
 inline constexpr unsigned WS_EX_APPWINDOW = 0x00040000;
 inline constexpr unsigned SS_ICON = 0x03;
 inline constexpr unsigned SS_NOPREFIX = 0x80;

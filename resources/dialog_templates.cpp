@@ -15,7 +15,7 @@ constexpr std::string_view kDialogFont = "MS Shell Dlg";
 // No controls: the view window is created in the client area at run time.
 constexpr DialogTemplate kMarkingDialog{
     .style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME |
-             DS_SETFONT,
+             DS_SHELLFONT,
     .exStyle = WS_EX_APPWINDOW,
     .x = 0,
     .y = 0,
@@ -58,7 +58,7 @@ constexpr std::array kAboutControls = std::to_array<DialogControl>({
 });
 
 constexpr DialogTemplate kAboutDialog{
-    .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SHELLFONT,
     .exStyle = 0,
     .x = 0,
     .y = 0,
@@ -133,7 +133,7 @@ constexpr std::array kValueControls = std::to_array<DialogControl>({
 });
 
 constexpr DialogTemplate kValueDialog{
-    .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SHELLFONT,
     .exStyle = 0,
     .x = 0,
     .y = 0,

@@ -39,8 +39,10 @@
 #undef DefWindowProc
 #undef DLGC_WANTCHARS
 #undef DrawText
+#undef DS_FIXEDSYS
 #undef DS_MODALFRAME
 #undef DS_SETFONT
+#undef DS_SHELLFONT
 #undef DT_BOTTOM
 #undef DT_CENTER
 #undef DT_SINGLELINE

@@ -15,7 +15,7 @@ namespace {
 TEST(DialogTemplates, MainDialogIsAFixedFrameWithoutControls) {
     const DialogTemplate* marking = FindDialogTemplate(IDD_MARKING);
     ASSERT_NE(marking, nullptr);
-    EXPECT_EQ(marking->style, 0x90CA00C0u);
+    EXPECT_EQ(marking->style, 0x90CA00C8u);
     EXPECT_EQ(marking->exStyle, 0x00040000u);
     EXPECT_EQ(marking->cx, 320);
     EXPECT_EQ(marking->cy, 200);
@@ -28,7 +28,7 @@ TEST(DialogTemplates, MainDialogIsAFixedFrameWithoutControls) {
 TEST(DialogTemplates, AboutBoxShowsIconTextAndOkButton) {
     const DialogTemplate* about = FindDialogTemplate(IDD_ABOUT);
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->style, 0x80C800C0u);
+    EXPECT_EQ(about->style, 0x80C800C8u);
     EXPECT_EQ(about->cx, 235);
     EXPECT_EQ(about->cy, 55);
     EXPECT_EQ(about->caption, "О программе Kolvar");

@@ -27,12 +27,13 @@ int Fail(const char* what) {
     return 1;
 }
 
-// An in-memory DLGTEMPLATE of no size and no controls, with DS_SETFONT: the font's point size and
-// face follow the empty menu, class and title.
+// An in-memory extended template of no size and no controls, with DS_SHELLFONT as kolvar's
+// dialogs have it (the plain DLGTEMPLATE does not support it): the font's point size, weight,
+// italic and character set, and face follow the empty menu, class and title.
 std::vector<WORD> DialogTemplate(const wchar_t* face, int points) {
-    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD));
-    reinterpret_cast<DLGTEMPLATE*>(words.data())->style = WS_POPUP | DS_SETFONT;
-    words.insert(words.end(), {0, 0, 0, static_cast<WORD>(points)});
+    constexpr DWORD style = WS_POPUP | DS_SHELLFONT;
+    std::vector<WORD> words{1, 0xFFFF, 0, 0, 0, 0, LOWORD(style), HIWORD(style), 0, 0, 0, 0, 0,
+                            0, 0, 0, static_cast<WORD>(points), 0, DEFAULT_CHARSET << 8};
     for (const wchar_t* c = face; *c != 0; ++c) {
         words.push_back(static_cast<WORD>(*c));
     }
