@@ -17,11 +17,14 @@ add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
 
 # What the mingw-w64 toolchain offers a Windows program: stack protection, and address space
 # randomisation with high entropy and data execution prevention, which its linker does by
-# default and which are said here so that they stay. The linker would also write the time of
-# the link into the program's header; without it, one commit gives one kolvar.exe.
+# default and which are said here so that they stay; and awareness of Remote Desktop, so that a
+# session there does not give the program a per-user copy of the Windows folder. The linker
+# would also write the time of the link into the program's header; without it, one commit gives
+# one kolvar.exe.
 if(WIN32)
     add_compile_options(-fstack-protector-strong)
-    add_link_options(-fstack-protector-strong LINKER:--dynamicbase,--nxcompat,--high-entropy-va
+    add_link_options(-fstack-protector-strong
+                     LINKER:--dynamicbase,--nxcompat,--high-entropy-va,--tsaware
                      LINKER:--no-insert-timestamp)
     return()
 endif()

@@ -109,6 +109,14 @@ def is_signed(path):
     return struct.unpack_from("<II", data, security)[1] != 0
 
 
+def dll_characteristics(path):
+    """The flags in the program's optional header that tell Windows how to load and run it."""
+    with open(path, "rb") as file:
+        data = file.read(4096)
+    header, = struct.unpack_from("<I", data, 0x3C)
+    return struct.unpack_from("<H", data, header + 24 + 70)[0]
+
+
 def pack(output, *options, env=None):
     """scripts/pack-windows into output; returns what it printed."""
     return run(PACK, os.environ["KOLVAR_BUILD_DIR"], output, *options, env=env or os.environ,
@@ -129,6 +137,15 @@ class ProgramResourcesTest(unittest.TestCase):
         # The version's texts, as Explorer reads them, are platform_win32_tests' (ProgramFile).
         self.assertEqual(re.findall(r"(?m)^ (?:FILE|PRODUCT)VERSION (.*)$", script),
                          ["1, 0, 0, 0"] * 2)
+
+    def test_program_is_loaded_as_a_hardened_terminal_server_aware_program(self):
+        # IMAGE_DLLCHARACTERISTICS_: HIGH_ENTROPY_VA, DYNAMIC_BASE, NX_COMPAT and
+        # TERMINAL_SERVER_AWARE, without which a Remote Desktop session maps the per-user
+        # Windows folder over the program's view of the system one.
+        wanted = {"high entropy": 0x0020, "dynamic base": 0x0040, "NX": 0x0100,
+                  "terminal server aware": 0x8000}
+        flags = dll_characteristics(os.environ["KOLVAR_EXECUTABLE"])
+        self.assertEqual([name for name, bit in wanted.items() if flags & bit == 0], [])
 
     def test_first_icon_has_every_size_in_32_bits_the_largest_compressed(self):
         listing = run("wrestool", "-l", os.environ["KOLVAR_EXECUTABLE"])
