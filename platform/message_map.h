@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 #include "platform/geometry.h"
@@ -120,6 +121,14 @@ constexpr LPARAM MakePointParam(Point point) {
 constexpr Point PointFromParam(LPARAM param) {
     return {static_cast<std::int16_t>(param & 0xFFFF),
             static_cast<std::int16_t>(param >> 16 & 0xFFFF)};
+}
+
+// A rectangle that lParam points at, copied out: the window system's own rectangle has Rect's
+// layout but is another type, which may not be read through a Rect.
+inline Rect RectFromParam(LPARAM param) {
+    Rect rect;
+    std::memcpy(&rect, reinterpret_cast<const void*>(param), sizeof rect);
+    return rect;
 }
 
 // WM_CONTEXTMENU asked for from the keyboard carries this point instead of a screen position.
@@ -384,7 +393,7 @@ template <auto Handler>  // void OnDpiChanged(int dpi, const Rect& suggested)
 constexpr MessageMapEntry OnWmDpiChanged() {
     return {WM_DPICHANGED, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
                 (message_map_detail::As<Handler>(w).*Handler)(
-                    static_cast<int>(LoWord(m.wParam)), *reinterpret_cast<const Rect*>(m.lParam));
+                    static_cast<int>(LoWord(m.wParam)), RectFromParam(m.lParam));
                 return 0;
             }};
 }
