@@ -30,24 +30,25 @@ std::string ErrorText(LSTATUS status) {
     return message.empty() ? "error " + std::to_string(status) : Narrow(message);
 }
 
-// Held while one save writes its values; a save that could not have it says so to a debugger.
-class SaveLock {
+// Held while one save writes its values, or while a start reads them, so that neither sees half
+// of another copy's save. One that could not have it says so to a debugger and goes on.
+class SettingsLock {
 public:
-    SaveLock(const std::wstring& name, std::string_view program)
+    SettingsLock(const std::wstring& name, std::string_view program, std::string_view doing)
         : mutex_(CreateMutexW(nullptr, FALSE, name.c_str())) {
-        if (mutex_ == nullptr) {
-            return;
-        }
-        const DWORD waited = WaitForSingleObject(mutex_, kMutexPatienceMs);
+        const DWORD waited =
+            mutex_ != nullptr ? WaitForSingleObject(mutex_, kMutexPatienceMs) : WAIT_FAILED;
         held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
         if (waited == WAIT_TIMEOUT) {
-            const std::string line = std::string(program) +
-                                     ": another copy is saving the settings; saving without "
-                                     "waiting for it\n";
-            OutputDebugStringW(Widen(line).c_str());
+            Tell(program, "another copy is saving the settings; " + std::string(doing) +
+                              " without waiting for it");
+        } else if (waited == WAIT_FAILED) {
+            Tell(program, "cannot wait for other copies' saves (" +
+                              ErrorText(static_cast<LSTATUS>(GetLastError())) + "); " +
+                              std::string(doing) + " without waiting for them");
         }
     }
-    ~SaveLock() {
+    ~SettingsLock() {
         if (held_) {
             ReleaseMutex(mutex_);
         }
@@ -55,10 +56,14 @@ public:
             CloseHandle(mutex_);
         }
     }
-    SaveLock(const SaveLock&) = delete;
-    SaveLock& operator=(const SaveLock&) = delete;
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
 
 private:
+    static void Tell(std::string_view program, const std::string& what) {
+        OutputDebugStringW(Widen(std::string(program) + ": " + what + '\n').c_str());
+    }
+
     HANDLE mutex_;
     bool held_ = false;
 };
@@ -87,25 +92,62 @@ std::wstring RegistryProfileStore::KeyPath(std::string_view section) const {
                  std::string(section));
 }
 
+// A mutex's name may not hold a backslash after its namespace.
+std::wstring RegistryProfileStore::LockName() const {
+    std::wstring name = Widen("Local\\kolvar settings " + companyKey_ + '/' + applicationName_);
+    std::replace(name.begin() + 6, name.end(), L'\\', L'/');
+    return name;
+}
+
 std::optional<std::uint32_t> RegistryProfileStore::Read(std::string_view section,
                                                         std::string_view key) const {
-    DWORD type = REG_NONE;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    const LSTATUS status =
-        RegGetValueW(HKEY_CURRENT_USER, KeyPath(section).c_str(), Widen(key).c_str(),
-                     RRF_RT_ANY | RRF_NOEXPAND, &type, &value, &size);
-    if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value) {
-        return std::nullopt;
+    auto read = sections_.find(section);
+    if (read == sections_.end()) {
+        const SettingsLock lock(LockName(), applicationName_, "reading them");
+        read = sections_.emplace(std::string(section), ReadSection(KeyPath(section))).first;
     }
-    return value;
+    const std::wstring name = Widen(key);
+    for (const NamedValue& stored : read->second) {
+        // Value names are case-insensitive, as the registry compares them.
+        if (CompareStringOrdinal(stored.name.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL) {
+            return stored.value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<RegistryProfileStore::NamedValue> RegistryProfileStore::ReadSection(
+    const std::wstring& path) {
+    std::vector<NamedValue> values;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return values;
+    }
+    constexpr DWORD kLongestName = 16383;
+    std::wstring name(kLongestName + 1, L'\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD nameLength = kLongestName + 1;
+        DWORD type = REG_NONE;
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        const LSTATUS status = RegEnumValueW(key, index, name.data(), &nameLength, nullptr, &type,
+                                             reinterpret_cast<BYTE*>(&value), &size);
+        if (status == ERROR_NO_MORE_ITEMS ||
+            (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)) {
+            break;
+        }
+        // Longer data than four bytes (ERROR_MORE_DATA) is not one of these values.
+        if (status == ERROR_SUCCESS && type == REG_DWORD && size == sizeof value) {
+            values.push_back({name.substr(0, nameLength), value});
+        }
+    }
+    RegCloseKey(key);
+    return values;
 }
 
 bool RegistryProfileStore::Write(const std::vector<Entry>& entries) {
-    // A mutex's name may not hold a backslash after its namespace.
-    std::wstring lockName = Widen("Local\\kolvar settings " + companyKey_ + '/' + applicationName_);
-    std::replace(lockName.begin() + 6, lockName.end(), L'\\', L'/');
-    const SaveLock lock(lockName, applicationName_);
+    sections_.clear();
+    const SettingsLock lock(LockName(), applicationName_, "saving");
     for (const Entry& entry : entries) {
         const std::wstring path = KeyPath(entry.section);
         if (const LSTATUS status = WriteValue(path, entry.key, entry.value);

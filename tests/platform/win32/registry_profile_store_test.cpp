@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <future>
+#include <span>
+#include <string>
 #include <thread>
 
 #include "platform/testing.h"
@@ -26,6 +28,11 @@ protected:
     void Put(const wchar_t* name, DWORD type, const void* data, DWORD size) {
         ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, path_.c_str(), name, type, data, size),
                   ERROR_SUCCESS);
+    }
+
+    void PutNumber(const char* name, DWORD value) {
+        const std::wstring wide(name, name + std::strlen(name));
+        Put(wide.c_str(), REG_DWORD, &value, sizeof value);
     }
 
     Stored Get(const char* name) const {
@@ -211,6 +218,52 @@ TEST_F(RegistryValues, TwoSavesAfterACopyEndedHoldingTheMutexWaitForNothing) {
     EXPECT_EQ(Get("Power").value, 2U);
     EXPECT_EQ(DebuggerOutput::Heard(), "");
     CloseHandle(abandoned);
+}
+
+// A start while another copy saves waits for that save and then reads its six values, never half
+// of the old selection and half of the new.
+TEST_F(RegistryValues, AStartDuringASaveWaitsForItAndReadsItsValuesWhole) {
+    for (const char* key : kSixKeys) {
+        PutNumber(key, 5);
+    }
+    OtherCopy otherCopy;
+    for (const char* key : std::span(kSixKeys).first(3)) {
+        PutNumber(key, 6);
+    }
+    const RegistryProfileStore starting{"Test Company", "registry-test"};
+    auto read = std::async(std::launch::async, [&starting] {
+        std::string values;
+        for (const char* key : kSixKeys) {
+            values += std::to_string(starting.GetProfileInt("Settings", key, 0));
+        }
+        return values;
+    });
+    const bool readWhileSaving =
+        read.wait_for(std::chrono::milliseconds(200)) == std::future_status::ready;
+    for (const char* key : std::span(kSixKeys).last(3)) {
+        PutNumber(key, 6);
+    }
+    otherCopy.LetGo();
+    EXPECT_FALSE(readWhileSaving);
+    EXPECT_EQ(read.get(), "666666");
+}
+
+// The mutex's name taken by an object of another kind: the copy saves and reads all the same,
+// and tells the debugger that it could not wait.
+TEST_F(RegistryValues, ACopyThatCannotHaveTheMutexSavesAndReadsAndTellsTheDebugger) {
+    const DebuggerOutput debugger;
+    HANDLE squatter = CreateEventW(nullptr, TRUE, FALSE, kMutexName);
+    store_.BeginSave();
+    store_.WriteProfileInt("Settings", "Power", 4);
+    EXPECT_TRUE(store_.EndSave());
+    const RegistryProfileStore starting{"Test Company", "registry-test"};
+    EXPECT_EQ(starting.GetProfileInt("Settings", "Power", 0), 4);
+    CloseHandle(squatter);
+    const std::string& heard = DebuggerOutput::Heard();
+    EXPECT_NE(heard.find("registry-test: cannot wait for other copies' saves ("), std::string::npos)
+        << heard;
+    EXPECT_NE(heard.find("); saving without waiting for them"), std::string::npos) << heard;
+    EXPECT_NE(heard.find("); reading them without waiting for them"), std::string::npos) << heard;
 }
 
 }  // namespace
