@@ -18,7 +18,7 @@ std::string AccessibleItemText(unsigned id, ColourCode code) {
 
 CMenu BuildBandMenu(const BandMenu& band, ColourCode current) {
     CMenu menu;
-    menu.CreateMenu();
+    menu.CreatePopupMenu();
     for (ColourCode code : band.codes) {
         const unsigned checked = code == current ? MF_CHECKED : 0;
         const unsigned id = band.IdOf(code);

@@ -155,8 +155,8 @@ public:
     virtual void Track(unsigned flags, Point screen, CWnd& owner) = 0;
 };
 
-// `popup` tells a pop-up menu (CreatePopupMenu) from one made to be a sub-menu (CreateMenu).
-std::unique_ptr<NativeMenu> CreateNativeMenu(bool popup);
+// An empty pop-up menu, which may also be shown as another's sub-menu.
+std::unique_ptr<NativeMenu> CreateNativeMenu();
 
 // Drawing ---------------------------------------------------------------------------------------
 // The framework keeps what is selected into a surface, the stock objects and the pixels of the

@@ -11,12 +11,7 @@ CMenu& CMenu::operator=(CMenu&&) noexcept = default;
 CMenu::~CMenu() = default;
 
 bool CMenu::CreatePopupMenu() {
-    native_ = CreateNativeMenu(true);
-    return native_ != nullptr;
-}
-
-bool CMenu::CreateMenu() {
-    native_ = CreateNativeMenu(false);
+    native_ = CreateNativeMenu();
     return native_ != nullptr;
 }
 

@@ -34,8 +34,8 @@ public:
     CMenu& operator=(CMenu&&) noexcept;
     ~CMenu();
 
+    // A sub-menu is made as a pop-up menu too, as the window system asks.
     bool CreatePopupMenu();
-    bool CreateMenu();
     void DestroyMenu();
     explicit operator bool() const { return native_ != nullptr; }
 

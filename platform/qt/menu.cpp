@@ -283,7 +283,7 @@ void QtMenu::SetOwner(CWnd* owner) {
     }
 }
 
-std::unique_ptr<NativeMenu> CreateNativeMenu(bool /*popup*/) {
+std::unique_ptr<NativeMenu> CreateNativeMenu() {
     return std::make_unique<QtMenu>();
 }
 

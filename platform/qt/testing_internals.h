@@ -21,7 +21,7 @@ QWidget* WidgetBehind(const CWnd& window);
 // The client area inside that widget, in the widget's coordinates.
 QRect ClientAreaOf(const CWnd& window);
 
-// The pop-up behind a menu made with CreatePopupMenu or CreateMenu.
+// The pop-up behind a menu made with CreatePopupMenu.
 QMenu& PopupOf(const CMenu& menu);
 
 // The image as pixels the program compares, whatever Qt's format.

@@ -110,8 +110,8 @@ void Win32Menu::Insert(MENUITEMINFOW& item) {
     InsertMenuItemW(menu_, static_cast<UINT>(GetMenuItemCount(menu_)), TRUE, &item);
 }
 
-std::unique_ptr<NativeMenu> CreateNativeMenu(bool popup) {
-    HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
+std::unique_ptr<NativeMenu> CreateNativeMenu() {
+    HMENU menu = CreatePopupMenu();
     return menu != nullptr ? std::make_unique<Win32Menu>(menu, true) : nullptr;
 }
 
