@@ -16,19 +16,30 @@ struct ActiveAccessibility {
     decltype(&CreateStdAccessibleObject) createStdAccessibleObject;
     decltype(&LresultFromObject) lresultFromObject;
     decltype(&SysAllocStringLen) sysAllocStringLen;
+    decltype(&LoadRegTypeLib) loadRegTypeLib;
+    decltype(&DispGetIDsOfNames) dispGetIDsOfNames;
+    decltype(&DispInvoke) dispInvoke;
 
     explicit operator bool() const {
         return createStdAccessibleObject != nullptr && lresultFromObject != nullptr &&
-               sysAllocStringLen != nullptr;
+               sysAllocStringLen != nullptr && loadRegTypeLib != nullptr &&
+               dispGetIDsOfNames != nullptr && dispInvoke != nullptr;
     }
 };
+
+// The Accessibility type library, which the system registers with oleacc.dll.
+constexpr GUID kAccessibilityLibrary = {
+    0x1ea4dbf0, 0x3c3b, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 const ActiveAccessibility& LoadedActiveAccessibility() {
     static const ActiveAccessibility functions{
         SystemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll",
                                                              "CreateStdAccessibleObject"),
         SystemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
-        SystemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen")};
+        SystemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen"),
+        SystemFunction<decltype(&LoadRegTypeLib)>(L"oleaut32.dll", "LoadRegTypeLib"),
+        SystemFunction<decltype(&DispGetIDsOfNames)>(L"oleaut32.dll", "DispGetIDsOfNames"),
+        SystemFunction<decltype(&DispInvoke)>(L"oleaut32.dll", "DispInvoke")};
     return functions;
 }
 
@@ -37,6 +48,9 @@ bool IsSelf(const VARIANT& child) {
 }
 
 HRESULT Answer(const std::wstring& text, BSTR* answer) {
+    if (answer == nullptr) {
+        return E_INVALIDARG;
+    }
     *answer =
         LoadedActiveAccessibility().sysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
@@ -73,18 +87,45 @@ public:
         return left;
     }
 
-    // No type information: clients read IAccessible directly.
+    // Scripting clients call IAccessible through IDispatch, which the system's type library
+    // describes; without that library there is no type information to offer.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
+        if (count == nullptr) {
+            return E_INVALIDARG;
+        }
+        *count = TypeInfo() != nullptr ? 1 : 0;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override {
+        if (info == nullptr) {
+            return E_INVALIDARG;
+        }
+        *info = index == 0 ? TypeInfo() : nullptr;
+        if (*info == nullptr) {
+            return DISP_E_BADINDEX;
+        }
+        (*info)->AddRef();
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        return E_NOTIMPL;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
+                                            DISPID* ids) override {
+        if (!IsEqualIID(iid, IID_NULL)) {
+            return DISP_E_UNKNOWNINTERFACE;
+        }
+        return TypeInfo() != nullptr
+                   ? LoadedActiveAccessibility().dispGetIDsOfNames(TypeInfo(), names, count, ids)
+                   : E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags,
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* wrongArgument) override {
+        if (!IsEqualIID(iid, IID_NULL)) {
+            return DISP_E_UNKNOWNINTERFACE;
+        }
+        return TypeInfo() != nullptr ? LoadedActiveAccessibility().dispInvoke(
+                                           static_cast<IAccessible*>(this), TypeInfo(), id, flags,
+                                           parameters, result, exception, wrongArgument)
+                                     : E_NOTIMPL;
     }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
@@ -98,6 +139,9 @@ public:
                                  : proxy_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (role == nullptr) {
+            return E_INVALIDARG;
+        }
         if (OwnWindow(child) == nullptr) {
             return proxy_->get_accRole(child, role);
         }
@@ -163,7 +207,24 @@ public:
     }
 
 private:
-    ~AccessibleGraphic() { proxy_->Release(); }
+    ~AccessibleGraphic() {
+        if (typeInfo_ != nullptr) {
+            typeInfo_->Release();
+        }
+        proxy_->Release();
+    }
+
+    ITypeInfo* TypeInfo() {
+        if (typeInfo_ == nullptr) {
+            ITypeLib* library = nullptr;
+            if (SUCCEEDED(LoadedActiveAccessibility().loadRegTypeLib(kAccessibilityLibrary, 1, 1, 0,
+                                                                     &library))) {
+                library->GetTypeInfoOfGuid(__uuidof(IAccessible), &typeInfo_);
+                library->Release();
+            }
+        }
+        return typeInfo_;
+    }
 
     // The window's own texts, while it is still the program's window.
     const Win32Window* OwnWindow(const VARIANT& child) const {
@@ -173,6 +234,7 @@ private:
 
     HWND hwnd_;
     IAccessible* proxy_;
+    ITypeInfo* typeInfo_ = nullptr;
     std::atomic<ULONG> references_{1};
 };
 

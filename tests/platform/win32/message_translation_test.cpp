@@ -12,6 +12,7 @@
 #include "platform/system_metrics.h"
 #include "platform/testing.h"
 #include "platform/win32/surface.h"
+#include "platform/win32/testing_internals.h"
 #include "platform/win32/window.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
@@ -386,6 +387,41 @@ TEST_F(ForeignMessages, GetTheSystemsAnswerOrAHandleOfTheProgramsAndTheSelection
     // it may take them for access keys.
     EXPECT_EQ(viewDialogCode, DLGC_WANTCHARS);
     EXPECT_EQ(Stored("Overshoot"), -1);
+}
+
+// Scripting clients read the view's object through IDispatch and hear what IAccessible says; a
+// client that hands over no place for an answer is refused rather than written through.
+TEST_F(ForeignMessages, TheViewsObjectAnswersThroughIDispatchAndRefusesANullPlaceForAnAnswer) {
+    std::string nameByDispatch = "not read";
+    std::vector<HRESULT> nullAnswers;
+    CMarkingDialog dialog;
+    RunMainDialog(app, dialog, [&] {
+        const auto asked = static_cast<LPARAM>(static_cast<DWORD>(OBJID_CLIENT));
+        const LRESULT answer = SendMessageW(HandleOf(&dialog.view()), WM_GETOBJECT, 0, asked);
+        IAccessible* object = nullptr;
+        if (answer > 0 && SUCCEEDED(ObjectFromLresult(answer, __uuidof(IAccessible), 0,
+                                                      reinterpret_cast<void**>(&object)))) {
+            VARIANT self{};
+            self.vt = VT_I4;
+            self.lVal = CHILDID_SELF;
+            DISPPARAMS parameters{&self, nullptr, 1, 0};
+            VARIANT name{};
+            if (SUCCEEDED(object->Invoke(DISPID_ACC_NAME, IID_NULL, LOCALE_USER_DEFAULT,
+                                         DISPATCH_PROPERTYGET, &parameters, &name, nullptr,
+                                         nullptr)) &&
+                name.vt == VT_BSTR) {
+                nameByDispatch = Utf8Of(name.bstrVal);
+            }
+            VariantClear(&name);
+            nullAnswers = {object->get_accName(self, nullptr),
+                           object->get_accDescription(self, nullptr),
+                           object->get_accRole(self, nullptr), object->GetTypeInfoCount(nullptr)};
+            object->Release();
+        }
+        dialog.EndDialog(IDOK);
+    });
+    EXPECT_EQ(nameByDispatch, "12 кОм ± 10 %");
+    EXPECT_EQ(nullAnswers, std::vector<HRESULT>(4, E_INVALIDARG));
 }
 
 }  // namespace
