@@ -21,9 +21,12 @@ public:
 
 }  // namespace
 
-// Windows, menus and fonts need nothing started.
+// Windows, menus and fonts need nothing started. Windows brings a program back after an update
+// or a restart of its own when the program has asked; kolvar comes back with its selection, which
+// the end of the session saved. A crash or a hang does not start it again.
 std::unique_ptr<EventLoop> StartEventLoop(int& /*argc*/, char** /*argv*/,
                                           const std::string& /*program*/) {
+    RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG);
     return std::make_unique<Win32EventLoop>();
 }
 

@@ -147,6 +147,11 @@ class ProgramResourcesTest(unittest.TestCase):
         flags = dll_characteristics(os.environ["KOLVAR_EXECUTABLE"])
         self.assertEqual([name for name, bit in wanted.items() if flags & bit == 0], [])
 
+    def test_program_asks_to_be_restarted_after_an_update(self):
+        # Wine keeps no restart registration to read back; the program's imports show the call.
+        imports = run(os.environ["KOLVAR_OBJDUMP"], "-p", os.environ["KOLVAR_EXECUTABLE"])
+        self.assertRegex(imports, r"\bRegisterApplicationRestart\b")
+
     def test_first_icon_has_every_size_in_32_bits_the_largest_compressed(self):
         listing = run("wrestool", "-l", os.environ["KOLVAR_EXECUTABLE"])
         groups = re.findall(r"--type=14 --name=(\w+)", listing)
