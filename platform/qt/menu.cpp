@@ -1,9 +1,11 @@
 #include "platform/qt/menu.h"
 
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QWindow>
 #include <utility>
 
+#include "platform/keyboard.h"
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/surface.h"
 #include "platform/qt/window.h"
@@ -102,7 +104,10 @@ void MenuWidget::AddTextItem(unsigned id, const QString& text, bool checked) {
 
 void MenuWidget::AddOwnerDrawnItem(unsigned id, ItemData itemData, bool checked,
                                    const QString& text) {
-    AddItem(text, MenuItem{id, checked, OwnerDrawnItem(id, itemData.value, checked)});
+    const QByteArray utf8 = text.toUtf8();
+    AddItem(text, MenuItem{id, checked, OwnerDrawnItem(id, itemData.value, checked),
+                           ImplicitAccessKey(std::string_view(
+                               utf8.constData(), static_cast<std::size_t>(utf8.size())))});
 }
 
 void MenuWidget::AddSubMenu(MenuWidget& subMenu, const QString& text) {
@@ -191,6 +196,39 @@ void MenuWidget::showEvent(QShowEvent* event) {
         }
     }
     QMenu::showEvent(event);
+}
+
+// Qt matches a typed character only against the access keys marked in items' texts, which
+// owner-drawn items have none of; the keypad's digits type as the main keyboard's do.
+void MenuWidget::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    if (plain && typed.size() == 1 && FollowAccessKey(typed.at(0).unicode())) {
+        event->accept();
+        return;
+    }
+    QMenu::keyPressEvent(event);
+}
+
+bool MenuWidget::FollowAccessKey(char32_t typed) {
+    const QList<QAction*> rows = actions();
+    std::vector<char32_t> keys;
+    std::optional<std::size_t> highlighted;
+    for (QAction* action : rows) {
+        const MenuItem* item = ItemOf(action);
+        highlighted = action == activeAction() ? std::optional(keys.size()) : highlighted;
+        keys.push_back(item != nullptr && item->ownerDrawn ? item->accessKey : 0);
+    }
+    const std::optional<AccessKeyMatch> match = MatchAccessKey(keys, typed, highlighted);
+    if (!match) {
+        return false;
+    }
+    setActiveAction(rows[static_cast<qsizetype>(match->item)]);
+    if (match->choose) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QMenu::keyPressEvent(&enter);
+    }
+    return true;
 }
 
 OwnerDrawStyle::OwnerDrawStyle() = default;

@@ -25,6 +25,8 @@ struct MenuItem {
     bool checked = false;
     // What the owner measures and draws; none for a text item.
     std::optional<OwnerDrawnItem> ownerDrawn;
+    // An owner-drawn item's, from its text; a text item's is marked in its text.
+    char32_t accessKey = 0;
 };
 
 // A QMenu whose owner-drawn items are measured and painted by the window that owns the menu
@@ -63,9 +65,13 @@ public:
 protected:
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void AddItem(const QString& text, const MenuItem& item);
+    // Highlights or chooses the owner-drawn item that the character is the access key of;
+    // false where none is.
+    bool FollowAccessKey(char32_t typed);
     void MakeDefault(QAction* action);
 
     std::map<const QAction*, MenuItem> items_;

@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "platform/keyboard.h"
 #include "platform/menu.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
@@ -21,6 +22,7 @@ namespace {
 struct ItemDataRecord {
     MSAAMENUINFO accessible;
     std::uintptr_t programData;
+    char32_t accessKey;
 };
 
 // The records alive now: the system's item data is looked up among them, never read blindly.
@@ -29,13 +31,20 @@ std::unordered_set<const ItemDataRecord*>& LiveRecords() {
     return records;
 }
 
+const ItemDataRecord* LiveRecord(std::uintptr_t systemItemData) {
+    const auto* record = reinterpret_cast<const ItemDataRecord*>(systemItemData);
+    return LiveRecords().contains(record) ? record : nullptr;
+}
+
 }  // namespace
 
 class Win32Menu::OwnerDrawnItem {
 public:
-    OwnerDrawnItem(std::uintptr_t programData, std::wstring text)
-        : text_(std::move(text)),
-          record_{{MSAA_MENU_SIG, static_cast<DWORD>(text_.size()), text_.data()}, programData} {
+    OwnerDrawnItem(std::uintptr_t programData, std::string_view text)
+        : text_(Widen(text)),
+          record_{{MSAA_MENU_SIG, static_cast<DWORD>(text_.size()), text_.data()},
+                  programData,
+                  ImplicitAccessKey(text)} {
         LiveRecords().insert(&record_);
     }
     ~OwnerDrawnItem() { LiveRecords().erase(&record_); }
@@ -50,8 +59,36 @@ private:
 };
 
 std::uintptr_t ProgramItemData(std::uintptr_t systemItemData) {
-    const auto* record = reinterpret_cast<const ItemDataRecord*>(systemItemData);
-    return LiveRecords().contains(record) ? record->programData : systemItemData;
+    const ItemDataRecord* record = LiveRecord(systemItemData);
+    return record != nullptr ? record->programData : systemItemData;
+}
+
+// The system matches a typed character only against items' strings, which it never shows of an
+// owner-drawn item; the keys of those come from here.
+std::optional<LRESULT> AnswerMenuChar(WPARAM typed, LPARAM menuHandle) {
+    auto* menu = reinterpret_cast<HMENU>(menuHandle);
+    const int count = std::max(GetMenuItemCount(menu), 0);
+    std::vector<char32_t> keys(static_cast<std::size_t>(count), 0);
+    std::optional<std::size_t> highlighted;
+    for (int row = 0; row < count; ++row) {
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(row), TRUE, &item)) {
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(row);
+        highlighted = (item.fState & MFS_HILITE) != 0 ? std::optional(at) : highlighted;
+        const ItemDataRecord* record =
+            (item.fType & MFT_OWNERDRAW) != 0 ? LiveRecord(item.dwItemData) : nullptr;
+        keys[at] = record != nullptr ? record->accessKey : 0;
+    }
+    const std::optional<AccessKeyMatch> match =
+        MatchAccessKey(keys, static_cast<char32_t>(LOWORD(typed)), highlighted);
+    if (!match) {
+        return std::nullopt;
+    }
+    return MAKELRESULT(static_cast<WORD>(match->item), match->choose ? MNC_EXECUTE : MNC_SELECT);
 }
 
 Win32Menu::Win32Menu(HMENU menu, bool owned) : menu_(menu), owned_(owned) {}
@@ -66,12 +103,12 @@ void Win32Menu::AddText(unsigned id, std::string_view text, bool checked) {
     AppendMenuW(menu_, MF_STRING | (checked ? MF_CHECKED : 0U), id, Widen(text).c_str());
 }
 
-// The item keeps its text beside the owner's drawing: the system takes its access key from it
-// and draws it never, and assistive technology reads it from the item's data.
+// The item keeps its text beside the owner's drawing, which the system never draws; assistive
+// technology reads it from the item's data, and the item's access key comes from it.
 void Win32Menu::AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
                               std::string_view text) {
     std::wstring label = Widen(text);
-    ownerDrawn_.push_back(std::make_unique<OwnerDrawnItem>(itemData, label));
+    ownerDrawn_.push_back(std::make_unique<OwnerDrawnItem>(itemData, text));
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_DATA | MIIM_STRING;

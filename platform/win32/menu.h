@@ -3,6 +3,7 @@
 // Inside the Win32 backend only: a CMenu's menu on Win32.
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/backend.h"
@@ -43,5 +44,10 @@ private:
 // The program's own data of an owner-drawn item of the program's menus, from the item data that
 // the system hands over with the item's requests; any other item data unchanged.
 std::uintptr_t ProgramItemData(std::uintptr_t systemItemData);
+
+// The answer to WM_MENUCHAR for a character typed in a menu of the program's: its owner-drawn
+// item with the character as its access key chosen, or, of several, the next highlighted; none
+// where no owner-drawn item has that key, for the window's default answer.
+std::optional<LRESULT> AnswerMenuChar(WPARAM typed, LPARAM menuHandle);
 
 }  // namespace kolvar

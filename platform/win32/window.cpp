@@ -163,8 +163,8 @@ std::string Win32Window::ItemText(int id) const {
         return {};
     }
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
 }
 
@@ -202,6 +202,10 @@ LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
             return Detach(raw);
         case WM_GETOBJECT:
             return AnswerAccessibleObject(raw);
+        case WM_MENUCHAR: {
+            const std::optional<LRESULT> answer = AnswerMenuChar(wParam, lParam);
+            return answer ? *answer : Dispatch(raw);
+        }
         default:
             return Dispatch(raw);
     }

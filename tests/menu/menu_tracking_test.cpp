@@ -227,5 +227,36 @@ INSTANTIATE_TEST_SUITE_P(Ways, MenuDismissal,
                                                     }}),
                          test::RowName());
 
+// An item's access key is the first digit of its label; the one item with the key is chosen at
+// once.
+struct AccessKeyRow {
+    std::string name;
+    int downs;
+    char typed;
+    BandCode chosen;
+};
+
+void PrintTo(const AccessKeyRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class MenuAccessKeys : public MenuTracking, public testing::WithParamInterface<AccessKeyRow> {};
+
+TEST_P(MenuAccessKeys, ChooseTheColourWhoseLabelBeginsWithTheTypedDigit) {
+    const AccessKeyRow& row = GetParam();
+    OpenMenuWhile(view, WM_RBUTTONDOWN, {50, 50}, [&] {
+        ASSERT_TRUE(OpenSubMenuByKeys(row.downs));
+        PressMenuAccessKey(row.typed);
+    });
+    EXPECT_EQ(view.bandCode(), row.chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, MenuAccessKeys,
+    testing::Values(AccessKeyRow{"FirstDigitSeven", 2, '7', {0, 7, 2, 5, 3, -2}},
+                    AccessKeyRow{"SecondDigitZero", 3, '0', {0, 1, 0, 5, 3, -2}},
+                    AccessKeyRow{"ToleranceFive", 5, '5', {0, 1, 2, 5, 3, -1}}),
+    test::RowName());
+
 }  // namespace
 }  // namespace kolvar::test

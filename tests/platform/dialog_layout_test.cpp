@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/dialog_layout.h"
 #include "platform/keyboard.h"
@@ -93,6 +96,57 @@ INSTANTIATE_TEST_SUITE_P(Keys, ContextMenuKey,
                                                        false},
                                          ContextKeyRow{KeyCode::Return, kShiftKey, false}),
                          test::RowName());
+
+// Owner-drawn items' labels, as the colour menus have them.
+struct AccessKeyRow {
+    const char* name;
+    std::vector<std::string_view> texts;
+    char32_t typed;
+    std::optional<std::size_t> highlighted;
+    std::optional<std::pair<std::size_t, bool>> match;  // the item, and whether it is chosen
+};
+
+void PrintTo(const AccessKeyRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class MenuAccessKeys : public testing::TestWithParam<AccessKeyRow> {};
+
+TEST_P(MenuAccessKeys, AreTheFirstLetterOrDigitAndChooseAloneOrHighlightInTurn) {
+    const AccessKeyRow& row = GetParam();
+    std::vector<char32_t> keys;
+    for (std::string_view text : row.texts) {
+        keys.push_back(ImplicitAccessKey(text));
+    }
+    const std::optional<AccessKeyMatch> match = MatchAccessKey(keys, row.typed, row.highlighted);
+    EXPECT_EQ(match ? std::optional(std::pair(match->item, match->choose)) : std::nullopt,
+              row.match);
+}
+
+const std::vector<std::string_view> kMultipliers = {"0.01, серебристый", "0.1, золотой",
+                                                    "1, чёрный", "10, коричневый", "100, красный"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, MenuAccessKeys,
+    testing::Values(AccessKeyRow{"TheOnlyOne",
+                                 {"± 10 %, серебристый", "± 5 %, золотой"},
+                                 U'5',
+                                 0,
+                                 std::pair<std::size_t, bool>{1, true}},
+                    AccessKeyRow{"TheFirstOfSeveral", kMultipliers, U'1', std::nullopt,
+                                 std::pair<std::size_t, bool>{2, false}},
+                    AccessKeyRow{"TheNextAfterTheHighlight", kMultipliers, U'1', 3,
+                                 std::pair<std::size_t, bool>{4, false}},
+                    AccessKeyRow{"RoundTheMenu", kMultipliers, U'0', 1,
+                                 std::pair<std::size_t, bool>{0, false}},
+                    AccessKeyRow{"ALetterInEitherCase",
+                                 {"1, коричневый", "нет цвета"},
+                                 U'Н',
+                                 std::nullopt,
+                                 std::pair<std::size_t, bool>{1, true}},
+                    AccessKeyRow{"NoneWithTheKey", kMultipliers, U'7', 0, std::nullopt},
+                    AccessKeyRow{"NotALetterOrDigit", {"± 5 %"}, U'±', std::nullopt, std::nullopt}),
+    test::RowName());
 
 struct PlacementRow {
     const char* name;

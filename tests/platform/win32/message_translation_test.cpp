@@ -11,6 +11,7 @@
 #include "platform/scope_exit.h"
 #include "platform/system_metrics.h"
 #include "platform/testing.h"
+#include "platform/win32/menu.h"
 #include "platform/win32/surface.h"
 #include "platform/win32/testing_internals.h"
 #include "platform/win32/window.h"
@@ -188,6 +189,24 @@ TEST(OwnerDrawnMenu, ItemsAreMeasuredAndDrawnWithTheirDataAndTheCommandComesAfte
     EXPECT_NE(std::find(owner.drawn.begin(), owner.drawn.end(), Drawn{0xBEEF, false}),
               owner.drawn.end());
     EXPECT_EQ(owner.commands, (std::vector<std::pair<unsigned, int>>{{42, 0}}));
+}
+
+// The system matches typed characters only against items' strings. It asks the owner about the
+// rest, which answers with the item to choose or, of several with the key, to highlight.
+TEST(OwnerDrawnMenu, TheOwnerAnswersATypedCharacterWithTheItemToChooseOrHighlight) {
+    MenuOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, 0, {0, 0, 20, 20}, nullptr, 0));
+    CMenu menu;
+    menu.CreatePopupMenu();
+    for (const char* text : {"1, чёрный", "10, коричневый", "2, красный"}) {
+        menu.AppendMenu(MF_OWNERDRAW, 40, ItemData{0}, text);
+    }
+    const auto handle = reinterpret_cast<LPARAM>(static_cast<Win32Menu*>(NativeOf(menu))->Handle());
+    const auto answer = [&](wchar_t typed) {
+        return SendMessageW(HandleOf(&owner), WM_MENUCHAR, MAKEWPARAM(typed, MF_POPUP), handle);
+    };
+    EXPECT_EQ(answer(L'2'), MAKELRESULT(2, MNC_EXECUTE));
+    EXPECT_EQ(answer(L'1'), MAKELRESULT(0, MNC_SELECT));
 }
 
 // Hears the end of the session as the view does, to save.
