@@ -9,6 +9,7 @@
 
 #include "platform/backend.h"
 #include "platform/surface.h"
+#include "platform/win32/automation_element.h"
 #include "platform/win32/message_translation.h"
 #include "platform/win32/windows_api.h"
 #include "platform/window.h"
@@ -76,6 +77,8 @@ private:
     std::wstring accessibleName_;
     std::wstring accessibleDescription_;
     bool hasAccessibleText_ = false;
+    // Made when UI Automation first asks for the window, withdrawn as the window goes.
+    std::unique_ptr<AutomationElement> automation_;
 };
 
 // The procedure of every window of the framework, dialogs included once they are initialised.
