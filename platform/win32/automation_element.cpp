@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "platform/win32/com_object.h"
 #include "platform/win32/window.h"
 
 namespace kolvar {
@@ -71,33 +72,9 @@ UiAutomationFunctions& LoadedUiAutomation() {
 // The host provider, from the window's handle, gives the place, state and parent; this one the
 // name, the description and the kind of the window itself, from its CWnd for as long as the
 // window is the program's and has not been withdrawn.
-class AutomationProvider final : public IRawElementProviderSimple {
+class AutomationProvider final : public ComObject<IRawElementProviderSimple> {
 public:
     explicit AutomationProvider(HWND hwnd) : hwnd_(hwnd) {}
-    AutomationProvider(const AutomationProvider&) = delete;
-    AutomationProvider& operator=(const AutomationProvider&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        const bool known = IsEqualIID(iid, __uuidof(IUnknown)) ||
-                           IsEqualIID(iid, __uuidof(IRawElementProviderSimple));
-        *object = known ? static_cast<IRawElementProviderSimple*>(this) : nullptr;
-        if (!known) {
-            return E_NOINTERFACE;
-        }
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
 
     // Calls come on the window's own thread, where its texts are.
     HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override {
@@ -166,7 +143,6 @@ private:
     }
 
     std::atomic<HWND> hwnd_;
-    std::atomic<ULONG> references_{1};
 };
 
 AutomationElement::AutomationElement(HWND hwnd)
