@@ -125,10 +125,10 @@ public:
             return E_INVALIDARG;
         }
         *host = nullptr;
-        const auto hostOf = LoadedUiAutomation().hostProviderFromHwnd;
         if (Window() == nullptr) {
             return kElementNotAvailable;
         }
+        const auto hostOf = LoadedUiAutomation().hostProviderFromHwnd;
         return hostOf != nullptr ? hostOf(hwnd_, host) : E_FAIL;
     }
 
@@ -186,10 +186,6 @@ void AutomationElement::AnnounceName(const std::wstring& previous, const std::ws
         automation.raiseNotification(provider_, kNotificationActionCompleted,
                                      kNotificationMostRecent, text.Get(), activity.Get());
     }
-}
-
-IRawElementProviderSimple* AutomationElement::Provider() const {
-    return provider_;
 }
 
 }  // namespace kolvar

@@ -62,7 +62,6 @@ public:
     // Tells listening clients of the window's new name, which a choice gave it, also where it
     // stays the same: the user hears that the choice was taken.
     void AnnounceName(const std::wstring& previous, const std::wstring& name) const;
-    IRawElementProviderSimple* Provider() const;
 
 private:
     HWND hwnd_;

@@ -7,6 +7,7 @@
 #include "platform/program.h"
 #include "platform/scope_exit.h"
 #include "platform/win32/accessible_graphic.h"
+#include "platform/win32/automation_element.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/drawing_objects.h"
 #include "platform/win32/menu.h"

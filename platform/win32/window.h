@@ -9,12 +9,13 @@
 
 #include "platform/backend.h"
 #include "platform/surface.h"
-#include "platform/win32/automation_element.h"
 #include "platform/win32/message_translation.h"
 #include "platform/win32/windows_api.h"
 #include "platform/window.h"
 
 namespace kolvar {
+
+class AutomationElement;
 
 // The window's handle, and the message of the system being dispatched on its behalf.
 class Win32Window : public NativeWindow {
