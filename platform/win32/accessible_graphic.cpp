@@ -1,8 +1,8 @@
 #include "platform/win32/accessible_graphic.h"
 
-#include <atomic>
 #include <string>
 
+#include "platform/win32/com_object.h"
 #include "platform/win32/window.h"
 
 #include <oleacc.h>
@@ -58,34 +58,9 @@ HRESULT Answer(const std::wstring& text, BSTR* answer) {
 
 // The system's proxy answers all but the name, the description and the role of the window
 // itself, which come from its CWnd for as long as the window is the program's.
-class AccessibleGraphic final : public IAccessible {
+class AccessibleGraphic final : public ComObject<IAccessible, IDispatch> {
 public:
     AccessibleGraphic(HWND hwnd, IAccessible* proxy) : hwnd_(hwnd), proxy_(proxy) {}
-    AccessibleGraphic(const AccessibleGraphic&) = delete;
-    AccessibleGraphic& operator=(const AccessibleGraphic&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        const bool known = IsEqualIID(iid, __uuidof(IUnknown)) ||
-                           IsEqualIID(iid, __uuidof(IDispatch)) ||
-                           IsEqualIID(iid, __uuidof(IAccessible));
-        *object = known ? static_cast<IAccessible*>(this) : nullptr;
-        if (!known) {
-            return E_NOINTERFACE;
-        }
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
 
     // Scripting clients call IAccessible through IDispatch, which the system's type library
     // describes; without that library there is no type information to offer.
@@ -235,7 +210,6 @@ private:
     HWND hwnd_;
     IAccessible* proxy_;
     ITypeInfo* typeInfo_ = nullptr;
-    std::atomic<ULONG> references_{1};
 };
 
 }  // namespace

@@ -1,14 +1,19 @@
 // The program's start and end on Win32: the thread's message queue is the event loop.
 
 #include "platform/backend.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/windows_api.h"
 
 namespace kolvar {
 namespace {
 
 // The dialog manager and menu tracking run loops of their own, inside this one.
+// The loop outlives the program's windows, and with them the objects handed out of its
+// apartment.
 class Win32EventLoop : public EventLoop {
 public:
+    ~Win32EventLoop() override { LeaveComApartment(); }
+
     int Run() override {
         MSG message{};
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {

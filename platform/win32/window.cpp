@@ -7,6 +7,8 @@
 #include "platform/program.h"
 #include "platform/scope_exit.h"
 #include "platform/win32/accessible_graphic.h"
+#include "platform/win32/automation_element.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/drawing_objects.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/wide_text.h"
@@ -112,14 +114,17 @@ void Win32Window::ShowIcons(const Icon* big, const Icon* small) {
 // A window that draws all it shows has its texts for assistive technology only: screen readers
 // read a custom window's name from its window text as well as from its accessible object, which
 // also gives the description, and hear of each change: the description's first, so that it is
-// new already when the new name is spoken.
+// new already when the new name is spoken. UI Automation's clients hear the new name as well.
 void Win32Window::SetAccessibleText(std::string_view name, std::string_view description) {
-    accessibleName_ = Widen(name);
+    const std::wstring previous = std::exchange(accessibleName_, Widen(name));
     accessibleDescription_ = Widen(description);
     hasAccessibleText_ = true;
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
     SetWindowTextW(hwnd_, accessibleName_.c_str());
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    if (automation_ != nullptr) {
+        automation_->AnnounceName(previous, accessibleName_);
+    }
 }
 
 std::vector<CWnd*> Win32Window::Children() const {
@@ -198,6 +203,9 @@ LRESULT Win32Window::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ENDSESSION:
             return wParam != FALSE ? EndForSession() : Dispatch(raw);
+        case WM_DESTROY:
+            automation_.reset();
+            return Dispatch(raw);
         case WM_NCDESTROY:
             return Detach(raw);
         case WM_GETOBJECT:
@@ -249,12 +257,24 @@ LRESULT Win32Window::Detach(const RawMessage& raw) {
     return result;
 }
 
-// The object identifier is compared as the 32 bits it is, whatever the sign extension.
+// The object identifier is compared as the 32 bits it is, whatever the sign extension. UI
+// Automation's request goes to the window's provider; every other one, Active Accessibility's
+// among them, keeps its answer, which has the description as Active Accessibility reads it.
 LRESULT Win32Window::AnswerAccessibleObject(const RawMessage& raw) {
-    const bool client = static_cast<DWORD>(raw.lParam) == static_cast<DWORD>(OBJID_CLIENT);
-    const LRESULT object =
-        client && hasAccessibleText_ ? AnswerAccessibleGraphic(hwnd_, raw.wParam) : 0;
-    return object != 0 ? object : CallDefault(raw);
+    const auto object = static_cast<DWORD>(raw.lParam);
+    const bool automation = object == static_cast<DWORD>(kUiaRootObjectId);
+    if (!hasAccessibleText_ || (!automation && object != static_cast<DWORD>(OBJID_CLIENT))) {
+        return CallDefault(raw);
+    }
+    EnterComApartment();
+    if (automation && automation_ == nullptr &&
+        LoadedUiAutomation().returnRawElementProvider != nullptr) {
+        automation_ = std::make_unique<AutomationElement>(hwnd_);
+    }
+    const LRESULT answer = !automation              ? AnswerAccessibleGraphic(hwnd_, raw.wParam)
+                           : automation_ != nullptr ? automation_->Answer(raw.wParam, raw.lParam)
+                                                    : 0;
+    return answer != 0 ? answer : CallDefault(raw);
 }
 
 void Win32Window::Keep(Icon icon) {

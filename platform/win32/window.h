@@ -15,6 +15,8 @@
 
 namespace kolvar {
 
+class AutomationElement;
+
 // The window's handle, and the message of the system being dispatched on its behalf.
 class Win32Window : public NativeWindow {
 public:
@@ -76,6 +78,8 @@ private:
     std::wstring accessibleName_;
     std::wstring accessibleDescription_;
     bool hasAccessibleText_ = false;
+    // Made when UI Automation first asks for the window, withdrawn as the window goes.
+    std::unique_ptr<AutomationElement> automation_;
 };
 
 // The procedure of every window of the framework, dialogs included once they are initialised.
