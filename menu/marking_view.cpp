@@ -102,16 +102,12 @@ void CMarkingView::ShowColourMenu(Point screenPoint) {
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, *this);
 }
 
-// Measured in the view's own font; the view is never given one, so that is the platform's
-// default font for a fresh surface.
+// Measured in the font the menu draws its items' texts in, at the view's dpi, where the menu shows.
 void CMarkingView::OnMeasureItem(int, MEASUREITEMSTRUCT& item) {
     const std::string_view label = LoadText(item.itemID);
     CClientDC surface(*this);
-    const auto* font = reinterpret_cast<const Font*>(SendMessage(WM_GETFONT));
-    std::optional<Selected<const Font>> selectedFont;
-    if (font != nullptr) {
-        selectedFont.emplace(surface, *font);
-    }
+    const Font menuFont(MenuFontForDpi(sysColours().dpi));
+    const Selected selectedFont(surface, menuFont);
     const int labelWidth = surface.GetTextExtentPoint32(label).cx;
     item.itemWidth =
         ColourItemWidth(item.itemID, sysColours().menuItemHeight, labelWidth, sysColours().dpi);

@@ -58,6 +58,7 @@ const MessageMap* CPictureView::ClassMessageMap() {
         OnWmCreate<&CPictureView::OnCreate>(),
         OnWmPaint<&CPictureView::OnPaint>(),
         OnWmSysColorChange<&CPictureView::OnSysColorChange>(),
+        OnWmSettingChange<&CPictureView::OnSettingChange>(),
         OnWmEndSession<&CPictureView::OnEndSession>(),
     };
     static constexpr MessageMap kMap{&CWnd::ClassMessageMap, kEntries};
@@ -79,6 +80,13 @@ void CPictureView::OnSysColorChange() {
     Default();
     sysColours_ = ReadSysColours(sysColours_.dpi);
     PreparePictureBackground(picture_, sysColours_.window);
+    InvalidateRect(false);
+}
+
+// The menu font or the text size may have changed, and the menu's item height with them.
+void CPictureView::OnSettingChange() {
+    Default();
+    sysColours_ = ReadSysColours(sysColours_.dpi);
     InvalidateRect(false);
 }
 

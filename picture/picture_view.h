@@ -29,6 +29,7 @@ protected:
     int OnCreate(const CREATESTRUCT& create);
     void OnPaint();
     void OnSysColorChange();
+    void OnSettingChange();
     void OnEndSession(bool ending);
 
     // The one way to change the selection: the view is repainted, erased first if asked, and

@@ -31,6 +31,7 @@ struct Message {
 //   WM_PAINT            0                             0                          0
 //   WM_CLOSE            0                             0                          0
 //   WM_SYSCOLORCHANGE   0                             0                          0
+//   WM_SETTINGCHANGE    the setting (SPI_), or 0      0                          0
 //   WM_ENDSESSION       1: the session ends now       0                          0
 //   WM_ICONERASEBKGND   Surface* to paint on          0                          0
 //   WM_DRAWITEM         control id, 0 for menus       DRAWITEMSTRUCT*            1 if drawn
@@ -61,6 +62,7 @@ inline constexpr unsigned WM_DESTROY = 0x0002;
 inline constexpr unsigned WM_PAINT = 0x000F;
 inline constexpr unsigned WM_CLOSE = 0x0010;
 inline constexpr unsigned WM_SYSCOLORCHANGE = 0x0015;
+inline constexpr unsigned WM_SETTINGCHANGE = 0x001A;
 inline constexpr unsigned WM_ENDSESSION = 0x0016;
 inline constexpr unsigned WM_ICONERASEBKGND = 0x0027;
 inline constexpr unsigned WM_DRAWITEM = 0x002B;
@@ -163,6 +165,7 @@ inline constexpr MessagePayload kMessagePayloads[] = {
     {WM_PAINT, Payload::none, Payload::none, Payload::number},
     {WM_CLOSE, Payload::none, Payload::none, Payload::number},
     {WM_SYSCOLORCHANGE, Payload::none, Payload::none, Payload::number},
+    {WM_SETTINGCHANGE, Payload::number, Payload::none, Payload::number},
     {WM_ENDSESSION, Payload::number, Payload::number, Payload::number},
     {WM_ICONERASEBKGND, Payload::surface, Payload::none, Payload::number},
     {WM_DRAWITEM, Payload::number, Payload::drawRecord, Payload::number},
@@ -297,6 +300,11 @@ constexpr MessageMapEntry OnWmSysColorChange() {
     return {WM_SYSCOLORCHANGE, 0, 0, &message_map_detail::CallWithoutArguments<Handler>};
 }
 
+template <auto Handler>  // void OnSettingChange()
+constexpr MessageMapEntry OnWmSettingChange() {
+    return {WM_SETTINGCHANGE, 0, 0, &message_map_detail::CallWithoutArguments<Handler>};
+}
+
 template <auto Handler>  // void OnEndSession(bool ending)
 constexpr MessageMapEntry OnWmEndSession() {
     return {WM_ENDSESSION, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
@@ -392,8 +400,8 @@ constexpr MessageMapEntry OnWmChar() {
 template <auto Handler>  // void OnDpiChanged(int dpi, const Rect& suggested)
 constexpr MessageMapEntry OnWmDpiChanged() {
     return {WM_DPICHANGED, 0, 0, [](CWnd& w, const Message& m) -> LRESULT {
-                (message_map_detail::As<Handler>(w).*Handler)(
-                    static_cast<int>(LoWord(m.wParam)), RectFromParam(m.lParam));
+                (message_map_detail::As<Handler>(w).*Handler)(static_cast<int>(LoWord(m.wParam)),
+                                                              RectFromParam(m.lParam));
                 return 0;
             }};
 }

@@ -2,6 +2,7 @@
 
 #include "platform/colour.h"
 #include "platform/geometry.h"
+#include "platform/surface.h"
 
 namespace kolvar {
 
@@ -29,6 +30,9 @@ Colour GetSysColor(int index);
 int GetSystemMetrics(int index);
 // As GetSystemMetrics, for a window drawn at `dpi`.
 int GetSystemMetricsForDpi(int index, int dpi);
+// The font menus show their items' texts in, as the user has set it, for a window drawn at
+// `dpi`; a menu's owner measures its own items in it.
+LogFont MenuFontForDpi(int dpi);
 // Whether the user has chosen a high-contrast theme, where the platform says so; false where it
 // does not.
 bool HighContrastTheme();

@@ -135,6 +135,22 @@ private:
     std::unique_ptr<State> state_;
 };
 
+// Makes menus show their items' texts in a font `pixelHeight` pixels high from now on, their
+// items as high as it needs, and tells the windows that the settings have changed, as the user's
+// choice of menu font or text size would. Undone when the object dies, with the windows told
+// again.
+class MenuFontChange {
+public:
+    explicit MenuFontChange(int pixelHeight);
+    ~MenuFontChange();
+    MenuFontChange(const MenuFontChange&) = delete;
+    MenuFontChange& operator=(const MenuFontChange&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
 // Windows
 
 enum class MouseButton { Left, Right };
@@ -244,9 +260,9 @@ struct DialogFontFacts {
 DialogFontFacts DialogFontOf(const CWnd& dialog, std::string_view text);
 
 // What assistive technology reads of a window, a dialog or a menu: its role ("graphic",
-// "dialog", "menu", "menu item", "text", "editable text", "push button", ...), name and description, whether it
-// can be checked (unknown where the platform's assistive technology does not say) and is, and
-// its children in order.
+// "dialog", "menu", "menu item", "text", "editable text", "push button", ...), name and
+// description, whether it can be checked (unknown where the platform's assistive technology does
+// not say) and is, and its children in order.
 struct AccessibleFacts {
     std::string role;
     std::string name;

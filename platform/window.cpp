@@ -204,6 +204,7 @@ LRESULT CWnd::DefWindowProc(const Message& message) {
         case WM_SETICON:
             return SetIcon(message.wParam, reinterpret_cast<const Icon*>(message.lParam));
         case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
         case WM_ENDSESSION:
             if (IsWindow()) {
                 SendToChildren(*state_->native, message);

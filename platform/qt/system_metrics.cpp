@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPalette>
 #include <algorithm>
@@ -65,6 +66,14 @@ int GetSystemMetrics(int index) {
 // The metrics are the logical resolution's, which the program draws at.
 int GetSystemMetricsForDpi(int index, int dpi) {
     return MulDiv(GetSystemMetrics(index), dpi, ScreenDpi());
+}
+
+// Qt's sizes are the logical resolution's, which the program draws at.
+LogFont MenuFontForDpi(int dpi) {
+    const QFont menu = QApplication::font("QMenu");
+    const int pixels = QFontInfo(menu).pixelSize();
+    return {-MulDiv(pixels, dpi, ScreenDpi()), static_cast<int>(menu.weight()), DEFAULT_CHARSET,
+            menu.family().toStdString()};
 }
 
 // Qt does not say whether a theme is one of high contrast; a dark one shows in its colours.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QPalette>
@@ -190,6 +191,30 @@ SystemColourChange::SystemColourChange(int index, Colour colour)
 
 SystemColourChange::~SystemColourChange() {
     SetPalette(state_->saved, state_->menus);
+}
+
+// Qt tells only the menus of a font set for them; a theme's new fonts reach every window.
+struct MenuFontChange::State {
+    QFont saved;
+
+    static void SetMenuFont(const QFont& font) {
+        QApplication::setFont(font, "QMenu");
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QEvent change(QEvent::ApplicationFontChange);
+            QApplication::sendEvent(window, &change);
+        }
+    }
+};
+
+MenuFontChange::MenuFontChange(int pixelHeight) : state_(std::make_unique<State>()) {
+    state_->saved = QApplication::font("QMenu");
+    QFont larger = state_->saved;
+    larger.setPixelSize(pixelHeight);
+    State::SetMenuFont(larger);
+}
+
+MenuFontChange::~MenuFontChange() {
+    State::SetMenuFont(state_->saved);
 }
 
 }  // namespace kolvar

@@ -148,6 +148,10 @@ protected:
     bool event(QEvent* event) override {
         if (Window() != nullptr && this->isWindow()) {
             QueueSysColorChange(*Window(), event->type());
+            // The fonts of the theme, menus' among them, have changed.
+            if (event->type() == QEvent::ApplicationFontChange) {
+                Window()->SendMessage(WM_SETTINGCHANGE);
+            }
         }
         return QtWidget::event(event);
     }

@@ -1,6 +1,7 @@
 #include "platform/system_metrics.h"
 
 #include "platform/backend.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
 namespace kolvar {
@@ -18,6 +19,25 @@ int GetSystemMetricsForDpi(int index, int dpi) {
     using ForDpi = int(WINAPI*)(int, UINT);
     static const auto forDpi = SystemFunction<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
     return forDpi != nullptr ? forDpi(index, static_cast<UINT>(dpi)) : ::GetSystemMetrics(index);
+}
+
+// Older Windows gives the metrics at the system's dpi only, which are scaled then.
+LogFont MenuFontForDpi(int dpi) {
+    using ForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto forDpi = SystemFunction<ForDpi>(L"user32.dll", "SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (forDpi == nullptr || forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                    static_cast<UINT>(dpi)) == FALSE) {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        HDC screen = GetDC(nullptr);
+        const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        metrics.lfMenuFont.lfHeight = MulDiv(metrics.lfMenuFont.lfHeight, dpi, systemDpi);
+    }
+    const LOGFONTW& menu = metrics.lfMenuFont;
+    return {menu.lfHeight, static_cast<int>(menu.lfWeight), menu.lfCharSet,
+            Narrow(menu.lfFaceName)};
 }
 
 bool HighContrastTheme() {

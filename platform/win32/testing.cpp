@@ -255,4 +255,27 @@ SystemColourChange::~SystemColourChange() {
     SetSysColors(1, &state_->index, &state_->saved);
 }
 
+// The change is the session's only, and every top-level window hears of it.
+struct MenuFontChange::State {
+    NONCLIENTMETRICSW saved{};
+
+    static void Set(NONCLIENTMETRICSW metrics) {
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, SPIF_SENDCHANGE);
+    }
+};
+
+MenuFontChange::MenuFontChange(int pixelHeight) : state_(std::make_unique<State>()) {
+    constexpr int kLinePadding = 8;
+    state_->saved.cbSize = sizeof state_->saved;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof state_->saved, &state_->saved, 0);
+    NONCLIENTMETRICSW larger = state_->saved;
+    larger.lfMenuFont.lfHeight = -pixelHeight;
+    larger.iMenuHeight = pixelHeight + kLinePadding;
+    State::Set(larger);
+}
+
+MenuFontChange::~MenuFontChange() {
+    State::Set(state_->saved);
+}
+
 }  // namespace kolvar

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,12 +21,15 @@ namespace {
 
 constexpr BandCode kDefaults{0, 1, 2, 5, 3, -2};
 
-// w: the label's width in the platform's default font for a fresh window, which the view never
-// changes, measured on a window of the test's own.
+// w: the label's width in the font menus show their texts in, measured on a window of the test's
+// own.
 int LabelWidth(std::string_view label) {
     CWnd window;
     window.CreateEx(0, 0, {0, 0, 50, 20}, nullptr, 0);
-    return CClientDC(window).GetTextExtentPoint32(label).cx;
+    CClientDC surface(window);
+    const Font menuFont(MenuFontForDpi(USER_DEFAULT_SCREEN_DPI));
+    const Selected selected(surface, menuFont);
+    return surface.GetTextExtentPoint32(label).cx;
 }
 
 // The open sub-menu as it looked at one moment.
@@ -133,13 +137,75 @@ TEST_P(OpenMenuPixels, ItemsTakeTheMeasuredSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SubMenus, OpenMenuPixels,
-                         testing::Values(SubMenuRow{"FirstDigit", &expected::kDigit1, 2, 1},
-                                         SubMenuRow{"SecondDigit", &expected::kDigit2, 3, 2},
-                                         SubMenuRow{"Multiplier", &expected::kPower, 4, 3},
-                                         SubMenuRow{"Tolerance", &expected::kTolerance, 5, -2}),
-                         test::RowName());
+const auto kSubMenuRows = testing::Values(SubMenuRow{"FirstDigit", &expected::kDigit1, 2, 1},
+                                          SubMenuRow{"SecondDigit", &expected::kDigit2, 3, 2},
+                                          SubMenuRow{"Multiplier", &expected::kPower, 4, 3},
+                                          SubMenuRow{"Tolerance", &expected::kTolerance, 5, -2});
 
+INSTANTIATE_TEST_SUITE_P(SubMenus, OpenMenuPixels, kSubMenuRows, test::RowName());
+
+// The view, noting each item of a sub-menu as it was measured, and its label's extent in the
+// font the menu drew it in.
+class LabelProbe : public CMarkingView {
+public:
+    explicit LabelProbe(const expected::SubMenu& subMenu) : subMenu_(subMenu) {}
+
+    std::map<unsigned, Size> measured;
+    std::map<unsigned, Size> drawnLabels;
+
+    static const MessageMap* ClassMessageMap() {
+        static constexpr MessageMapEntry kEntries[] = {
+            OnWmMeasureItem<&LabelProbe::OnMeasureItem>(),
+            OnWmDrawItem<&LabelProbe::OnDrawItem>(),
+        };
+        static constexpr MessageMap kMap{&CMarkingView::ClassMessageMap, kEntries};
+        return &kMap;
+    }
+
+protected:
+    const MessageMap* GetMessageMap() const override { return ClassMessageMap(); }
+
+private:
+    void OnMeasureItem(int, MEASUREITEMSTRUCT& item) {
+        PassToMarkingView(*this, {WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item)});
+        measured[item.itemID] = {static_cast<int>(item.itemWidth),
+                                 static_cast<int>(item.itemHeight)};
+    }
+    void OnDrawItem(int, DRAWITEMSTRUCT& item) {
+        for (const expected::ColourItem& colourItem : subMenu_.items) {
+            if (colourItem.id == item.itemID) {
+                drawnLabels[item.itemID] = item.hDC->GetTextExtentPoint32(colourItem.label);
+            }
+        }
+        PassToMarkingView(*this, {WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)});
+    }
+
+    const expected::SubMenu& subMenu_;
+};
+
+class LargerMenuFont : public testing::TestWithParam<SubMenuRow> {};
+
+// Each item is its cell, its swatch and its label wide (h + w + 100) and h high: the label as
+// drawn, in the menu's own font, takes no more than w, and no more than h in height, also where
+// the font grew after the view was made.
+TEST_P(LargerMenuFont, EachLabelAsDrawnFitsTheRoomItsItemWasMeasuredWith) {
+    const SubMenuRow& row = GetParam();
+    const TestSettings settings{kDefaults};
+    LabelProbe view(*row.subMenu);
+    const ShownView shown{view};
+    const MenuFontChange larger(30);
+    OpenMenuWhile(view, WM_RBUTTONDOWN, {40, 30},
+                  [&] { ASSERT_TRUE(OpenSubMenuByKeys(row.downs)); });
+
+    ASSERT_EQ(view.drawnLabels.size(), row.subMenu->items.size());
+    for (const auto& [id, label] : view.drawnLabels) {
+        const Size item = view.measured[id];
+        EXPECT_LE(label.cx, item.cx - item.cy - 100) << id;
+        EXPECT_LE(label.cy, item.cy) << id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SubMenus, LargerMenuFont, kSubMenuRows, test::RowName());
 struct MeasureRow {
     unsigned id;
     std::string label;  // 16 and 35047 have none

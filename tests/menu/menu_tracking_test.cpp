@@ -48,16 +48,7 @@ protected:
 private:
     void OnAnyCommand(unsigned id) {
         arrivals.push_back({id, ActiveMenu().has_value(), EventLoopDepth()});
-        const Message command{WM_COMMAND, id, 0};
-        for (const MessageMap* map = CMarkingView::ClassMessageMap(); map != nullptr;
-             map = map->base != nullptr ? map->base() : nullptr) {
-            for (const MessageMapEntry& entry : map->entries) {
-                if (entry.message == WM_COMMAND && entry.firstId <= id && id <= entry.lastId) {
-                    entry.handler(*this, command);
-                    return;
-                }
-            }
-        }
+        PassToMarkingView(*this, Message{WM_COMMAND, id, 0});
     }
 };
 

@@ -185,7 +185,6 @@ TEST(AboutItem, ReturnsOnlyAfterTheAboutBoxHasClosed) {
     EXPECT_TRUE(aboutGoneOnReturn);
 }
 
-
 // The value dialog ------------------------------------------------------------------------------
 
 // The value dialog once it has come up over the main dialog; null if it does not.
@@ -277,8 +276,8 @@ INSTANTIATE_TEST_SUITE_P(
                           PressKey(dialog, Key::Escape);
                       },
                       "Не понято.", kDefaults},
-        ValueEntryRow{"EscChangesNothing", [](CMarkingView& view) { TypeInView(view, "4"); },
-                      "K7", [](CDialog& dialog) { PressKey(dialog, Key::Escape); },
+        ValueEntryRow{"EscChangesNothing", [](CMarkingView& view) { TypeInView(view, "4"); }, "K7",
+                      [](CDialog& dialog) { PressKey(dialog, Key::Escape); },
                       "Прочитано как буквенный код: 4.7 кОм", kDefaults},
         // A value copied from a table comes with the line's end.
         ValueEntryRow{"CtrlVOpensItWithTheClipboardsText",

@@ -61,4 +61,18 @@ int ColumnCount(const Image& client, int column, Colour colour) {
     return count;
 }
 
+void PassToMarkingView(CMarkingView& view, const Message& message) {
+    const auto id = static_cast<unsigned>(message.wParam & 0xFFFF);
+    for (const MessageMap* map = CMarkingView::ClassMessageMap(); map != nullptr;
+         map = map->base != nullptr ? map->base() : nullptr) {
+        for (const MessageMapEntry& entry : map->entries) {
+            if (entry.message == message.message &&
+                (message.message != WM_COMMAND || (entry.firstId <= id && id <= entry.lastId))) {
+                entry.handler(view, message);
+                return;
+            }
+        }
+    }
+}
+
 }  // namespace kolvar::test

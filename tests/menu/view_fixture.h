@@ -65,6 +65,10 @@ private:
     std::unique_ptr<PaintCounter> counter_;
 };
 
+// Hands the message to the marking view's own handler for it, as a probe that hears it first
+// lets it go on.
+void PassToMarkingView(CMarkingView& view, const Message& message);
+
 // The column of band slot `slot` in the picture, measured from the client area's left: the
 // middle of the slot, for the four- or five-band code.
 int SlotColumn(const Image& client, bool fiveBand, int slot);
