@@ -1,5 +1,6 @@
 #include "app/marking_dialog.h"
 
+#include <memory>
 #include <string_view>
 
 #include "app/about_dialog.h"
@@ -17,8 +18,7 @@ constexpr int kViewMargin = 5;
 
 }  // namespace
 
-CMarkingDialog::CMarkingDialog(CWnd* parent)
-    : CDialog(IDD_MARKING, parent), icon_(LoadIcon(IDR_MAINICON)) {}
+CMarkingDialog::CMarkingDialog(CWnd* parent) : CDialog(IDD_MARKING, parent) {}
 
 const MessageMap* CMarkingDialog::ClassMessageMap() {
     static constexpr MessageMapEntry kEntries[] = {
@@ -34,8 +34,7 @@ const MessageMap* CMarkingDialog::ClassMessageMap() {
 bool CMarkingDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     AddAboutToSystemMenu();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(&icon_));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(&icon_));
+    ShowIcons(GetDpi());
 
     view_.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, ViewArea(GetDpi()), this,
                    IDC_MARKING_VIEW);
@@ -57,6 +56,16 @@ void CMarkingDialog::OnDpiChanged(int dpi, const Rect& suggested) {
     MoveWindow(suggested);
     view_.MoveWindow(ViewArea(dpi));
     view_.ChangeDpi(dpi);
+    ShowIcons(dpi);
+}
+
+// The title bar's and the task bar's icons in the sizes of the window's dpi; the old ones go
+// once the window shows the new.
+void CMarkingDialog::ShowIcons(int dpi) {
+    auto icon = std::make_unique<Icon>(LoadIcon(IDR_MAINICON, dpi));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+    icon_ = std::move(icon);
 }
 
 void CMarkingDialog::AddAboutToSystemMenu() {
@@ -90,14 +99,17 @@ void CMarkingDialog::OnPaint() {
     CPaintDC surface(*this);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(&surface), 0);
     const Rect client = GetClientRect();
-    const Point at =
-        MinimisedIconPosition({client.Width(), client.Height()},
-                              {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)});
-    DrawIcon(surface, at.x, at.y, icon_);
+    const int dpi = GetDpi();
+    const Point at = MinimisedIconPosition(
+        {client.Width(), client.Height()},
+        {GetSystemMetricsForDpi(SM_CXICON, dpi), GetSystemMetricsForDpi(SM_CYICON, dpi)});
+    if (icon_) {
+        DrawIcon(surface, at.x, at.y, *icon_);
+    }
 }
 
 const Icon* CMarkingDialog::OnQueryDragIcon() {
-    return &icon_;
+    return icon_.get();
 }
 
 }  // namespace kolvar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "menu/marking_view.h"
 #include "platform/dialog.h"
 #include "platform/surface.h"
@@ -29,9 +31,10 @@ private:
     void AddAboutToSystemMenu();
     // The client area less the margin, at the window's dpi.
     Rect ViewArea(int dpi) const;
+    void ShowIcons(int dpi);
 
     CMarkingView view_;
-    Icon icon_;
+    std::unique_ptr<Icon> icon_;
 };
 
 }  // namespace kolvar

@@ -57,10 +57,8 @@ const NativeIcon& NativeOf(const Icon& icon) {
     return *icon.native_;
 }
 
-Icon LoadIcon(unsigned id) {
+Icon LoadIconOfSides(unsigned id, int largeSide, int smallSide) {
     const std::span<const std::byte> file = AfxGetResourceModule().icon(id);
-    const int largeSide = GetSystemMetrics(SM_CXICON);
-    const int smallSide = SmallIconSide();
     const std::optional<IconFileImage> large = IconImageFor(file, largeSide);
     const std::optional<IconFileImage> small = IconImageFor(file, smallSide);
     Icon icon;
@@ -68,6 +66,15 @@ Icon LoadIcon(unsigned id) {
         icon.native_ = CreateNativeIcon(*large, largeSide, *small, smallSide);
     }
     return icon;
+}
+
+Icon LoadIcon(unsigned id) {
+    return LoadIconOfSides(id, GetSystemMetrics(SM_CXICON), SmallIconSide());
+}
+
+Icon LoadIcon(unsigned id, int dpi) {
+    return LoadIconOfSides(id, GetSystemMetricsForDpi(SM_CXICON, dpi),
+                           GetSystemMetricsForDpi(SM_CXSMICON, dpi));
 }
 
 }  // namespace kolvar

@@ -114,7 +114,8 @@ Bitmap LoadBitmap(unsigned id);
 
 BitmapInfo GetObject(const Bitmap& bitmap);
 
-// An icon of the program's resources, in the system's large icon size, with its mask.
+// An icon of the program's resources, in the system's large and small icon sizes, with its
+// mask.
 class Icon : CountedObject {
 public:
     Icon();
@@ -125,12 +126,14 @@ public:
     explicit operator bool() const { return native_ != nullptr; }
 
 private:
-    friend Icon LoadIcon(unsigned id);
+    friend Icon LoadIconOfSides(unsigned id, int largeSide, int smallSide);
     friend const NativeIcon& NativeOf(const Icon& icon);
     std::unique_ptr<NativeIcon> native_;
 };
 
 Icon LoadIcon(unsigned id);
+// The same in the sizes of a window drawn at `dpi`, as its title bar and the task bar show it.
+Icon LoadIcon(unsigned id, int dpi);
 bool DrawIcon(Surface& surface, int x, int y, const Icon& icon);
 
 // Surfaces

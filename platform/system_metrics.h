@@ -16,6 +16,7 @@ inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
 inline constexpr int SM_CYMENU = 15;
+inline constexpr int SM_CXSMICON = 49;
 
 // The resolution of 100 %: sizes given in pixels are for it.
 inline constexpr int USER_DEFAULT_SCREEN_DPI = 96;

@@ -58,6 +58,8 @@ int GetSystemMetrics(int index) {
             return ScaledForDpi(kIconSizeAtDesignDpi, ScreenDpi());
         case SM_CYMENU:
             return MenuHeight();
+        case SM_CXSMICON:
+            return SmallIconSide();
         default:
             return 0;
     }

@@ -20,13 +20,14 @@ struct DialogRun {
     HWND owner = nullptr;
 };
 
-// The icon statics show the icons of the program's resources, which the dialog keeps.
+// The icon statics show the icons of the program's resources at the dialog's dpi, which the
+// dialog keeps.
 void ShowIcons(Win32Window& native, const DialogTemplate& dialogTemplate) {
     for (const DialogControl& control : dialogTemplate.controls) {
         if ((control.style & kStaticTypeMask) != SS_ICON) {
             continue;
         }
-        Icon icon = LoadIcon(control.iconId);
+        Icon icon = LoadIcon(control.iconId, native.Dpi());
         HWND item = GetDlgItem(native.Handle(), control.id);
         if (icon && item != nullptr) {
             SendMessageW(item, STM_SETICON,

@@ -85,6 +85,7 @@
 #undef SC_RESTORE
 #undef SendMessage
 #undef SM_CXICON
+#undef SM_CXSMICON
 #undef SM_CYICON
 #undef SM_CYMENU
 #undef SRCCOPY

@@ -179,14 +179,15 @@ INSTANTIATE_TEST_SUITE_P(
     test::RowName());
 
 // What the window shows once Windows has told it of a monitor at `dpi`, with the rectangle it
-// suggests: on that monitor, the client area of 100 % scaled, and the frame as the system draws
-// it.
+// suggests: on that monitor, the client area of 100 % scaled, the frame as the system draws it,
+// and the icons in the sizes of that dpi.
 struct ScaledLook {
     Rect suggested;
     Rect window;
     Rect client;
     Image view;
     unsigned itemHeight = 0;
+    std::vector<int> iconSides;
 };
 
 ScaledLook ShowAt(CMarkingDialog& dialog, const Rect& client96, int dpi) {
@@ -206,6 +207,9 @@ ScaledLook ShowAt(CMarkingDialog& dialog, const Rect& client96, int dpi) {
     item.itemID = 35006;
     dialog.view().SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
     look.itemHeight = item.itemHeight;
+    for (const Image& icon : WindowIconImages(dialog)) {
+        look.iconSides.push_back(icon.width);
+    }
     return look;
 }
 
@@ -266,6 +270,9 @@ TEST_F(MainDialog, MovedToAMonitorOfAnotherDpiTheWindowScalesWhole) {
         // truncates, a pixel either way.
         EXPECT_TRUE(near(look.view.height - scaled.bottom - scaled.top, captionSpace, 2)) << dpi;
         EXPECT_EQ(look.itemHeight, static_cast<unsigned>(GetSystemMetricsForDpi(SM_CYMENU, dpi)));
+        EXPECT_EQ(look.iconSides, (std::vector<int>{GetSystemMetricsForDpi(SM_CXICON, dpi),
+                                                    GetSystemMetricsForDpi(SM_CXSMICON, dpi)}))
+            << dpi;
         for (int y = scaled.top; y < scaled.bottom; ++y) {
             for (int x = scaled.left; x < scaled.right; ++x) {
                 const Colour pixel = look.view.At(x, y);
