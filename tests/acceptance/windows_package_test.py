@@ -2,9 +2,11 @@
 installer, for the user and for the machine, and the MSI, run silently under Wine in a prefix of
 their own that starts empty; their signatures; and the same bytes from a second build."""
 
+import contextlib
 import filecmp
 import glob
 import os
+import pathlib
 import re
 import shutil
 import struct
@@ -115,6 +117,14 @@ def dll_characteristics(path):
         data = file.read(4096)
     header, = struct.unpack_from("<I", data, 0x3C)
     return struct.unpack_from("<H", data, header + 24 + 70)[0]
+
+
+def wine_commands(prefix):
+    """The command lines, as Wine gives them, of the processes that run in the prefix."""
+    for process in pathlib.Path("/proc").glob("[0-9]*"):
+        with contextlib.suppress(OSError):  # ended meanwhile
+            if f"\0WINEPREFIX={prefix}\0".encode() in b"\0" + (process / "environ").read_bytes():
+                yield (process / "cmdline").read_bytes().lower()
 
 
 def pack(output, *options, env=None):
@@ -286,6 +296,23 @@ class InstallerTest(AcceptanceCase):
         self.assertEqual(self.kolvar_entries(mode["root"]), {})
         self.assertEqual(WineKolvarApp(self.display).read_settings(), BandCode().settings(),
                          f"{SETTINGS_KEY} did not stay")
+
+    def test_an_elevated_install_leaves_the_program_to_the_instance_that_asked_for_the_rights(self):
+        # Wine's account is an administrator, so the instance that would ask never runs here.
+        word = os.path.join(self.work, "run")
+        installer = self.display.launch([os.environ["KOLVAR_WINE_RUN"], os.path.join(
+            self.unsigned, PACKAGE + ".exe"), "/AllUsers", "/RunFile=" + unix_to_wine(word)])
+        window = wait_until(lambda: self.display.find_window(installer.pid, ".*Kolvar.*"))
+        self.assertTrue(window and wait_until(lambda: self.display.frame_extents(window)))
+        self.key("Return", "Return")  # the licence, then the folder
+        self.assertTrue(wait_until(lambda: self.kolvar_entries("HKLM")), "not installed")
+        self.key("Return")  # Finish, "Run Kolvar" ticked
+        self.assertEqual(installer.wait(60), 0)
+        with open(word, encoding="utf-16-le") as file:
+            self.assertEqual(file.read(), r"C:\Program Files\Kolvar\kolvar.exe")
+        self.assertFalse(any(b"kolvar.exe" in command for command in wine_commands(self.prefix)))
+        self.wine(r"C:\Program Files\Kolvar\Uninstall.exe", "/S", "/AllUsers")
+        self.assertTrue(wait_until(lambda: not self.kolvar_entries("HKLM"), timeout=60))
 
     def test_signs_every_file_only_with_a_certificate(self):
         self.assertIn("Not signing", self.unsigned_report)
