@@ -1,5 +1,7 @@
 #include "menu/colour_item.h"
 
+#include <optional>
+
 #include "picture/picture_colours.h"
 #include "platform/surface.h"
 #include "resources/resource_ids.h"
@@ -81,15 +83,23 @@ unsigned ColourItemWidth(unsigned itemId, int itemHeight, int labelWidth, int dp
     return static_cast<unsigned>(width);
 }
 
+// Under a theme, as the menu's own items: the theme draws the highlight.
 void DrawColourItem(const DRAWITEMSTRUCT& item, const SysColours& colours) {
     Surface& surface = *item.hDC;
-    const ItemColours itemColours = ColoursFor(item, colours);
-    const Brush background(itemColours.background);
+    Rect area = item.rcItem;
+    ItemColours itemColours = ColoursFor(item, colours);
+    const std::optional<ThemedHighlight> themed =
+        (item.itemState & ODS_SELECTED) != 0 && colours.themedMenus
+            ? DrawThemedMenuHighlight(surface, area, colours.dpi)
+            : std::nullopt;
+    if (themed) {
+        itemColours = {themed->background, themed->text};
+    } else {
+        surface.FillRect(area, Brush(itemColours.background));
+    }
     surface.SetBkColor(itemColours.background);
     surface.SetTextColor(itemColours.text);
 
-    Rect area = item.rcItem;
-    surface.FillRect(area, background);
     const int cellSide = colours.menuItemHeight;
     if (item.itemState & ODS_CHECKED) {
         DrawCheckMark(surface, area, colours);

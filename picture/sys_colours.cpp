@@ -16,6 +16,7 @@ SysColours ReadSysColours(int dpi) {
         .systemMenuItemHeight = GetSystemMetrics(SM_CYMENU),
         .windowText = GetSysColor(COLOR_WINDOWTEXT),
         .highContrast = HighContrastTheme(),
+        .themedMenus = MenusHaveTheme(),
     };
 }
 

@@ -21,6 +21,9 @@ struct SysColours {
     // What the caption turns to where black cannot be read (see CaptionColour).
     Colour windowText = 0;
     bool highContrast = false;
+    // A selected menu item is the theme's (DrawThemedMenuHighlight) rather than the highlight
+    // colours above.
+    bool themedMenus = false;
 };
 
 // For a window drawn at `dpi`.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/colour.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
@@ -37,6 +39,18 @@ LogFont MenuFontForDpi(int dpi);
 // Whether the user has chosen a high-contrast theme, where the platform says so; false where it
 // does not.
 bool HighContrastTheme();
+
+// Whether menus are drawn with a theme, as under Windows' visual styles without high contrast;
+// false where they keep the classic colours, as on Qt.
+bool MenusHaveTheme();
+// Under such a theme, paints its look of a highlighted menu item in the rectangle, for a window
+// drawn at `dpi`, and gives the colours to draw on it with; none, and nothing painted, where
+// there is no theme.
+struct ThemedHighlight {
+    Colour background;  // at the highlight's middle
+    Colour text;
+};
+std::optional<ThemedHighlight> DrawThemedMenuHighlight(Surface& surface, const Rect& rect, int dpi);
 
 bool SetCursorPos(int x, int y);
 

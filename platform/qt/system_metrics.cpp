@@ -78,6 +78,16 @@ LogFont MenuFontForDpi(int dpi) {
             menu.family().toStdString()};
 }
 
+// Qt's styles draw menu highlights in the palette's colours, which the items take already.
+bool MenusHaveTheme() {
+    return false;
+}
+
+std::optional<ThemedHighlight> DrawThemedMenuHighlight(Surface& /*surface*/, const Rect& /*rect*/,
+                                                       int /*dpi*/) {
+    return std::nullopt;
+}
+
 // Qt does not say whether a theme is one of high contrast; a dark one shows in its colours.
 bool HighContrastTheme() {
     return false;

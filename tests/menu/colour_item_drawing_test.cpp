@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "expected_menu.h"
@@ -9,6 +10,7 @@
 #include "picture/sys_colours.h"
 #include "platform/message_map.h"
 #include "platform/surface.h"
+#include "platform/system_metrics.h"
 #include "tests/support/row_name.h"
 
 namespace kolvar::test {
@@ -149,6 +151,29 @@ INSTANTIATE_TEST_SUITE_P(
                     DrawRow{"NoSwatchBelowTheRange", 35005, 0, ODA_DRAWENTIRE, kChecked, false},
                     DrawRow{"NoSwatchAboveTheRange", 35060, 0, ODA_SELECT, kSelected, true}),
     test::RowName());
+
+// Where menus have a theme, a selected item is highlighted as the theme highlights the menu's own
+// items, the check mark's cell and the rows beside the swatch in the theme's colour; elsewhere in
+// the highlight colour.
+TEST(ColourItemUnderATheme, IsSelectedAsTheThemeSelectsAMenuItem) {
+    SysColours colours = kColours;
+    colours.themedMenus = MenusHaveTheme();
+    ItemSurface scratch(kItem.right, kItem.bottom, kUntouched);
+    const std::optional<ThemedHighlight> theme =
+        colours.themedMenus ? DrawThemedMenuHighlight(scratch.surface(), kItem, 96) : std::nullopt;
+    ASSERT_EQ(theme.has_value(), colours.themedMenus);
+    ItemSurface canvas(kItem.right, kItem.bottom, kUntouched);
+    const DrawRow row{"", 35049, expected::kGold, ODA_DRAWENTIRE, kSelected | kChecked, true};
+
+    DrawColourItem(Request(row, canvas.surface()), colours);
+
+    const Colour highlight = theme ? theme->background : kColours.highlight;
+    const CheckMark mark = LoadCheckMark();
+    const int middle = kItem.top + kItemHeight / 2;
+    EXPECT_EQ(canvas.At(kItem.left + 1, middle), highlight);
+    EXPECT_EQ(canvas.At(kItem.left + (kItemHeight - mark.width) / 2, middle), highlight);
+    EXPECT_EQ(canvas.At(kItem.left + 69, kItem.top + 1), highlight);
+}
 
 // With h = 19 the swatch runs from 19 to 119 pixels from the item's left, two pixels in from its
 // top and bottom.
