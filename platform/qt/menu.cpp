@@ -160,7 +160,7 @@ QSize MenuWidget::OwnerDrawnSize(const MenuItem& item) const {
         return {};
     }
     const Size size = item.ownerDrawn->Measure(*owner_);
-    return {size.cx, size.cy};
+    return {size.cx + 2 * fontMetrics().averageCharWidth(), size.cy};
 }
 
 void MenuWidget::DrawOwnerDrawn(const MenuItem& item, QPainter& painter,

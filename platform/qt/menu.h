@@ -56,7 +56,9 @@ public:
     void SetOwner(CWnd* owner) { owner_ = owner; }
 
     // For the style: the owner-drawn item a style option is for (null for any other), its
-    // size, and its painting.
+    // size, and its painting. The size is the owner's measure with two of the menu font's
+    // characters beside it, as Windows gives an owner-drawn item, so that a label measured to
+    // the pixel does not touch the menu's edge.
     const MenuItem* OwnerDrawnItemOf(const QStyleOption& option) const;
     QSize OwnerDrawnSize(const MenuItem& item) const;
     void DrawOwnerDrawn(const MenuItem& item, QPainter& painter,
@@ -78,9 +80,9 @@ private:
     CWnd* owner_ = nullptr;
 };
 
-// The application's style, except that owner-drawn menu items take exactly the size their owner
-// measured and show exactly what their owner paints. Text items, separators and the panel are
-// the application style's.
+// The application's style, except that owner-drawn menu items take the size their owner
+// measured (MenuWidget::OwnerDrawnSize) and show exactly what their owner paints. Text items,
+// separators and the panel are the application style's.
 //
 // The panel has a 1-pixel frame and no margins: the first item's rectangle starts one pixel in
 // from the menu's top-left corner, and every item spans the full width inside the frame.
