@@ -11,7 +11,7 @@ namespace {
 constexpr char32_t kCyrillicCapitalA = 0x410;
 constexpr char32_t kCyrillicSmallA = 0x430;
 constexpr char32_t kCyrillicSmallYa = 0x44F;
-constexpr char32_t kCyrillicSmallIe = 0x450;  // the lower-case letters before а are after я
+constexpr char32_t kCyrillicSmallIe = 0x450;  // ѐ to џ follow я; their capitals come before А
 constexpr char32_t kCyrillicSmallDzhe = 0x45F;
 constexpr char32_t kCyrillicCapitalIe = 0x400;
 
