@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <optional>
 #include <utility>
@@ -102,6 +103,19 @@ QImage SourcePixels(const QImage& image, const QRect& area, Colour text, Colour 
     return pixels.convertToFormat(QImage::Format_RGB32);
 }
 
+// A source drawn for the device's own pixels lands on a whole target whose size in device pixels
+// is a fraction off its own (353 coordinates are 529.5 pixels at 150 %); it is copied pixel for
+// pixel rather than shrunk by that fraction, which would drop a column of it.
+QRectF DevicePixelTarget(const QPainter& painter, const QRect& target, const QRect& source) {
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
+    const bool ownPixels = qAbs(target.width() * ratio - source.width()) < 1.0 &&
+                           qAbs(target.height() * ratio - source.height()) < 1.0;
+    if (!ownPixels) {
+        return QRectF(target);
+    }
+    return QRectF(QPointF(target.topLeft()), QSizeF(source.size()) / ratio);
+}
+
 int WindowDpi(const CWnd& window) {
     const QtWindow* native = QtWindowOf(window);
     return native != nullptr && native->widget ? native->widget->logicalDpiY() : kDesignDpi;
@@ -114,6 +128,12 @@ QtSurface::QtSurface(SurfaceKind kind, const QFont& defaultFont, int logPixelsY,
       painter_(painter),
       defaultFont_(defaultFont),
       logPixelsY_(logPixelsY > 0 ? logPixelsY : kDesignDpi) {}
+
+double QtSurface::DevicePixelRatio() const {
+    return painter_ != nullptr && painter_->device() != nullptr
+               ? painter_->device()->devicePixelRatio()
+               : 1.0;
+}
 
 QImage* QtSurface::SelectedImage() const {
     return bitmap_ != nullptr && !bitmap_->image.isNull() ? &bitmap_->image : nullptr;
@@ -200,7 +220,7 @@ void QtSurface::DrawSourcePixels(QPainter& painter, const QRect& target, const Q
                                  const QRect& source) const {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (image.format() == QImage::Format_RGB32 && &image != SelectedImage()) {
-        painter.drawImage(target, image, source);
+        painter.drawImage(DevicePixelTarget(painter, target, source), image, QRectF(source));
         return;
     }
     painter.drawImage(target, SourcePixels(image, source, textColour_, backgroundColour_));
