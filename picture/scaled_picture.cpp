@@ -1,5 +1,7 @@
 #include "picture/scaled_picture.h"
 
+#include <cstddef>
+
 #include "picture/band_picture.h"
 #include "picture/picture_colours.h"
 #include "platform/bitmap_bits.h"
@@ -9,22 +11,14 @@
 namespace kolvar {
 namespace {
 
-constexpr Colour kLeadColour = Rgb(192, 192, 192);
-constexpr Colour kBlankColour = Rgb(255, 255, 255);
+// By PicturePart, in the stored picture's colours: blank, outline, lead.
+constexpr Colour kColourOf[] = {Rgb(255, 255, 255), OUTLINE_GREY, Rgb(192, 192, 192)};
 
-Colour ColourOf(PicturePart part) {
-    switch (part) {
-        case PicturePart::kOutline:
-            return OUTLINE_GREY;
-        case PicturePart::kLead:
-            return kLeadColour;
-        case PicturePart::kBlank:
-            break;
-    }
-    return kBlankColour;
+Colour PartColour(PicturePart part) {
+    return kColourOf[static_cast<std::size_t>(part)];
 }
 
-// In the stored picture's colours, so that every fill and every colour test treats it alike.
+// In the stored picture's colours, so that every fill treats it alike.
 Bitmap DrawnPicture(int dpi) {
     const PictureParts parts = DrawPictureParts(dpi);
     const MemorySurface screen;
@@ -32,7 +26,7 @@ Bitmap DrawnPicture(int dpi) {
     if (BitmapBits pixels{picture}) {
         for (int y = 0; y < parts.height; ++y) {
             for (int x = 0; x < parts.width; ++x) {
-                pixels.SetPixel(x, y, ColourOf(parts.At(x, y)));
+                pixels.SetPixel(x, y, PartColour(parts.At(x, y)));
             }
         }
     }

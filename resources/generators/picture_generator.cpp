@@ -3,6 +3,7 @@
 // Every pixel comes from the picture's shape at 100 % (resources/picture_shape.h): the outline in
 // grey, the leads in lead grey, everything else white.
 
+#include <cstddef>
 #include <cstdint>
 #include <iostream>
 
@@ -16,16 +17,11 @@ namespace {
 constexpr int kWidth = kPictureWidth;
 constexpr int kHeight = kPictureHeight;
 
+// By PicturePart: blank, outline, lead.
+constexpr std::uint8_t kPaletteIndexOf[] = {kWhite, kGrey, kSilver};
+
 std::uint8_t PaletteIndexOf(PicturePart part) {
-    switch (part) {
-        case PicturePart::kOutline:
-            return kGrey;
-        case PicturePart::kLead:
-            return kSilver;
-        case PicturePart::kBlank:
-            break;
-    }
-    return kWhite;
+    return kPaletteIndexOf[static_cast<std::size_t>(part)];
 }
 
 constexpr std::uint32_t kFileHeaderSize = 14;
