@@ -73,12 +73,28 @@ void Fill(QPainter& painter, const QRect& area, Colour colour) {
     }
 }
 
-// The one-pixel outline lies on the rectangle's outermost pixels.
-void DrawFrame(QPainter& painter, const QRect& area, Colour colour) {
-    Fill(painter, QRect(area.left(), area.top(), area.width(), 1), colour);
-    Fill(painter, QRect(area.left(), area.bottom(), area.width(), 1), colour);
-    Fill(painter, QRect(area.left(), area.top(), 1, area.height()), colour);
-    Fill(painter, QRect(area.right(), area.top(), 1, area.height()), colour);
+// The outline lies on the rectangle's outermost pixels, one pixel wide, or on a device that
+// spans several pixels per coordinate as many whole device pixels as the ratio rounds to, the
+// same on every side: a coordinate's 1.5 pixels would make some sides one pixel, others two.
+void DrawFrame(QPainter& painter, const QRect& area, Colour pen, Colour brush) {
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
+    const auto device = [ratio](int coordinate) { return qRound(coordinate * ratio); };
+    const int left = device(area.left());
+    const int top = device(area.top());
+    const int right = device(area.left() + area.width());
+    const int bottom = device(area.top() + area.height());
+    const int stroke = qMax(1, qRound(ratio));
+    const auto fill = [&](int x0, int y0, int x1, int y1, Colour colour) {
+        if (x1 > x0 && y1 > y0) {
+            painter.fillRect(QRectF(x0 / ratio, y0 / ratio, (x1 - x0) / ratio, (y1 - y0) / ratio),
+                             ToQColor(colour));
+        }
+    };
+    fill(left + stroke, top + stroke, right - stroke, bottom - stroke, brush);
+    fill(left, top, right, top + stroke, pen);
+    fill(left, bottom - stroke, right, bottom, pen);
+    fill(left, top, left + stroke, bottom, pen);
+    fill(right - stroke, top, right, bottom, pen);
 }
 
 // The part of the source raster that exists, and where it lands on the destination.
@@ -188,8 +204,7 @@ void QtSurface::Rectangle(const Rect& rect, Colour pen, Colour brush) {
     if (!painter || area.isEmpty()) {
         return;
     }
-    Fill(*painter, area.adjusted(1, 1, -1, -1), brush);
-    DrawFrame(*painter, area, pen);
+    DrawFrame(*painter, area, pen, brush);
 }
 
 void QtSurface::BitBlt(const Rect& to, const NativeSurface& source, Point from) {
