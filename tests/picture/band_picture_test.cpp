@@ -190,9 +190,8 @@ void PrintTo(const Scale& row, std::ostream* out) {
 
 class PictureAtScale : public PictureTest, public testing::WithParamInterface<Scale> {
 protected:
-    using Pixels = std::vector<Colour>;
     struct Painted {
-        Pixels pixels;
+        std::vector<Colour> pixels;
         int width;
     };
 
@@ -221,13 +220,10 @@ protected:
         std::vector<std::pair<int, int>> runs;
         const int height = static_cast<int>(p.pixels.size()) / p.width;
         for (int i = 0; x >= 0 && y >= 0 && x < p.width && y < height; ++i, x += dx, y += dy) {
-            if (p.pixels[static_cast<std::size_t>(y * p.width + x)] != colour) {
-                continue;
+            if (p.pixels[static_cast<std::size_t>(y * p.width + x)] == colour) {
+                const bool goesOn = !runs.empty() && runs.back().second == i - 1;
+                goesOn ? void(runs.back().second = i) : runs.push_back({i, i});
             }
-            if (runs.empty() || runs.back().second != i - 1) {
-                runs.push_back({i, i});
-            }
-            runs.back().second = i;
         }
         return runs;
     }
