@@ -9,7 +9,7 @@
 namespace kolvar {
 namespace {
 
-// Where the bands go in the generated picture: the 200 columns from column 75 on. They start on
+// Where the bands go in the picture at 100 %: the 200 columns from column 75 on. They start on
 // the left cap's flat top (columns 63 to 102), cross the waist and end on the right cap's (250
 // to 289), clear of the steep curves at the body's ends (columns 50 and 302).
 constexpr int kBandAreaLeft = 75;
@@ -22,14 +22,18 @@ Colour OutsideColour(Colour windowColour) {
     return windowColour == OUTLINE_GREY ? Rgb(129, 129, 129) : windowColour;
 }
 
-// Colours one column of the band between the outline's upper and lower edge.
+// Colours one column of the band between the outline's upper and lower edge, however many pixels
+// the outline is thick there.
 void PaintEdgeLine(BitmapBits& pixels, int x, Colour colour) {
     const int height = pixels.Height();
     int y = 0;
     while (y < height && pixels.GetPixel(x, y) != OUTLINE_GREY) {
         ++y;
     }
-    for (++y; y < height && pixels.GetPixel(x, y) != OUTLINE_GREY; ++y) {
+    while (y < height && pixels.GetPixel(x, y) == OUTLINE_GREY) {
+        ++y;
+    }
+    for (; y < height && pixels.GetPixel(x, y) != OUTLINE_GREY; ++y) {
         pixels.SetPixel(x, y, colour);
     }
 }
@@ -46,7 +50,7 @@ void PaintBand(BitmapBits& pixels, SlotColumns columns, ColourCode code) {
 }
 
 // The body and the bands, on the picture's own pixels.
-void LayBands(Bitmap& picture, const BandCode& code) {
+void LayBands(Bitmap& picture, const BandCode& code, int dpi) {
     BitmapBits pixels(picture);
     if (!pixels) {
         return;
@@ -57,17 +61,18 @@ void LayBands(Bitmap& picture, const BandCode& code) {
     const int bandCount = BandCount(code);
     for (int slot = 0; slot < bandCount; ++slot) {
         if (const auto band = slots[static_cast<std::size_t>(slot)]) {
-            PaintBand(pixels, BandSlotColumns(bandCount, slot), *band);
+            PaintBand(pixels, BandSlotColumns(bandCount, slot, dpi), *band);
         }
     }
 }
 
 }  // namespace
 
-SlotColumns BandSlotColumns(int bandCount, int slot) {
+SlotColumns BandSlotColumns(int bandCount, int slot, int dpi) {
     const int edges = bandCount * 2;
-    return {MulDiv(2 * slot, kBandAreaWidth, edges) + kBandAreaLeft,
-            MulDiv(2 * slot + 1, kBandAreaWidth, edges) + kBandAreaLeft};
+    const int left = ScaledForDpi(kBandAreaLeft, dpi);
+    const int width = ScaledForDpi(kBandAreaWidth, dpi);
+    return {MulDiv(2 * slot, width, edges) + left, MulDiv(2 * slot + 1, width, edges) + left};
 }
 
 void PreparePictureBackground(Bitmap& picture, Colour windowColour) {
@@ -78,26 +83,27 @@ void PreparePictureBackground(Bitmap& picture, Colour windowColour) {
     }
 }
 
-Rect PictureRect(const Bitmap& picture, const Rect& area, int dpi) {
+Rect PictureRect(const Bitmap& picture, const Rect& area, int dpi, int pictureDpi) {
     if (!picture) {
         return {};
     }
     const BitmapInfo info = GetObject(picture);
-    const int width = ScaledForDpi(info.width, dpi);
-    const int height = ScaledForDpi(info.height, dpi);
+    const int width = MulDiv(info.width, dpi, pictureDpi);
+    const int height = MulDiv(info.height, dpi, pictureDpi);
     const int left = area.left + (area.Width() - width) / 2;
     const int top = area.top + (area.Height() - height) / 2;
     return {left, top, left + width, top + height};
 }
 
 // The finished picture goes to the target in one copy.
-void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code, int dpi) {
+void PaintPicture(Bitmap& picture, Surface& target, Rect& area, const BandCode& code, int dpi,
+                  int pictureDpi) {
     if (!picture) {
         return;
     }
-    const Rect place = PictureRect(picture, area, dpi);
+    const Rect place = PictureRect(picture, area, dpi, pictureDpi);
     OffsetRect(area, place.left - area.left, place.top - area.top);
-    LayBands(picture, code);
+    LayBands(picture, code, pictureDpi);
 
     const BitmapInfo info = GetObject(picture);
     auto memory = CreateCompatibleDC(target);

@@ -70,8 +70,7 @@ int CPictureView::OnCreate(const CREATESTRUCT&) {
         return -1;
     }
     sysColours_ = ReadSysColours(GetDpi());
-    picture_ = LoadBitmap(IDB_PICTURE);
-    PreparePictureBackground(picture_, sysColours_.window);
+    picture_.ChangeWindowColour(sysColours_.window);
     DescribeSelection();
     return 0;
 }
@@ -79,7 +78,7 @@ int CPictureView::OnCreate(const CREATESTRUCT&) {
 void CPictureView::OnSysColorChange() {
     Default();
     sysColours_ = ReadSysColours(sysColours_.dpi);
-    PreparePictureBackground(picture_, sysColours_.window);
+    picture_.ChangeWindowColour(sysColours_.window);
     InvalidateRect(false);
 }
 
@@ -114,7 +113,7 @@ void CPictureView::OnEndSession(bool ending) {
 // The picture is finished in its own memory and copied in one piece, so the view paints straight
 // to the screen without flicker: the window colour around the picture, the caption in it along
 // the bottom edge (in black unless black cannot be read on the window colour), the picture
-// centred above the caption.
+// centred above the caption, made for the scale of the pixels it lands on.
 void CPictureView::OnPaint() {
     CPaintDC paint(*this);
     const Rect client = GetClientRect();
@@ -124,13 +123,15 @@ void CPictureView::OnPaint() {
     Rect above = client;
     above.bottom -= paint.GetTextExtentPoint32(caption).cy;
 
-    FillAround(paint, client, PictureRect(picture_, above, sysColours_.dpi),
+    const int dpi = sysColours_.dpi;
+    Bitmap& picture = picture_.For(paint.DeviceDpi(dpi));
+    FillAround(paint, client, PictureRect(picture, above, dpi, picture_.Dpi()),
                Brush(sysColours_.window));
     paint.SetBkMode(TRANSPARENT);
     paint.SetTextColor(CaptionColour(sysColours_));
     Rect captionArea = client;
     paint.DrawText(caption, captionArea, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
-    PaintPicture(picture_, paint, above, bandCode_, sysColours_.dpi);
+    PaintPicture(picture, paint, above, bandCode_, dpi, picture_.Dpi());
 }
 
 }  // namespace kolvar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/band_code.h"
+#include "picture/scaled_picture.h"
 #include "picture/sys_colours.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -45,7 +46,7 @@ private:
 
     BandCode bandCode_;
     SysColours sysColours_;
-    Bitmap picture_;
+    ScaledPicture picture_;
 };
 
 }  // namespace kolvar

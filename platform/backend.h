@@ -230,6 +230,8 @@ public:
     virtual Colour SetTextColor(Colour colour) = 0;
     virtual Colour SetBkColor(Colour colour) = 0;
     virtual int LogPixelsY() const = 0;
+    // How many device pixels a coordinate spans; 1 where it is one.
+    virtual double DevicePixelRatio() const { return 1.0; }
 
     virtual void FillRect(const Rect& rect, Colour colour) = 0;
     // The outline in the pen's colour on the rectangle's outermost pixels, the inside in the

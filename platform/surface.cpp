@@ -3,6 +3,7 @@
 
 #include "platform/surface.h"
 
+#include <cmath>
 #include <utility>
 
 #include "platform/backend.h"
@@ -67,6 +68,10 @@ Colour Surface::SetBkColor(Colour colour) {
 
 int Surface::GetDeviceCaps(int index) const {
     return index == LOGPIXELSY ? native_->LogPixelsY() : 0;
+}
+
+int Surface::DeviceDpi(int dpi) const {
+    return static_cast<int>(std::lround(dpi * native_->DevicePixelRatio()));
 }
 
 Colour Surface::BrushColour() const {

@@ -196,6 +196,10 @@ public:
     int DrawText(std::string_view text, Rect& rect, unsigned format);
     Size GetTextExtentPoint32(std::string_view text) const;
     int GetDeviceCaps(int index) const;
+    // The dpi of the device's own pixels when the surface's coordinates are at `dpi`: the same
+    // where a coordinate is a pixel, as on Windows; more where the toolkit scales a window whole
+    // and a coordinate spans its device pixel ratio.
+    int DeviceDpi(int dpi) const;
 
 protected:
     explicit Surface(std::unique_ptr<NativeSurface> native);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <optional>
 #include <utility>
@@ -72,12 +73,28 @@ void Fill(QPainter& painter, const QRect& area, Colour colour) {
     }
 }
 
-// The one-pixel outline lies on the rectangle's outermost pixels.
-void DrawFrame(QPainter& painter, const QRect& area, Colour colour) {
-    Fill(painter, QRect(area.left(), area.top(), area.width(), 1), colour);
-    Fill(painter, QRect(area.left(), area.bottom(), area.width(), 1), colour);
-    Fill(painter, QRect(area.left(), area.top(), 1, area.height()), colour);
-    Fill(painter, QRect(area.right(), area.top(), 1, area.height()), colour);
+// The outline lies on the rectangle's outermost pixels, one pixel wide, or on a device that
+// spans several pixels per coordinate as many whole device pixels as the ratio rounds to, the
+// same on every side: a coordinate's 1.5 pixels would make some sides one pixel, others two.
+void DrawFrame(QPainter& painter, const QRect& area, Colour pen, Colour brush) {
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
+    const auto device = [ratio](int coordinate) { return qRound(coordinate * ratio); };
+    const int left = device(area.left());
+    const int top = device(area.top());
+    const int right = device(area.left() + area.width());
+    const int bottom = device(area.top() + area.height());
+    const int stroke = qMax(1, qRound(ratio));
+    const auto fill = [&](int x0, int y0, int x1, int y1, Colour colour) {
+        if (x1 > x0 && y1 > y0) {
+            painter.fillRect(QRectF(x0 / ratio, y0 / ratio, (x1 - x0) / ratio, (y1 - y0) / ratio),
+                             ToQColor(colour));
+        }
+    };
+    fill(left + stroke, top + stroke, right - stroke, bottom - stroke, brush);
+    fill(left, top, right, top + stroke, pen);
+    fill(left, bottom - stroke, right, bottom, pen);
+    fill(left, top, left + stroke, bottom, pen);
+    fill(right - stroke, top, right, bottom, pen);
 }
 
 // The part of the source raster that exists, and where it lands on the destination.
@@ -102,6 +119,19 @@ QImage SourcePixels(const QImage& image, const QRect& area, Colour text, Colour 
     return pixels.convertToFormat(QImage::Format_RGB32);
 }
 
+// A source drawn for the device's own pixels lands on a whole target whose size in device pixels
+// is a fraction off its own (353 coordinates are 529.5 pixels at 150 %); it is copied pixel for
+// pixel rather than shrunk by that fraction, which would drop a column of it.
+QRectF DevicePixelTarget(const QPainter& painter, const QRect& target, const QRect& source) {
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
+    const bool ownPixels = qAbs(target.width() * ratio - source.width()) < 1.0 &&
+                           qAbs(target.height() * ratio - source.height()) < 1.0;
+    if (!ownPixels) {
+        return QRectF(target);
+    }
+    return QRectF(QPointF(target.topLeft()), QSizeF(source.size()) / ratio);
+}
+
 int WindowDpi(const CWnd& window) {
     const QtWindow* native = QtWindowOf(window);
     return native != nullptr && native->widget ? native->widget->logicalDpiY() : kDesignDpi;
@@ -114,6 +144,12 @@ QtSurface::QtSurface(SurfaceKind kind, const QFont& defaultFont, int logPixelsY,
       painter_(painter),
       defaultFont_(defaultFont),
       logPixelsY_(logPixelsY > 0 ? logPixelsY : kDesignDpi) {}
+
+double QtSurface::DevicePixelRatio() const {
+    return painter_ != nullptr && painter_->device() != nullptr
+               ? painter_->device()->devicePixelRatio()
+               : 1.0;
+}
 
 QImage* QtSurface::SelectedImage() const {
     return bitmap_ != nullptr && !bitmap_->image.isNull() ? &bitmap_->image : nullptr;
@@ -168,8 +204,7 @@ void QtSurface::Rectangle(const Rect& rect, Colour pen, Colour brush) {
     if (!painter || area.isEmpty()) {
         return;
     }
-    Fill(*painter, area.adjusted(1, 1, -1, -1), brush);
-    DrawFrame(*painter, area, pen);
+    DrawFrame(*painter, area, pen, brush);
 }
 
 void QtSurface::BitBlt(const Rect& to, const NativeSurface& source, Point from) {
@@ -200,7 +235,7 @@ void QtSurface::DrawSourcePixels(QPainter& painter, const QRect& target, const Q
                                  const QRect& source) const {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (image.format() == QImage::Format_RGB32 && &image != SelectedImage()) {
-        painter.drawImage(target, image, source);
+        painter.drawImage(DevicePixelTarget(painter, target, source), image, QRectF(source));
         return;
     }
     painter.drawImage(target, SourcePixels(image, source, textColour_, backgroundColour_));

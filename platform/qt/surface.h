@@ -31,6 +31,7 @@ public:
     Colour SetTextColor(Colour colour) override;
     Colour SetBkColor(Colour colour) override;
     int LogPixelsY() const override { return logPixelsY_; }
+    double DevicePixelRatio() const override;
     void FillRect(const Rect& rect, Colour colour) override;
     void Rectangle(const Rect& rect, Colour pen, Colour brush) override;
     void BitBlt(const Rect& to, const NativeSurface& source, Point from) override;

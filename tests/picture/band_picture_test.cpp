@@ -1,6 +1,10 @@
 #include "picture/band_picture.h"
 
+#include <cmath>
+#include <set>
+
 #include "model/colour_code.h"
+#include "picture/scaled_picture.h"
 #include "tests/picture/picture_fixture.h"
 #include "tests/support/row_name.h"
 
@@ -171,6 +175,115 @@ INSTANTIATE_TEST_SUITE_P(
                     Centring{400, 153, 23, 0},
                     Centring{716, 316, 5, 5, 192}),  // twice the size at 200 %
     test::RowName());
+
+// The picture as the view paints it for pixels at a scale, 1:1 on a memory surface.
+struct Scale {
+    int dpi;
+    int width;
+    int height;
+    int outline;
+};
+
+void PrintTo(const Scale& row, std::ostream* out) {
+    *out << row.dpi * 100 / USER_DEFAULT_SCREEN_DPI << " percent";
+}
+
+class PictureAtScale : public PictureTest, public testing::WithParamInterface<Scale> {
+protected:
+    struct Painted {
+        std::vector<Colour> pixels;
+        int width;
+    };
+
+    static Painted Paint(int dpi) {
+        ScaledPicture picture;
+        Bitmap& bitmap = picture.For(dpi);
+        MemorySurface screen;
+        const Rect size = PictureRect(bitmap, {}, dpi, picture.Dpi());
+        auto target = CreateCompatibleDC(screen);
+        Bitmap targetBitmap = CreateCompatibleBitmap(screen, size.Width(), size.Height());
+        Selected selected(target, targetBitmap);
+        Rect area{0, 0, size.Width(), size.Height()};
+        PaintPicture(bitmap, target, area, kFiveBands, dpi, picture.Dpi());
+        Painted painted{{}, size.Width()};
+        for (int y = 0; y < size.Height(); ++y) {
+            for (int x = 0; x < size.Width(); ++x) {
+                painted.pixels.push_back(target.GetPixel(x, y));
+            }
+        }
+        return painted;
+    }
+
+    // The runs of `colour` met from (x, y) on in steps of (dx, dy), as first and last index.
+    static std::vector<std::pair<int, int>> Runs(const Painted& p, int x, int y, int dx, int dy,
+                                                 Colour colour) {
+        std::vector<std::pair<int, int>> runs;
+        const int height = static_cast<int>(p.pixels.size()) / p.width;
+        for (int i = 0; x >= 0 && y >= 0 && x < p.width && y < height; ++i, x += dx, y += dy) {
+            if (p.pixels[static_cast<std::size_t>(y * p.width + x)] == colour) {
+                const bool goesOn = !runs.empty() && runs.back().second == i - 1;
+                goesOn ? void(runs.back().second = i) : runs.push_back({i, i});
+            }
+        }
+        return runs;
+    }
+
+    static constexpr BandCode kFiveBands{
+        .extended = 1, .digit1 = 4, .digit2 = 7, .digit3 = 0, .power = -1, .overshoot = 6};
+};
+
+TEST_P(PictureAtScale, KeepsAnEvenOutlineAndTheBandsOfOneHundredPercentScaled) {
+    const Scale row = GetParam();
+    const Painted at100 = Paint(USER_DEFAULT_SCREEN_DPI);
+    const Painted scaled = Paint(row.dpi);
+    ASSERT_EQ(scaled.width, row.width);
+    ASSERT_EQ(scaled.pixels.size(), static_cast<std::size_t>(row.width * row.height));
+    const double s = row.dpi / double{USER_DEFAULT_SCREEN_DPI};
+    const auto at = [&](int design) { return static_cast<int>(std::lround(design * s)); };
+    // Lines across each straight edge at 100 %: the middle row through the lead ends and the
+    // walls between leads and body, a row through the body's steep ends, and columns through the
+    // leads, the caps' flat tops and the waist.
+    const int middle = row.height / 2;
+    std::vector<std::vector<std::pair<int, int>>> crossings{
+        Runs(scaled, 0, middle, 1, 0, OUTLINE_GREY), Runs(scaled, 0, at(37), 1, 0, OUTLINE_GREY)};
+    for (const int x : {25, 82, 176, 270, 327}) {
+        crossings.push_back(Runs(scaled, at(x), 0, 0, 1, OUTLINE_GREY));
+    }
+    for (const auto& runs : crossings) {
+        ASSERT_FALSE(runs.empty());
+        for (const auto& [first, last] : runs) {
+            EXPECT_EQ(last - first + 1, row.outline) << "from " << first;
+        }
+    }
+    const ColourCode bands[] = {4, 7, 0, -1, 6};
+    int previousWidth = 0;
+    for (const ColourCode band : bands) {
+        const auto design = Runs(at100, 0, 76, 1, 0, ColourOf(band));
+        const auto across = Runs(scaled, 0, middle, 1, 0, ColourOf(band));
+        ASSERT_EQ(across.size(), 1u) << "band " << band;
+        EXPECT_LE(std::abs(across[0].first - design[0].first * s), 1.0) << band;
+        EXPECT_LE(std::abs(across[0].second + 1 - (design[0].second + 1) * s), 1.0) << band;
+        const int bandWidth = across[0].second - across[0].first + 1;
+        EXPECT_LE(std::abs(bandWidth - previousWidth), previousWidth > 0 ? 1 : bandWidth) << band;
+        previousWidth = bandWidth;
+        const int middleColumn = (design[0].first + design[0].second) / 2;
+        const auto down = Runs(scaled, at(middleColumn), 0, 0, 1, ColourOf(band));
+        const auto designDown = Runs(at100, middleColumn, 0, 0, 1, ColourOf(band));
+        ASSERT_EQ(down.size(), 1u) << band;
+        EXPECT_LE(std::abs(down[0].first - designDown[0].first * s), 1.0) << band;
+        EXPECT_LE(std::abs(down[0].second + 1 - (designDown[0].second + 1) * s), 1.0) << band;
+    }
+    const std::set<Colour> known(at100.pixels.begin(), at100.pixels.end());
+    for (const Colour colour : std::set<Colour>(scaled.pixels.begin(), scaled.pixels.end())) {
+        EXPECT_TRUE(known.contains(colour)) << std::hex << colour;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, PictureAtScale,
+                         testing::Values(Scale{96, 353, 153, 1}, Scale{120, 441, 191, 1},
+                                         Scale{144, 530, 230, 2}, Scale{168, 618, 268, 2},
+                                         Scale{192, 706, 306, 2}),
+                         test::RowName());
 
 TEST(MissingPicture, PaintsNothingAndLeavesTheArea) {
     MemorySurface screen;

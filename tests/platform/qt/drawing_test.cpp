@@ -51,6 +51,43 @@ TEST(PainterSurface, DrawsThroughThePainterButHasNoPixels) {
     EXPECT_EQ(window.pixel(3, 3), qRgb(255, 255, 255));
 }
 
+// Where Qt scales a window by 1.5, a frame is as many device pixels wide on every side, and a
+// raster drawn for the device's pixels lands on them one to one, though the 11 coordinates it is
+// given are 16.5 device pixels to its 17.
+TEST(PainterSurface, AtOneAndAHalfFramesAreEvenAndDeviceRastersCopiedPixelForPixel) {
+    QImage window(60, 30, QImage::Format_RGB32);
+    window.setDevicePixelRatio(1.5);
+    window.fill(Qt::white);
+    MemorySurface memory;
+    Bitmap source = CreateCompatibleBitmap(memory, 17, 3);
+    Selected<Bitmap> selected(memory, source);
+    for (int x = 0; x < 17; ++x) {
+        memory.FillRect({x, 0, x + 1, 3}, Brush(x % 2 == 0 ? kRed : kBlue));
+    }
+    QPainter painter(&window);
+    BorrowedSurface surface(
+        std::make_unique<QtSurface>(SurfaceKind::borrowed, QFont(), 96, &painter));
+    Pen frame(kRed);
+    Brush inside(kBeige);
+    Selected<Pen> pen(surface, frame);
+    Selected<Brush> brush(surface, inside);
+    surface.Rectangle(1, 1, 12, 9);
+    surface.StretchBlt(21, 1, 11, 2, memory, 0, 0, 17, 3, SRCCOPY);
+    painter.end();
+    // The frame's device pixels: 2 to 17 across, 2 to 13 down; the stroke 2 wide.
+    const auto red = [&](int x, int y) { return window.pixel(x, y) == qRgb(200, 16, 32); };
+    for (const int x : {2, 3, 16, 17}) {
+        EXPECT_TRUE(red(x, 8)) << x;
+    }
+    EXPECT_FALSE(red(4, 8) || red(15, 8) || red(9, 4) || red(9, 11));
+    for (const int y : {2, 3, 12, 13}) {
+        EXPECT_TRUE(red(9, y)) << y;
+    }
+    for (int x = 0; x < 17; ++x) {
+        EXPECT_EQ(red(32 + x, 2), x % 2 == 0) << x;
+    }
+}
+
 struct ColourRow {
     int index;
     const char* paletteOf;  // nullptr: the application's palette
