@@ -58,7 +58,8 @@ const MessageMap* CPictureView::ClassMessageMap() {
         OnWmCreate<&CPictureView::OnCreate>(),
         OnWmPaint<&CPictureView::OnPaint>(),
         OnWmSysColorChange<&CPictureView::OnSysColorChange>(),
-        OnWmSettingChange<&CPictureView::OnSettingChange>(),
+        // The menu font or the text size may have changed, and the menu's item height with them.
+        OnWmSettingChange<&CPictureView::OnSysColorChange>(),
         OnWmEndSession<&CPictureView::OnEndSession>(),
     };
     static constexpr MessageMap kMap{&CWnd::ClassMessageMap, kEntries};
@@ -79,13 +80,6 @@ void CPictureView::OnSysColorChange() {
     Default();
     sysColours_ = ReadSysColours(sysColours_.dpi);
     picture_.ChangeWindowColour(sysColours_.window);
-    InvalidateRect(false);
-}
-
-// The menu font or the text size may have changed, and the menu's item height with them.
-void CPictureView::OnSettingChange() {
-    Default();
-    sysColours_ = ReadSysColours(sysColours_.dpi);
     InvalidateRect(false);
 }
 

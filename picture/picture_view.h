@@ -29,8 +29,8 @@ protected:
 
     int OnCreate(const CREATESTRUCT& create);
     void OnPaint();
+    // Also for WM_SETTINGCHANGE: every system value is read again.
     void OnSysColorChange();
-    void OnSettingChange();
     void OnEndSession(bool ending);
 
     // The one way to change the selection: the view is repainted, erased first if asked, and

@@ -40,11 +40,11 @@ const ItemDataRecord* LiveRecord(std::uintptr_t systemItemData) {
 
 class Win32Menu::OwnerDrawnItem {
 public:
-    OwnerDrawnItem(std::uintptr_t programData, std::string_view text)
-        : text_(Widen(text)),
+    OwnerDrawnItem(std::uintptr_t programData, std::wstring text, char32_t accessKey)
+        : text_(std::move(text)),
           record_{{MSAA_MENU_SIG, static_cast<DWORD>(text_.size()), text_.data()},
                   programData,
-                  ImplicitAccessKey(text)} {
+                  accessKey} {
         LiveRecords().insert(&record_);
     }
     ~OwnerDrawnItem() { LiveRecords().erase(&record_); }
@@ -108,7 +108,8 @@ void Win32Menu::AddText(unsigned id, std::string_view text, bool checked) {
 void Win32Menu::AddOwnerDrawn(unsigned id, std::uintptr_t itemData, bool checked,
                               std::string_view text) {
     std::wstring label = Widen(text);
-    ownerDrawn_.push_back(std::make_unique<OwnerDrawnItem>(itemData, text));
+    ownerDrawn_.push_back(
+        std::make_unique<OwnerDrawnItem>(itemData, label, ImplicitAccessKey(text)));
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_DATA | MIIM_STRING;

@@ -66,9 +66,27 @@ public:
 
     explicit operator bool() const { return theme_ != nullptr; }
 
-    bool DrawHighlight(HDC hdc, const RECT& rect) const {
-        return SUCCEEDED(LoadedVisualStyles().drawThemeBackground(theme_, hdc, MENU_POPUPITEM,
-                                                                  MPI_HOT, &rect, nullptr));
+    // Paints the highlight on the target through memory of its own, where it is read at its
+    // middle, for what is drawn on it in one colour; none, and nothing painted, where the theme
+    // cannot draw it.
+    std::optional<Colour> DrawHighlight(HDC target, const RECT& area) const {
+        const int width = area.right - area.left;
+        const int height = area.bottom - area.top;
+        HDC memory = CreateCompatibleDC(target);
+        HBITMAP pixels = CreateCompatibleBitmap(target, width, height);
+        HGDIOBJ previous = SelectObject(memory, pixels);
+        ::BitBlt(memory, 0, 0, width, height, target, area.left, area.top, SRCCOPY);
+        const RECT at{0, 0, width, height};
+        std::optional<Colour> middle;
+        if (SUCCEEDED(LoadedVisualStyles().drawThemeBackground(theme_, memory, MENU_POPUPITEM,
+                                                               MPI_HOT, &at, nullptr))) {
+            middle = ::GetPixel(memory, width / 2, height / 2);
+            ::BitBlt(target, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
+        }
+        SelectObject(memory, previous);
+        DeleteObject(pixels);
+        DeleteDC(memory);
+        return middle;
     }
 
     Colour HighlightText() const {
@@ -77,25 +95,6 @@ public:
                                                             TMT_TEXTCOLOR, &text))
                    ? text
                    : ::GetSysColor(COLOR_MENUTEXT);
-    }
-
-    // What the highlight shows at its middle, for what is drawn on it in one colour: the
-    // surface it was drawn on may not be read back.
-    Colour HighlightMiddle(const RECT& rect) const {
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP pixels =
-            CreateCompatibleBitmap(screen, rect.right - rect.left, rect.bottom - rect.top);
-        ReleaseDC(nullptr, screen);
-        HGDIOBJ previous = SelectObject(memory, pixels);
-        const RECT at{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-        const Colour middle = DrawHighlight(memory, at)
-                                  ? ::GetPixel(memory, at.right / 2, at.bottom / 2)
-                                  : ::GetSysColor(COLOR_HIGHLIGHT);
-        SelectObject(memory, previous);
-        DeleteObject(pixels);
-        DeleteDC(memory);
-        return middle;
     }
 
 private:
@@ -113,13 +112,16 @@ bool MenusHaveTheme() {
 std::optional<ThemedHighlight> DrawThemedMenuHighlight(Surface& surface, const Rect& rect,
                                                        int dpi) {
     const MenuTheme theme(dpi);
-    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    auto& native = static_cast<Win32Surface&>(NativeOf(surface));
-    if (!theme || rect.Width() <= 0 || rect.Height() <= 0 ||
-        !theme.DrawHighlight(native.Handle(), area)) {
+    if (!theme || rect.Width() <= 0 || rect.Height() <= 0) {
         return std::nullopt;
     }
-    return ThemedHighlight{theme.HighlightMiddle(area), theme.HighlightText()};
+    auto& native = static_cast<Win32Surface&>(NativeOf(surface));
+    const std::optional<Colour> middle =
+        theme.DrawHighlight(native.Handle(), {rect.left, rect.top, rect.right, rect.bottom});
+    if (!middle) {
+        return std::nullopt;
+    }
+    return ThemedHighlight{*middle, theme.HighlightText()};
 }
 
 }  // namespace kolvar
