@@ -30,26 +30,24 @@ int FloorHalf(int value) {
     return value >= 0 ? value / 2 : -((1 - value) / 2);
 }
 
-// The one-bit mark takes the item's text colour on the item's background colour. The system
-// draws it for its own dpi; a window at another grows or shrinks it with its rows.
+// The one-bit mark takes the item's text colour on the item's background colour. It is made for
+// the pixels it lands on, which the toolkit may make denser than the item's coordinates, and
+// copied onto them one for one, so that its strokes keep one width.
 void DrawCheckMark(Surface& surface, const Rect& cell, const SysColours& colours) {
-    Bitmap mark = LoadBitmap(OBM_CHECK);
+    const int pixelDpi = surface.DeviceDpi(colours.dpi);
+    Bitmap mark = LoadBitmap(OBM_CHECK, pixelDpi);
     if (!mark) {
         return;
     }
     const BitmapInfo info = GetObject(mark);
     const int cellSide = colours.menuItemHeight;
-    const int systemSide =
-        colours.systemMenuItemHeight > 0 ? colours.systemMenuItemHeight : cellSide;
-    const Size size{MulDiv(info.width, cellSide, systemSide),
-                    MulDiv(info.height, cellSide, systemSide)};
+    const Size size{MulDiv(info.width, colours.dpi, pixelDpi),
+                    MulDiv(info.height, colours.dpi, pixelDpi)};
     auto markSurface = CreateCompatibleDC(surface);
     Selected selectedMark(markSurface, mark);
-    const int previousMode = surface.SetStretchBltMode(COLORONCOLOR);
     surface.StretchBlt(cell.left + FloorHalf(cellSide - size.cx),
                        cell.top + FloorHalf(cellSide - size.cy), size.cx, size.cy, markSurface, 0,
                        0, info.width, info.height, SRCCOPY);
-    surface.SetStretchBltMode(previousMode);
 }
 
 void DrawSwatch(Surface& surface, const Rect& area, const DRAWITEMSTRUCT& item, Colour background,

@@ -13,7 +13,6 @@ SysColours ReadSysColours(int dpi) {
         .highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT),
         .window = GetSysColor(COLOR_WINDOW),
         .dpi = dpi,
-        .systemMenuItemHeight = GetSystemMetrics(SM_CYMENU),
         .windowText = GetSysColor(COLOR_WINDOWTEXT),
         .highContrast = HighContrastTheme(),
         .themedMenus = MenusHaveTheme(),

@@ -14,10 +14,8 @@ struct SysColours {
     Colour highlight = 0;
     Colour highlightText = 0;
     Colour window = 0;
-    // The window's dpi the sizes are for, and the item height at the system's, which the
-    // system's own bitmaps (the check mark) are drawn for.
+    // The window's dpi the sizes are for.
     int dpi = USER_DEFAULT_SCREEN_DPI;
-    int systemMenuItemHeight = 0;
     // What the caption turns to where black cannot be read (see CaptionColour).
     Colour windowText = 0;
     bool highContrast = false;

@@ -203,6 +203,8 @@ std::unique_ptr<NativeBitmap> CreateColourBitmap(const DibImage& image);
 // The system's check mark (OBM_CHECK), one bit deep: the mark 0 bits, the rest 1 bits. One
 // that has none of its own draws the mark of drawing_rules.h.
 std::unique_ptr<NativeBitmap> CreateCheckMarkBitmap();
+// The same for pixels at the dpi, with strokes of one width at every size.
+std::unique_ptr<NativeBitmap> CreateCheckMarkBitmap(int dpi);
 // An icon whose large image is made from the image of an icon file at the large side, and its
 // small image likewise (see IconImageFor); null when the images cannot be read.
 std::unique_ptr<NativeIcon> CreateNativeIcon(const IconFileImage& large, int largeSide,

@@ -44,6 +44,10 @@ Bitmap LoadBitmap(unsigned id) {
     return image ? Bitmap(CreateColourBitmap(*image)) : Bitmap();
 }
 
+Bitmap LoadBitmap(unsigned id, int dpi) {
+    return id == OBM_CHECK ? Bitmap(CreateCheckMarkBitmap(dpi)) : LoadBitmap(id);
+}
+
 BitmapInfo GetObject(const Bitmap& bitmap) {
     return bitmap ? NativeOf(bitmap).Info() : BitmapInfo();
 }

@@ -1,6 +1,7 @@
 #include "platform/drawing_rules.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/surface.h"
 
@@ -14,28 +15,22 @@ int Scaled(int gridValue, int side) {
     return MulDiv(gridValue, side, kGrid);
 }
 
-int RowOnSegment(Point from, Point to, int x) {
-    if (to.x == from.x) {
-        return from.y;
-    }
-    return from.y + MulDiv(to.y - from.y, x - from.x, to.x - from.x);
-}
-
 }  // namespace
 
 int CheckMarkSide(int dpi) {
     return std::max(kGrid, ScaledForDpi(kGrid, dpi));
 }
 
+// Both strokes run at 45 degrees, so that each column steps one pixel from its neighbour and every
+// column is as deep: the lengths of the strokes scale, not their ends.
 std::vector<Point> CheckMarkPixels(int side) {
-    const Point start{Scaled(3, side), Scaled(6, side)};
     const Point bottom{Scaled(5, side), Scaled(8, side)};
-    const Point end{Scaled(10, side), Scaled(3, side)};
+    const int first = bottom.x - Scaled(2, side);
+    const int last = bottom.x + Scaled(5, side);
     const int thickness = std::max(2, Scaled(3, side));
     std::vector<Point> pixels;
-    for (int x = start.x; x <= end.x; ++x) {
-        const int top =
-            x <= bottom.x ? RowOnSegment(start, bottom, x) : RowOnSegment(bottom, end, x);
+    for (int x = first; x <= last; ++x) {
+        const int top = bottom.y - std::abs(x - bottom.x);
         for (int y = top; y < std::min(top + thickness, side); ++y) {
             pixels.push_back({x, y});
         }

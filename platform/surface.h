@@ -111,6 +111,8 @@ Bitmap CreateCompatibleBitmap(const Surface& surface, int width, int height);
 // A program bitmap by resource id, or the system's one-bit check mark (OBM_CHECK).
 // An empty bitmap when there is none.
 Bitmap LoadBitmap(unsigned id);
+// The same for pixels at `dpi`: the check mark the size the system's menus show it there.
+Bitmap LoadBitmap(unsigned id, int dpi);
 
 BitmapInfo GetObject(const Bitmap& bitmap);
 

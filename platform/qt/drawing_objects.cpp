@@ -134,10 +134,15 @@ std::unique_ptr<NativeBitmap> CreateColourBitmap(const DibImage& image) {
     return FromImage(ImageOf(image, QImage::Format_RGB32));
 }
 
-// The mark's 0 bits on 1 bits, at the screen's resolution.
+// At the screen's resolution.
 std::unique_ptr<NativeBitmap> CreateCheckMarkBitmap() {
     const QScreen* screen = qGuiApp != nullptr ? QGuiApplication::primaryScreen() : nullptr;
-    const int side = CheckMarkSide(ScreenDpi(screen));
+    return CreateCheckMarkBitmap(ScreenDpi(screen));
+}
+
+// The mark's 0 bits on 1 bits.
+std::unique_ptr<NativeBitmap> CreateCheckMarkBitmap(int dpi) {
+    const int side = CheckMarkSide(dpi);
     QImage image = OneBitImage(side, side);
     image.fill(1);
     for (const Point pixel : CheckMarkPixels(side)) {

@@ -234,11 +234,12 @@ void QtSurface::StretchBlt(const Rect& to, const NativeSurface& source, const Re
 void QtSurface::DrawSourcePixels(QPainter& painter, const QRect& target, const QImage& image,
                                  const QRect& source) const {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRectF place = DevicePixelTarget(painter, target, source);
     if (image.format() == QImage::Format_RGB32 && &image != SelectedImage()) {
-        painter.drawImage(DevicePixelTarget(painter, target, source), image, QRectF(source));
+        painter.drawImage(place, image, QRectF(source));
         return;
     }
-    painter.drawImage(target, SourcePixels(image, source, textColour_, backgroundColour_));
+    painter.drawImage(place, SourcePixels(image, source, textColour_, backgroundColour_));
 }
 
 Colour QtSurface::GetPixel(Point point) const {

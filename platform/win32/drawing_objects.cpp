@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/scope_exit.h"
 #include "platform/win32/wide_text.h"
 
 namespace kolvar {
@@ -101,6 +102,34 @@ std::unique_ptr<NativeBitmap> CreateColourBitmap(const DibImage& image) {
 std::unique_ptr<NativeBitmap> CreateCheckMarkBitmap() {
     HBITMAP handle = LoadBitmapW(nullptr, MAKEINTRESOURCEW(OBM_CHECK));
     return handle != nullptr ? std::make_unique<Win32Bitmap>(handle, Raster()) : nullptr;
+}
+
+// The system's bitmap is drawn for the system's dpi only; for another, the system draws its
+// menus' mark at that dpi's size, black on white, into a one-bit bitmap as it requires.
+std::unique_ptr<NativeBitmap> CreateCheckMarkBitmap(int dpi) {
+    if (dpi == SystemDpi()) {
+        return CreateCheckMarkBitmap();
+    }
+    RECT area{0, 0, GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi),
+              GetSystemMetricsForDpi(SM_CYMENUCHECK, dpi)};
+    HBITMAP handle = CreateBitmap(area.right, area.bottom, 1, 1, nullptr);
+    if (handle == nullptr) {
+        return nullptr;
+    }
+    auto mark = std::make_unique<Win32Bitmap>(handle, Raster());
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    const ScopeExit release([memory] { DeleteDC(memory); });
+    const HGDIOBJ previous = ::SelectObject(memory, handle);
+    PatBlt(memory, 0, 0, area.right, area.bottom, WHITENESS);
+    const bool drawn = DrawFrameControl(memory, &area, DFC_MENU, DFCS_MENUCHECK) != FALSE;
+    ::SelectObject(memory, previous);
+    return drawn ? std::move(mark) : nullptr;
+}
+
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const ScopeExit release([screen] { ReleaseDC(nullptr, screen); });
+    return GetDeviceCaps(screen, LOGPIXELSY);
 }
 
 std::unique_ptr<NativeIcon> CreateNativeIcon(const IconFileImage& large, int largeSide,

@@ -42,6 +42,9 @@ public:
 // has no room for it.
 std::unique_ptr<Win32Bitmap> DibSection(int width, int height);
 
+// The dpi of the screen's device context, which the system's own bitmaps are drawn for.
+int SystemDpi();
+
 inline const Win32Icon& Win32IconOf(const NativeIcon& icon) {
     return static_cast<const Win32Icon&>(icon);
 }

@@ -1,6 +1,7 @@
 #include "platform/system_metrics.h"
 
 #include "platform/backend.h"
+#include "platform/win32/drawing_objects.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
@@ -30,10 +31,7 @@ LogFont MenuFontForDpi(int dpi) {
     if (forDpi == nullptr || forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
                                     static_cast<UINT>(dpi)) == FALSE) {
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        HDC screen = GetDC(nullptr);
-        const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        metrics.lfMenuFont.lfHeight = MulDiv(metrics.lfMenuFont.lfHeight, dpi, systemDpi);
+        metrics.lfMenuFont.lfHeight = MulDiv(metrics.lfMenuFont.lfHeight, dpi, SystemDpi());
     }
     const LOGFONTW& menu = metrics.lfMenuFont;
     return {menu.lfHeight, static_cast<int>(menu.lfWeight), menu.lfCharSet,

@@ -93,9 +93,7 @@ int Win32Window::Dpi() const {
     if (forWindow != nullptr) {
         return static_cast<int>(forWindow(hwnd_));
     }
-    HDC screen = GetDC(nullptr);
-    const ScopeExit release([screen] { ReleaseDC(nullptr, screen); });
-    return GetDeviceCaps(screen, LOGPIXELSY);
+    return SystemDpi();
 }
 
 Point Win32Window::ClientToScreen(Point client) const {

@@ -72,8 +72,7 @@ def colour_items(image, menu):
     """The owner-drawn items of a colour sub-menu, found by the beige frame of the first swatch:
     an item is as high as the frame and its insets, and starts that far left of it. Around the
     items the system may keep a margin inside the menu's frame; it is the same on every side."""
-    corner = next(((x, y) for y in range(menu.top, menu.bottom)
-                   for x in range(menu.left, menu.right) if image.pixel(x, y) == BODY_BEIGE), None)
+    corner = _first_frame_corner(image, menu)
     if corner is None:
         return []
     frame_left, frame_top = corner
@@ -86,3 +85,38 @@ def colour_items(image, menu):
     count = (menu.bottom - inset - top) // height
     return [ColourItem(left, top + index * height, menu.right - inset, height)
             for index in range(count)]
+
+
+def _first_frame_corner(image, menu):
+    return next(((x, y) for y in range(menu.top, menu.bottom)
+                 for x in range(menu.left, menu.right) if image.pixel(x, y) == BODY_BEIGE), None)
+
+
+def frame_widths(image, menu):
+    """How wide the first swatch's frame is on its left, top, right and bottom, in pixels."""
+    left, top = _first_frame_corner(image, menu)
+
+    def beige_run(x, y, step_x, step_y):
+        length = 0
+        while image.pixel(x + length * step_x, y + length * step_y) == BODY_BEIGE:
+            length += 1
+        return length
+
+    right = left + beige_run(left, top, 1, 0) - 1
+    bottom = top + beige_run(left, top, 0, 1) - 1
+    middle_x, middle_y = (left + right) // 2, (top + bottom) // 2
+    return (beige_run(left, middle_y, 1, 0), beige_run(middle_x, top, 0, 1),
+            beige_run(right, middle_y, -1, 0), beige_run(middle_x, bottom, 0, -1))
+
+
+def check_mark_columns(image, menu, frame):
+    """The dark ink between the menu's frame, this many pixels wide, and the first swatch's: for
+    each column of the check marks that has some, left to right, the rows it spans and how many of
+    them are dark."""
+    frame_left, _ = _first_frame_corner(image, menu)
+    columns = []
+    for x in range(menu.left + frame, frame_left):
+        dark = [y for y in range(menu.top, menu.bottom) if is_dark(image.pixel(x, y))]
+        if dark:
+            columns.append((dark[0], dark[-1] + 1, len(dark)))
+    return columns

@@ -19,6 +19,7 @@ from band_layout import (CLIENT_UNITS, PICTURE_HEIGHT, PICTURE_WIDTH, VIEW_EDGE,
 from displays import display_class, on_windows
 from kolvar_app import Rect
 from menu_driver import OPEN_OFFSET, MenuDriver
+from menu_geometry import check_mark_columns, frame_widths
 from screen_image import ink_box
 from sway_display import SwayDisplay
 from x_display import wait_until
@@ -155,6 +156,21 @@ class ScaleTest(AcceptanceCase):
                         f"{what}: {measured}, expected "
                         f"{tuple(scale * value for value in hundred)} within {within} pixels")
 
+    def assert_even_strokes(self, sub_menu, scale):
+        """The swatch's frame is as wide on every side, the check mark's strokes as deep in every
+        column, each column a pixel above or below its neighbour."""
+        image = self.wait_for_menu_text(sub_menu, len(colour_menu.ITEM_CODES["power"]))
+        widths = frame_widths(image, sub_menu)
+        self.assertEqual(len(set(widths)), 1, f"the swatch frame's sides: {widths}")
+        columns = check_mark_columns(image, sub_menu, ceil(2 * scale))
+        self.assertGreater(len(columns), 3, "no check mark")
+        self.assertEqual([span for span in columns if span[1] - span[0] != span[2]], [],
+                         "check-mark columns with a gap")
+        self.assertEqual({depth for _, _, depth in columns}, {columns[0][2]},
+                         f"the check mark's strokes are uneven: {columns}")
+        self.assertEqual({abs(b[0] - a[0]) for a, b in zip(columns, columns[1:])}, {1},
+                         f"the check mark's steps are uneven: {columns}")
+
     def check(self, scale, environment, told):
         hundred, area, picture = self.hundred_percent()
         compositor_scale = scale if ON_SWAY else 1
@@ -172,6 +188,8 @@ class ScaleTest(AcceptanceCase):
                                       (menu_at_100.width, menu_at_100.height), scale)
         if compositor_scale != 1:
             return  # sway scales the program's buffer to the output, blending its pixels.
+        if window.menus:
+            self.assert_even_strokes(window.menus[-1], scale)
         if on_windows():
             # Placed by its drawing, as the caption's height may not be in proportion.
             drawn_at = placed(window.drawing, window.client)

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "expected_menu.h"
 #include "item_look.h"
@@ -174,6 +177,66 @@ TEST(ColourItemUnderATheme, IsSelectedAsTheThemeSelectsAMenuItem) {
     EXPECT_EQ(canvas.At(kItem.left + (kItemHeight - mark.width) / 2, middle), highlight);
     EXPECT_EQ(canvas.At(kItem.left + 69, kItem.top + 1), highlight);
 }
+
+// How many pixels of the colour follow one another from `from`, a step at a time, after any of
+// other colours.
+int RunOf(const ItemSurface& canvas, Point from, Point step, Colour colour) {
+    Point at = from;
+    while (canvas.At(at.x, at.y) != colour && canvas.At(at.x, at.y) != CLR_INVALID) {
+        at = {at.x + step.x, at.y + step.y};
+    }
+    int run = 0;
+    for (; canvas.At(at.x, at.y) == colour; at = {at.x + step.x, at.y + step.y}) {
+        ++run;
+    }
+    return run;
+}
+
+// Where each column of the cell has ink of the colour: its top and depth, left to right.
+std::vector<std::pair<int, int>> InkColumns(const ItemSurface& canvas, int side, Colour ink) {
+    std::vector<std::pair<int, int>> columns;
+    for (int x = 0; x < side; ++x) {
+        const int depth = RunOf(canvas, {x, 0}, {0, 1}, ink);
+        if (depth > 0) {
+            columns.emplace_back(RunOf(canvas, {x, 0}, {0, 1}, canvas.At(x, 0)), depth);
+        }
+    }
+    return columns;
+}
+
+// At 125, 150 and 175 % the swatch's frame is as wide on every side, and the check mark's strokes
+// are even: every column of it as deep, each a pixel above or below its neighbour's.
+class ColourItemAtAScale : public testing::TestWithParam<int> {};
+
+TEST_P(ColourItemAtAScale, HasAFrameOfOneWidthAndAnEvenCheckMark) {
+    SysColours colours = kColours;
+    colours.dpi = GetParam();
+    colours.menuItemHeight = GetSystemMetricsForDpi(SM_CYMENU, colours.dpi);
+    const int side = colours.menuItemHeight;
+    const int swatchWidth = MulDiv(100, colours.dpi, 96);
+    ItemSurface canvas(3 * side + swatchWidth, side, kUntouched);
+    DRAWITEMSTRUCT request = Request(
+        DrawRow{"", 35040, expected::kOrange, ODA_DRAWENTIRE, kChecked, false}, canvas.surface());
+    request.rcItem = {0, 0, 3 * side + swatchWidth, side};
+
+    DrawColourItem(request, colours);
+
+    const Colour frame = expected::kSwatchFrame;
+    const int middle = side + swatchWidth / 2;
+    const int width = RunOf(canvas, {side, side / 2}, {1, 0}, frame);
+    EXPECT_GT(width, 0);
+    EXPECT_EQ(RunOf(canvas, {side + swatchWidth, side / 2}, {-1, 0}, frame), width) << "right";
+    EXPECT_EQ(RunOf(canvas, {middle, 0}, {0, 1}, frame), width) << "top";
+    EXPECT_EQ(RunOf(canvas, {middle, side - 1}, {0, -1}, frame), width) << "bottom";
+    const std::vector<std::pair<int, int>> mark = InkColumns(canvas, side, kColours.menuText);
+    ASSERT_GT(mark.size(), 3U);
+    for (std::size_t column = 1; column < mark.size(); ++column) {
+        EXPECT_EQ(std::abs(mark[column].first - mark[column - 1].first), 1) << column;
+        EXPECT_EQ(mark[column].second, mark[0].second) << column;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, ColourItemAtAScale, testing::Values(120, 144, 168));
 
 // With h = 19 the swatch runs from 19 to 119 pixels from the item's left, two pixels in from its
 // top and bottom.
